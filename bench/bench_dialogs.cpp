@@ -1,0 +1,146 @@
+// Open-to-ready and refresh costs of the detail dialogs, each beside the
+// floor measured in the same run: the same form constructed bare, with no
+// parameter memory and no binding. Prints the ratios at the end.
+//
+//     build/bin/bench_dialogs [--benchmark_filter=Portamento]
+
+#include <detaildialogsieditorextensions.h>
+#include <mimesourcefactory.h>
+#include <portamentodetail.h>
+#include <tparametermemory.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+TParameterMemory *theMemory = nullptr;
+
+// One dialog under measurement: how to build it bare and wrapped, and a
+// parameter whose change refreshes it.
+struct Subject
+{
+    const char *name;
+    QWidget *(*bare)();
+    QWidget *(*wrapped)(int voiceType);
+    DetailDialogsPopulationHelper *(*helperOf)(QWidget *wrapped);
+    int voiceType;
+    const char *changedAddress;
+};
+
+template <class T>
+QWidget *bareDialog()
+{
+    return new T(nullptr, nullptr, false, Qt::WindowFlags());
+}
+
+template <class T>
+QWidget *wrappedDialog(int voiceType)
+{
+    return new DetailDialogsIEditorExtensions<T>(nullptr, nullptr, voiceType, nullptr, nullptr,
+                                                 QString());
+}
+
+template <class T>
+DetailDialogsPopulationHelper *helperOf(QWidget *wrapped)
+{
+    return static_cast<DetailDialogsIEditorExtensions<T> *>(wrapped)->populationHelper();
+}
+
+template <class T>
+constexpr Subject subject(const char *name, int voiceType, const char *changedAddress)
+{
+    return { name, bareDialog<T>, wrappedDialog<T>, helperOf<T>, voiceType, changedAddress };
+}
+
+const Subject subjects[] = {
+    subject<PortamentoDetail>("Portamento", 1, "00kNormalCommon/kNrmComQEDPortamentoTime"),
+};
+
+void floor(benchmark::State &state, const Subject *subject)
+{
+    for (auto _ : state) {
+        QWidget *dialog = subject->bare();
+        benchmark::DoNotOptimize(dialog);
+        delete dialog;
+    }
+}
+
+void openToReady(benchmark::State &state, const Subject *subject)
+{
+    for (auto _ : state) {
+        QWidget *dialog = subject->wrapped(subject->voiceType);
+        dynamic_cast<IEditorExtensions *>(dialog)->attachMemAPI(theMemory);
+        benchmark::DoNotOptimize(dialog);
+        delete dialog;
+    }
+}
+
+void refresh(benchmark::State &state, const Subject *subject)
+{
+    QWidget *dialog = subject->wrapped(subject->voiceType);
+    auto *extensions = dynamic_cast<IEditorExtensions *>(dialog);
+    extensions->attachMemAPI(theMemory);
+    quint16 high = 0, low = 0;
+    theMemory->findParameter(QLatin1String(subject->changedAddress), &high, &low);
+    const int minimum = theMemory->minimum(high, low, 0);
+    const int maximum = theMemory->maximum(high, low, 0);
+    DetailDialogsPopulationHelper *helper = subject->helperOf(dialog);
+    int v = minimum;
+    for (auto _ : state) {
+        v = v >= maximum ? minimum : v + 1;
+        theMemory->setValue(high, low, 0, v);
+        helper->slotUpdateTabs();
+    }
+    delete dialog;
+}
+
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs)
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::install();
+    TParameterMemory memory;
+    theMemory = &memory;
+
+    for (const Subject &s : subjects) {
+        benchmark::RegisterBenchmark((std::string(s.name) + "/floor").c_str(), floor, &s);
+        benchmark::RegisterBenchmark((std::string(s.name) + "/open").c_str(), openToReady, &s);
+        benchmark::RegisterBenchmark((std::string(s.name) + "/refresh").c_str(), refresh, &s);
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%-28s %14s %14s\n", "dialog", "open / floor", "refresh / floor");
+    for (const Subject &s : subjects) {
+        const std::string name(s.name);
+        const double floorTime = reporter.times[name + "/floor"];
+        if (floorTime <= 0)
+            continue;
+        std::printf("%-28s %14.2f %14.2f\n", s.name, reporter.times[name + "/open"] / floorTime,
+                    reporter.times[name + "/refresh"] / floorTime);
+    }
+    MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::uninstall();
+    return 0;
+}

@@ -1,0 +1,156 @@
+#include "catalogue.h"
+
+#include "dialogfactory.h"
+
+#include <detaildialogsieditorextensions.h>
+#include <portamentodetail.h>
+
+#include <guids.h>
+#include <menuentryrecord.h>
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QString>
+
+#include <cstring>
+#include <iterator>
+
+namespace Catalogue {
+namespace {
+
+// One row per menu entry, as the host lists them. `word` is the dialog word
+// of the menu title, null for the element entries whose title is numbered.
+struct Entry
+{
+    int entry;
+    int voiceType;
+    const char *word;
+    const char *objectName;
+    DialogFactory create;
+};
+
+constexpr Entry entries[] = {
+    { 1, Normal, nullptr, nullptr, nullptr },
+    { 2, Normal, nullptr, nullptr, nullptr },
+    { 3, Normal, nullptr, nullptr, nullptr },
+    { 4, Normal, nullptr, nullptr, nullptr },
+    { 5, Normal, "Insertion Effect 1", "Insertion Effect 1", nullptr },
+    { 6, Normal, "Insertion Effect 2", "Insertion Effect 2", nullptr },
+    { 7, Normal, "Reverb", "Reverb", nullptr },
+    { 8, Normal, "Arpeggio", "Arpeggio", nullptr },
+    { 9, Normal, "Chorus", "Chorus", nullptr },
+    { 10, Normal, "Controller Set", "Controller Set", nullptr },
+    { 11, Normal, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
+    { 12, Normal, "Portamento", "Portamento", wrapped<PortamentoDetail> },
+    { 13, Plugin, "Insertion Effect 1", "Insertion Effect 1", nullptr },
+    { 14, Plugin, "Insertion Effect 2", "Insertion Effect 2", nullptr },
+    { 15, Plugin, "Reverb", "Reverb", nullptr },
+    { 16, Plugin, "Arpeggio", "Arpeggio", nullptr },
+    { 17, Plugin, "Chorus", "Chorus", nullptr },
+    { 18, Plugin, "Controller Set", "Controller Set", nullptr },
+    { 19, Plugin, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
+    { 20, Plugin, "Plugin Element", "Plugin Element", nullptr },
+    { 21, Drum, "Insertion Effect 1", "Insertion Effect 1", nullptr },
+    { 22, Drum, "Insertion Effect 2", "Insertion Effect 2", nullptr },
+    { 23, Drum, "Reverb", "Reverb", nullptr },
+    { 24, Drum, "Arpeggio", "Arpeggio", nullptr },
+    { 25, Drum, "Chorus", "Chorus", nullptr },
+    { 26, Drum, "Controller Set", "Controller Set", nullptr },
+    { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
+    { 28, Drum, "Drum Key", "Drum Key", nullptr },
+    { 29, NativeBoard, "Native Parameter", "XPB900-JQ Native Parameter", nullptr },
+    { 30, NativeBoard, "Native Parameter", "XPB900-JW Native Parameter", nullptr },
+    { 31, NativeBoard, "Native Parameter", "XPB900-JV Native Parameter", nullptr },
+    { 32, NativeBoard, "Native Parameter", "XPB900-JK Native Parameter", nullptr },
+    { 33, NativeBoard, "Native Parameter", "XPB900-JZ Native Parameter", nullptr },
+    { 34, NativeBoard, "Native Parameter", "XPB900-JY Native Parameter", nullptr },
+    { 35, NativeBoard, "Native Parameter", "XPB900-JX Native Parameter", nullptr },
+};
+static_assert(std::size(entries) == entryCount, "one row per menu entry");
+
+const Entry &rowOf(int entry)
+{
+    return entries[entry - 1];
+}
+
+// The title prefix of a voice type. Expansion-board parameters belong to
+// plug-in boards and are listed as such.
+const char *prefixOf(int voiceType)
+{
+    switch (voiceType) {
+    case Normal:
+        return "Normal ";
+    case Drum:
+        return "Drum ";
+    default:
+        return "Plugin ";
+    }
+}
+
+QString elementTitle(int entry)
+{
+    return QStringLiteral("Element %1 detail").arg(entry);
+}
+
+QString titleOf(const Entry &row)
+{
+    if (!row.word)
+        return elementTitle(row.entry);
+    return QCoreApplication::translate("@default", prefixOf(row.voiceType))
+           + QCoreApplication::translate("@default", row.word);
+}
+
+} // namespace
+
+bool isValidEntry(int entry)
+{
+    return entry >= 1 && entry <= entryCount;
+}
+
+int voiceTypeOf(int entry)
+{
+    return isValidEntry(entry) ? rowOf(entry).voiceType : 0;
+}
+
+MenuEntryRecord *newMenuEntryRecord(int entry)
+{
+    const Entry &row = rowOf(entry);
+    auto *record = new MenuEntryRecord;
+    record->addOn = VestraGuids::addOnIdentifier();
+    record->zero16 = 0;
+    record->zero24 = 0;
+    record->title = new QString(titleOf(row));
+    record->shortcut = new QKeySequence;
+    record->menuPath = new QString;
+    record->category = 100;
+    record->instance = row.word ? 1 : static_cast<std::uint16_t>(row.entry);
+    record->flags = 0x0101;
+    record->zero62 = 0;
+    record->zero72 = 0;
+    record->zero76 = 0;
+    record->all1s80 = 0xFFFFFFFFu;
+    record->all1s84 = 0xFFFFFFFFu;
+    return record;
+}
+
+void deleteMenuEntryRecord(MenuEntryRecord *record)
+{
+    delete record->title;
+    delete record->shortcut;
+    delete record->menuPath;
+    delete record;
+}
+
+QWidget *createDialog(int entry, DetailDialogsAddOn *addOn, IHostCommandTarget *commands)
+{
+    if (!isValidEntry(entry))
+        return nullptr;
+    const Entry &row = rowOf(entry);
+    if (!row.create)
+        return nullptr;
+    const QString name = row.objectName ? QString::fromLatin1(row.objectName) : elementTitle(entry);
+    DialogRequest request{ addOn, commands, row.voiceType, name.toLatin1(), name, entry };
+    return row.create(request);
+}
+
+} // namespace Catalogue

@@ -161,6 +161,8 @@ private:
     // Called by TMemProxy.
     bool bindProxy(TMemProxy *proxy, int channel);
     void unbindProxy(TMemProxy *proxy);
+    // The proxy is going away.
+    void forgetProxy(TMemProxy *proxy);
 
     class Private;
     std::unique_ptr<Private> d;

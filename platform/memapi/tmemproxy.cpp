@@ -1,0 +1,208 @@
+#include "tmemproxy.h"
+
+#include "tparametermemory.h"
+
+#include <QWidget>
+
+TMemProxy::TMemProxy(IMemAPI::TSingleAddress *triple)
+    : m_triple(triple)
+{
+}
+
+TMemProxy::~TMemProxy()
+{
+    if (m_memory)
+        m_memory->forgetProxy(this);
+}
+
+int TMemProxy::process(void *, int, int)
+{
+    if (m_memory) {
+        // Re-reads the parameter: a type change may have changed its range.
+        if (m_bound)
+            memoryValueChanged(value());
+    }
+    if (!m_autoHideDisabled)
+        applyVisibility(m_bound && inUse());
+    return 0;
+}
+
+bool TMemProxy::autoUndoDisabled()
+{
+    return !m_undoEnabled;
+}
+
+TMemProxyBasic *TMemProxy::realMemoryProxy()
+{
+    return this;
+}
+
+bool TMemProxy::connectMemAPI(IMemAPI *memAPI, int channel)
+{
+    auto *memory = dynamic_cast<TParameterMemory *>(memAPI);
+    if (!memory) {
+        disconnectMemAPI();
+        return false;
+    }
+    if (m_memory && m_memory != memory)
+        m_memory->forgetProxy(this);
+    return memory->bindProxy(this, channel);
+}
+
+void TMemProxy::disconnectMemAPI()
+{
+    if (m_memory)
+        m_memory->forgetProxy(this);
+    m_memory = nullptr;
+    m_bound = false;
+}
+
+void TMemProxy::copyParameters()
+{
+    if (m_bound)
+        m_memory->copyToClipboard(m_triple->high, m_triple->low, m_part);
+}
+
+void TMemProxy::pasteParameters()
+{
+    if (m_bound)
+        m_memory->pasteFromClipboard(m_triple->high, m_triple->low, m_part);
+}
+
+void TMemProxy::reset2defaults()
+{
+    if (m_bound)
+        writeValue(m_memory->defaultValue(m_triple->high, m_triple->low, m_part));
+}
+
+void TMemProxy::reset2AltDefaults()
+{
+    if (m_bound)
+        writeValue(minimum());
+}
+
+void TMemProxy::getInformation(double &value, double &minimum, double &maximum, bool &valid)
+{
+    valid = m_bound;
+    if (!m_bound)
+        return;
+    value = this->value();
+    minimum = this->minimum();
+    maximum = this->maximum();
+}
+
+void TMemProxy::setInformation(double value, double, double, bool)
+{
+    writeValue(int(value));
+}
+
+void TMemProxy::applyConnection()
+{
+    if (m_memory)
+        m_memory->bindProxy(this, m_channel);
+}
+
+void TMemProxy::disableAutoHide(bool disable)
+{
+    m_autoHideDisabled = disable;
+}
+
+QString TMemProxy::namedAddress()
+{
+    return m_address;
+}
+
+void TMemProxy::setNamedAddress(const QString &address)
+{
+    if (address == m_address)
+        return;
+    m_address = address;
+    if (m_memory)
+        m_memory->bindProxy(this, m_channel);
+}
+
+bool TMemProxy::isUndoEnable()
+{
+    return m_undoEnabled;
+}
+
+void TMemProxy::setUndoEnable(bool enable)
+{
+    m_undoEnabled = enable;
+}
+
+int TMemProxy::numDefaultKind()
+{
+    return m_defaultKind;
+}
+
+void TMemProxy::setNumDefaultKind(int kind)
+{
+    m_defaultKind = kind;
+}
+
+bool TMemProxy::disabledUI()
+{
+    return m_disabledUI;
+}
+
+void TMemProxy::setDisabledUI(bool disabled)
+{
+    m_disabledUI = disabled;
+}
+
+bool TMemProxy::isBound() const
+{
+    return m_bound;
+}
+
+int TMemProxy::boundPart() const
+{
+    return m_part;
+}
+
+int TMemProxy::value() const
+{
+    return m_bound ? m_memory->value(m_triple->high, m_triple->low, m_part) : 0;
+}
+
+int TMemProxy::minimum() const
+{
+    return m_bound ? m_memory->minimum(m_triple->high, m_triple->low, m_part) : 0;
+}
+
+int TMemProxy::maximum() const
+{
+    return m_bound ? m_memory->maximum(m_triple->high, m_triple->low, m_part) : 0;
+}
+
+bool TMemProxy::inUse() const
+{
+    return m_bound && m_memory->inUse(m_triple->high, m_triple->low, m_part);
+}
+
+bool TMemProxy::readOnly() const
+{
+    return !m_bound || m_memory->compareMode();
+}
+
+QString TMemProxy::valueText(int v) const
+{
+    return m_bound ? m_memory->valueText(m_triple->high, m_triple->low, m_part, v) : QString();
+}
+
+QString TMemProxy::parameterName() const
+{
+    return m_bound ? m_memory->name(m_triple->high, m_triple->low, m_part) : QString();
+}
+
+bool TMemProxy::writeValue(int v)
+{
+    return m_bound && m_memory->setValue(m_triple->high, m_triple->low, m_part, v);
+}
+
+void TMemProxy::applyVisibility(bool visible)
+{
+    if (auto *widget = dynamic_cast<QWidget *>(this))
+        widget->setVisible(visible);
+}

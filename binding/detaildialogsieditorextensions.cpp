@@ -1,5 +1,7 @@
 #include "detaildialogsieditorextensions.h"
 
+#include <QWidget>
+
 namespace DetailDialogsWiring {
 
 void connectIfDeclared(QObject *dialog, const char *signal, QObject *receiver, const char *slot)

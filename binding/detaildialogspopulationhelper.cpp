@@ -14,6 +14,7 @@
 #include <csimplenotifier.h>
 #include <ctabwidget.h>
 #include <ctextslider.h>
+#include <QTabBar>
 #include <imemapi.h>
 #include <tmemproxy.h>
 

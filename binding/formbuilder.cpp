@@ -162,15 +162,15 @@ void applyTexts(const char *context, const Built &built)
         r.valueField->setNamedAddress(address);
         r.fader->setNamedAddress(address);
     }
-    for (const auto &[spec, widget] : built.widgets) {
-        if (spec->text) {
+    for (const auto &[entry, widget] : built.widgets) {
+        if (entry->text) {
             if (auto *label = qobject_cast<QLabel *>(widget))
-                label->setText(translated(context, spec->text));
+                label->setText(translated(context, entry->text));
             else if (auto *button = qobject_cast<QPushButton *>(widget))
-                button->setText(translated(context, spec->text));
+                button->setText(translated(context, entry->text));
         }
-        if (spec->address)
-            setAddress(widget, translated(context, spec->address));
+        if (entry->address)
+            setAddress(widget, translated(context, entry->address));
     }
 }
 

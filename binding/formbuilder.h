@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QWidget>
 
 #include <cstddef>
 #include <vector>

@@ -6,6 +6,7 @@
 #include <cfader.h>
 #include <ctextslider.h>
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTranslator>

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QStringList>
+
+class QKeyEvent;
+class QPainter;
+class QWheelEvent;
+class QWidget;
+class TMemProxy;
+
+// What the controls share: how they look when focused or disabled, and how
+// the keyboard and the wheel step a value.
+namespace ControlSupport {
+
+// Value text colour when a control is disabled and greys.
+inline QColor greyText() { return QColor(128, 128, 128); }
+
+// The foreground a control draws its text in: the palette's WindowText,
+// grey when the widget is disabled and greyOnDisable is set.
+QColor foreground(const QWidget *widget, bool greyOnDisable);
+
+// Draws the focus rectangle (one pixel inside the widget) in `colour`.
+void paintFocusRect(QPainter &painter, const QWidget *widget, const QColor &colour);
+
+// The new value after a key press: arrows step by one, page keys by a
+// tenth of the range (at least one), Home and End go to the ends. Returns
+// false for keys that do not edit.
+bool keyStep(const QKeyEvent *event, int value, int minimum, int maximum, int *result);
+
+// The new value after a wheel turn: one step per notch, up or right
+// increasing. Returns false when the event turns by less than a notch.
+bool wheelStep(QWheelEvent *event, int value, int *result);
+
+// Accumulates wheel angle so that high-resolution wheels step once per notch.
+int wheelNotches(QWheelEvent *event);
+
+// A value between minimum and maximum, for a pointer at `offset` pixels
+// along a track `length` pixels long.
+int valueAt(int offset, int length, int minimum, int maximum);
+
+// Where a value's thumb centre lies on a track `length` pixels long.
+int offsetOf(int value, int length, int minimum, int maximum);
+
+// The item texts of a ";"-terminated list ("Off;On;" gives Off and On).
+QStringList splitItems(const QString &items);
+
+} // namespace ControlSupport

@@ -1,0 +1,112 @@
+#include "cpulldownmenu.h"
+
+#include "controlsupport.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+CPullDownMenu::CPullDownMenu(QWidget *parent, const char *name)
+    : QLabel(parent)
+    , TMemProxy(this)
+{
+    setObjectName(QLatin1String(name));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CPullDownMenu::~CPullDownMenu() = default;
+
+void CPullDownMenu::destroy(unsigned int deleteFlag)
+{
+    if (deleteFlag)
+        delete this;
+}
+
+void CPullDownMenu::setMenuItemList(const QString &items)
+{
+    m_items = ControlSupport::splitItems(items);
+    if (isBound())
+        showValue();
+}
+
+QStringList CPullDownMenu::items() const
+{
+    if (!m_items.isEmpty() || !isBound())
+        return m_items;
+    QStringList texts;
+    for (int v = minimum(); v <= maximum(); ++v)
+        texts.append(valueText(v));
+    return texts;
+}
+
+void CPullDownMenu::memoryValueChanged(int value)
+{
+    m_value = value;
+    showValue();
+}
+
+void CPullDownMenu::showValue()
+{
+    const int index = m_value - minimum();
+    setText(index >= 0 && index < m_items.size() ? m_items.at(index) : valueText(m_value));
+}
+
+void CPullDownMenu::openMenu()
+{
+    if (!isBound() || readOnly())
+        return;
+    if (m_menu)
+        m_menu->close();
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QStringList texts = items();
+    const int first = minimum();
+    for (int i = 0; i < texts.size(); ++i) {
+        QAction *action = menu->addAction(texts.at(i));
+        action->setCheckable(true);
+        action->setChecked(first + i == m_value);
+        const int v = first + i;
+        connect(action, &QAction::triggered, this, [this, v] {
+            writeValue(v);
+            emit activated(v);
+        });
+    }
+    m_menu = menu;
+    menu->popup(mapToGlobal(QPoint(0, height())));
+}
+
+void CPullDownMenu::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        openMenu();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void CPullDownMenu::wheelEvent(QWheelEvent *event)
+{
+    int v = 0;
+    if (isBound() && ControlSupport::wheelStep(event, m_value, &v)) {
+        writeValue(v);
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+void CPullDownMenu::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
+        || event->key() == Qt::Key_Enter) {
+        openMenu();
+        return;
+    }
+    int v = 0;
+    if (isBound() && ControlSupport::keyStep(event, m_value, minimum(), maximum(), &v)) {
+        writeValue(v);
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "widgets_export.h"
+
+#include <imemapi.h>
+#include <tmemproxy.h>
+
+#include <QColor>
+#include <QWidget>
+
+// A numeric value field: shows its parameter's value text (cyan on black as
+// the forms set it, grey when disabled) and edits it by dragging up and
+// down, by clicking (with click stepping: the right half steps up, the left
+// half down), by the wheel, and by the arrow, page, Home and End keys.
+class VESTRA_WIDGETS_EXPORT CTextSlider : public QWidget,
+                                          public TMemProxy,
+                                          public IMemAPI::TSingleAddress
+{
+    Q_OBJECT
+    Q_PROPERTY(bool enableFocusRect READ enableFocusRect WRITE setEnableFocusRect)
+
+public:
+    // `style` selects a look; 0 is the plain value field.
+    CTextSlider(QWidget *parent, const char *name, int style = 0);
+    ~CTextSlider() override;
+
+    void setTableId(int id) { m_tableId = id; }
+    int tableId() const { return m_tableId; }
+    void setUseTableId(bool use) { m_useTableId = use; }
+    bool useTableId() const { return m_useTableId; }
+    void setClickStepping(bool on) { m_clickStepping = on; }
+    bool clickStepping() const { return m_clickStepping; }
+    void setEnableFocusRect(bool on);
+    bool enableFocusRect() const { return m_focusRect; }
+    void setFocusColor(const QColor &colour);
+    QColor focusColor() const { return m_focusColor; }
+    void setGreyOnDisable(bool on);
+    bool greyOnDisable() const { return m_greyOnDisable; }
+
+    // Re-reads the parameter and repaints.
+    void forceUpdate();
+
+    // The text shown now.
+    QString shownText() const { return m_text; }
+
+    void destroy(unsigned int deleteFlag) override;
+    QSize sizeHint() const override;
+
+protected:
+    void memoryValueChanged(int value) override;
+
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void showValue(int value);
+
+    QString m_text;
+    int m_tableId = 0;
+    bool m_useTableId = false;
+    bool m_clickStepping = false;
+    bool m_focusRect = false;
+    bool m_greyOnDisable = true;
+    QColor m_focusColor = QColor(155, 255, 255);
+    bool m_pressed = false;
+    bool m_dragged = false;
+    QPoint m_pressPos;
+    int m_pressValue = 0;
+};

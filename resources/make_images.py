@@ -97,7 +97,8 @@ def main():
     records = []
     for index, (name, w, h, colours, rows) in enumerate(images):
         data = compressed(w, rows)
-        table = colours + [0] * (256 - len(colours))
+        # Unused entries are opaque black, so that the image has no alpha.
+        table = colours + [0xFF000000] * (256 - len(colours))
         parts.append("const unsigned char image_%d_data[] = {\n%s\n};" % (index, c_bytes(data)))
         parts.append("")
         parts.append("const QRgb image_%d_colours[] = {\n%s\n};" % (index, "\n".join(

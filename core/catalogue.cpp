@@ -4,6 +4,10 @@
 
 #include <detaildialogsieditorextensions.h>
 #include <portamentodetail.h>
+#include <chorus.h>
+#include <insertionefa.h>
+#include <insertionefb.h>
+#include <reverb.h>
 
 #include <guids.h>
 #include <menuentryrecord.h>
@@ -34,27 +38,27 @@ constexpr Entry entries[] = {
     { 2, Normal, nullptr, nullptr, nullptr },
     { 3, Normal, nullptr, nullptr, nullptr },
     { 4, Normal, nullptr, nullptr, nullptr },
-    { 5, Normal, "Insertion Effect 1", "Insertion Effect 1", nullptr },
-    { 6, Normal, "Insertion Effect 2", "Insertion Effect 2", nullptr },
-    { 7, Normal, "Reverb", "Reverb", nullptr },
+    { 5, Normal, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
+    { 6, Normal, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
+    { 7, Normal, "Reverb", "Reverb", wrapped<Reverb> },
     { 8, Normal, "Arpeggio", "Arpeggio", nullptr },
-    { 9, Normal, "Chorus", "Chorus", nullptr },
+    { 9, Normal, "Chorus", "Chorus", wrapped<Chorus> },
     { 10, Normal, "Controller Set", "Controller Set", nullptr },
     { 11, Normal, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
     { 12, Normal, "Portamento", "Portamento", wrapped<PortamentoDetail> },
-    { 13, Plugin, "Insertion Effect 1", "Insertion Effect 1", nullptr },
-    { 14, Plugin, "Insertion Effect 2", "Insertion Effect 2", nullptr },
-    { 15, Plugin, "Reverb", "Reverb", nullptr },
+    { 13, Plugin, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
+    { 14, Plugin, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
+    { 15, Plugin, "Reverb", "Reverb", wrapped<Reverb> },
     { 16, Plugin, "Arpeggio", "Arpeggio", nullptr },
-    { 17, Plugin, "Chorus", "Chorus", nullptr },
+    { 17, Plugin, "Chorus", "Chorus", wrapped<Chorus> },
     { 18, Plugin, "Controller Set", "Controller Set", nullptr },
     { 19, Plugin, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
     { 20, Plugin, "Plugin Element", "Plugin Element", nullptr },
-    { 21, Drum, "Insertion Effect 1", "Insertion Effect 1", nullptr },
-    { 22, Drum, "Insertion Effect 2", "Insertion Effect 2", nullptr },
-    { 23, Drum, "Reverb", "Reverb", nullptr },
+    { 21, Drum, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
+    { 22, Drum, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
+    { 23, Drum, "Reverb", "Reverb", wrapped<Reverb> },
     { 24, Drum, "Arpeggio", "Arpeggio", nullptr },
-    { 25, Drum, "Chorus", "Chorus", nullptr },
+    { 25, Drum, "Chorus", "Chorus", wrapped<Chorus> },
     { 26, Drum, "Controller Set", "Controller Set", nullptr },
     { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
     { 28, Drum, "Drum Key", "Drum Key", nullptr },

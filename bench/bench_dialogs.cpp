@@ -6,7 +6,11 @@
 
 #include <detaildialogsieditorextensions.h>
 #include <mimesourcefactory.h>
+#include <chorus.h>
+#include <insertionefa.h>
+#include <insertionefb.h>
 #include <portamentodetail.h>
+#include <reverb.h>
 #include <tparametermemory.h>
 
 #include <benchmark/benchmark.h>
@@ -61,9 +65,13 @@ constexpr Subject subject(const char *name, int voiceType, const char *changedAd
 
 const Subject subjects[] = {
     subject<PortamentoDetail>("Portamento", 1, "00kNormalCommon/kNrmComQEDPortamentoTime"),
+    subject<InsertionEFA>("InsertionEFA", 1, "00kNormalCommonInsA/kNrmInsAType"),
+    subject<InsertionEFB>("InsertionEFB", 1, "00kNormalCommonInsB/kNrmInsBType"),
+    subject<Reverb>("Reverb", 1, "00kNormalCommonReverb/kNrmRevType"),
+    subject<Chorus>("Chorus", 1, "00kNormalCommonChorus/kNrmChoType"),
 };
 
-void floor(benchmark::State &state, const Subject *subject)
+void bareFloor(benchmark::State &state, const Subject *subject)
 {
     for (auto _ : state) {
         QWidget *dialog = subject->bare();
@@ -124,7 +132,7 @@ int main(int argc, char **argv)
     theMemory = &memory;
 
     for (const Subject &s : subjects) {
-        benchmark::RegisterBenchmark((std::string(s.name) + "/floor").c_str(), floor, &s);
+        benchmark::RegisterBenchmark((std::string(s.name) + "/floor").c_str(), bareFloor, &s);
         benchmark::RegisterBenchmark((std::string(s.name) + "/open").c_str(), openToReady, &s);
         benchmark::RegisterBenchmark((std::string(s.name) + "/refresh").c_str(), refresh, &s);
     }

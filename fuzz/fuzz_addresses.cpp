@@ -4,7 +4,8 @@
 #include <parameteraddress.h>
 #include <tparametermemory.h>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPixmap>
 #include <QString>
 
 #include <cstdint>
@@ -17,7 +18,7 @@ TParameterMemory &memory()
     static int argc = 1;
     static char name[] = "fuzz_addresses";
     static char *argv[] = { name, nullptr };
-    static QCoreApplication app(argc, argv);
+    static QGuiApplication app(argc, argv);
     static TParameterMemory theMemory;
     return theMemory;
 }

@@ -78,11 +78,6 @@ void CDial::memoryValueChanged(int value)
     }
 }
 
-void CDial::edit(int v)
-{
-    writeValue(v);
-}
-
 void CDial::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -124,7 +119,7 @@ void CDial::mouseMoveEvent(QMouseEvent *event)
     const QPoint now = event->position().toPoint();
     // Vertical mode: up increases. Otherwise: right increases.
     const int distance = m_vertical ? m_pressPos.y() - now.y() : now.x() - m_pressPos.x();
-    edit(m_pressValue + distance / dragPixelsPerStep);
+    writeValue(m_pressValue + distance / dragPixelsPerStep);
 }
 
 void CDial::mouseReleaseEvent(QMouseEvent *event)
@@ -135,22 +130,13 @@ void CDial::mouseReleaseEvent(QMouseEvent *event)
 
 void CDial::wheelEvent(QWheelEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::wheelStep(event, value(), &v)) {
-        edit(v);
-        event->accept();
-        return;
-    }
-    event->ignore();
+    ControlSupport::wheelEdit(event, *this, value());
 }
 
 void CDial::keyPressEvent(QKeyEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::keyStep(event, value(), minimum(), maximum(), &v)) {
-        edit(v);
+    if (ControlSupport::keyEdit(event, *this, value()))
         return;
-    }
     QWidget::keyPressEvent(event);
 }
 

@@ -61,8 +61,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void edit(int v);
-
     static bool s_verticalMode;
 
     bool m_vertical;

@@ -1,5 +1,7 @@
 #include "controlsupport.h"
 
+#include <tmemproxy.h>
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStringList>
@@ -73,6 +75,28 @@ bool wheelStep(QWheelEvent *event, int value, int *result)
     if (notches == 0)
         return false;
     *result = value + notches;
+    return true;
+}
+
+bool wheelEdit(QWheelEvent *event, TMemProxy &proxy, int current)
+{
+    int v = 0;
+    if (!proxy.isBound() || !wheelStep(event, current, &v)) {
+        event->ignore();
+        return false;
+    }
+    proxy.writeValue(v);
+    event->accept();
+    return true;
+}
+
+bool keyEdit(QKeyEvent *event, TMemProxy &proxy, int current)
+{
+    int v = 0;
+    if (!proxy.isBound() || !keyStep(event, current, proxy.minimum(), proxy.maximum(), &v))
+        return false;
+    proxy.writeValue(v);
+    event->accept();
     return true;
 }
 

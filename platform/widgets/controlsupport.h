@@ -33,6 +33,13 @@ bool keyStep(const QKeyEvent *event, int value, int minimum, int maximum, int *r
 // increasing. Returns false when the event turns by less than a notch.
 bool wheelStep(QWheelEvent *event, int value, int *result);
 
+// A wheel turn or a key press on a control bound through `proxy`, whose
+// shown value is `current`: writes the stepped value and accepts the event.
+// Returns false (the event ignored) when the proxy is unbound or the event
+// does not edit.
+bool wheelEdit(QWheelEvent *event, TMemProxy &proxy, int current);
+bool keyEdit(QKeyEvent *event, TMemProxy &proxy, int current);
+
 // Accumulates wheel angle so that high-resolution wheels step once per notch.
 int wheelNotches(QWheelEvent *event);
 

@@ -174,13 +174,7 @@ void CPopup::mousePressEvent(QMouseEvent *event)
 
 void CPopup::wheelEvent(QWheelEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::wheelStep(event, m_value, &v)) {
-        writeValue(v);
-        event->accept();
-        return;
-    }
-    event->ignore();
+    ControlSupport::wheelEdit(event, *this, m_value);
 }
 
 void CPopup::keyPressEvent(QKeyEvent *event)
@@ -195,11 +189,8 @@ void CPopup::keyPressEvent(QKeyEvent *event)
     default:
         break;
     }
-    int v = 0;
-    if (isBound() && ControlSupport::keyStep(event, m_value, minimum(), maximum(), &v)) {
-        writeValue(v);
+    if (ControlSupport::keyEdit(event, *this, m_value))
         return;
-    }
     QWidget::keyPressEvent(event);
 }
 

@@ -87,13 +87,7 @@ void CPullDownMenu::mousePressEvent(QMouseEvent *event)
 
 void CPullDownMenu::wheelEvent(QWheelEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::wheelStep(event, m_value, &v)) {
-        writeValue(v);
-        event->accept();
-        return;
-    }
-    event->ignore();
+    ControlSupport::wheelEdit(event, *this, m_value);
 }
 
 void CPullDownMenu::keyPressEvent(QKeyEvent *event)
@@ -103,10 +97,7 @@ void CPullDownMenu::keyPressEvent(QKeyEvent *event)
         openMenu();
         return;
     }
-    int v = 0;
-    if (isBound() && ControlSupport::keyStep(event, m_value, minimum(), maximum(), &v)) {
-        writeValue(v);
+    if (ControlSupport::keyEdit(event, *this, m_value))
         return;
-    }
     QLabel::keyPressEvent(event);
 }

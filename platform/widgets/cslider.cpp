@@ -150,22 +150,13 @@ void CSlider::mouseReleaseEvent(QMouseEvent *event)
 
 void CSlider::wheelEvent(QWheelEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::wheelStep(event, value(), &v)) {
-        writeValue(v);
-        event->accept();
-        return;
-    }
-    event->ignore();
+    ControlSupport::wheelEdit(event, *this, value());
 }
 
 void CSlider::keyPressEvent(QKeyEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::keyStep(event, value(), minimum(), maximum(), &v)) {
-        writeValue(v);
+    if (ControlSupport::keyEdit(event, *this, value()))
         return;
-    }
     QWidget::keyPressEvent(event);
 }
 

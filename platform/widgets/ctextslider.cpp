@@ -121,22 +121,13 @@ void CTextSlider::mouseReleaseEvent(QMouseEvent *event)
 
 void CTextSlider::wheelEvent(QWheelEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::wheelStep(event, value(), &v)) {
-        writeValue(v);
-        event->accept();
-        return;
-    }
-    event->ignore();
+    ControlSupport::wheelEdit(event, *this, value());
 }
 
 void CTextSlider::keyPressEvent(QKeyEvent *event)
 {
-    int v = 0;
-    if (isBound() && ControlSupport::keyStep(event, value(), minimum(), maximum(), &v)) {
-        writeValue(v);
+    if (ControlSupport::keyEdit(event, *this, value()))
         return;
-    }
     QWidget::keyPressEvent(event);
 }
 

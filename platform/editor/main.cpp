@@ -1,0 +1,148 @@
+// zinta-editor: the host editor. It loads the detail dialogs add-on, offers
+// its entries in menus and shows the voice being edited.
+
+#include "addonhost.h"
+#include "editorvoicedata.h"
+#include "mainwindow.h"
+
+#include <tparametermemory.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *const addOnFileName = "libvestra_ziv21_editor_detail_dialogs_addon.so";
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "zinta-editor: %s\n", qPrintable(message));
+    return 1;
+}
+
+// Without a display the editor runs on the offscreen platform, so that the
+// listings and renders work on a headless machine.
+bool chooseOffscreenWhenHeadless()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}
+
+int render(AddOnHost &addOn, TParameterMemory &memory, const QString &entryText,
+           const QString &output)
+{
+    bool ok = false;
+    const int entry = entryText.toInt(&ok);
+    if (!ok)
+        return fail(QStringLiteral("--render needs an entry number, not \"%1\"").arg(entryText));
+    if (output.isEmpty())
+        return fail(QStringLiteral("--render needs --output FILE.png"));
+    QWidget *dialog = addOn.open(entry, &memory);
+    if (!dialog)
+        return fail(QStringLiteral("entry %1 has no dialog").arg(entry));
+    dialog->show();
+    QCoreApplication::processEvents();
+    const QImage image = dialog->grab().toImage();
+    delete dialog;
+    if (image.isNull() || !image.save(output, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(output));
+    std::printf("rendered entry %d (%dx%d) to %s\n", entry, image.width(), image.height(),
+                qPrintable(output));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool offscreen = chooseOffscreenWhenHeadless();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zinta-editor"));
+    QApplication::setOrganizationName(QStringLiteral("Vestra"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The Zinta voice editor with its detail dialogs."));
+    parser.addHelpOption();
+    const QCommandLineOption addOnOption(QStringLiteral("addon"),
+        QStringLiteral("Load the add-on from <path> (default: beside the editor)."),
+        QStringLiteral("path"));
+    const QCommandLineOption listEntries(QStringLiteral("list-entries"),
+        QStringLiteral("Print the add-on's menu entries and exit."));
+    const QCommandLineOption listParameters(QStringLiteral("list-parameters"),
+        QStringLiteral("Print every parameter of the voice schema and exit."));
+    const QCommandLineOption renderOption(QStringLiteral("render"),
+        QStringLiteral("Render menu entry <entry>'s dialog to the --output file and exit."),
+        QStringLiteral("entry"));
+    const QCommandLineOption outputOption(QStringLiteral("output"),
+        QStringLiteral("The PNG file --render writes."), QStringLiteral("file"));
+    const QCommandLineOption voiceOption(QStringLiteral("voice"),
+        QStringLiteral("Load the voice file <file> at start."), QStringLiteral("file"));
+    const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
+        QStringLiteral("Quit after <ms> milliseconds."), QStringLiteral("ms"));
+    parser.addOptions({ addOnOption, listEntries, listParameters, renderOption, outputOption,
+                        voiceOption, quitAfter });
+    // Unknown options and missing values end the program with a message and status 1.
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+
+    int quitAfterMs = -1;
+    if (parser.isSet(quitAfter)) {
+        bool ok = false;
+        quitAfterMs = parser.value(quitAfter).toInt(&ok);
+        if (!ok || quitAfterMs < 0)
+            return fail(QStringLiteral("--quit-after needs a number of milliseconds"));
+    }
+
+    TParameterMemory memory;
+    EditorVoiceData voiceData;
+    memory.setVoiceData(&voiceData);
+
+    if (parser.isSet(listParameters)) {
+        for (const QString &line : memory.schemaListing())
+            std::printf("%s\n", line.toUtf8().constData());
+        return 0;
+    }
+
+    AddOnHost addOn;
+    const QString addOnPath = parser.isSet(addOnOption)
+        ? parser.value(addOnOption)
+        : QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(addOnFileName));
+    QString error;
+    if (!addOn.load(addOnPath, &error))
+        return fail(error);
+
+    if (parser.isSet(listEntries)) {
+        for (const AddOnHost::Entry &entry : addOn.entries())
+            std::printf("%d\t%s\n", entry.index, entry.title.toUtf8().constData());
+        return 0;
+    }
+
+    if (parser.isSet(voiceOption) && !memory.loadVoice(parser.value(voiceOption), &error))
+        return fail(error);
+
+    if (parser.isSet(renderOption))
+        return render(addOn, memory, parser.value(renderOption), parser.value(outputOption));
+
+    MainWindow window(&memory, &voiceData, &addOn);
+    window.show();
+    if (offscreen) {
+        std::fprintf(stderr, "zinta-editor: no display: running offscreen with %d menu entries\n",
+                     int(addOn.entries().size()));
+        if (quitAfterMs < 0)
+            quitAfterMs = 2000;
+    }
+    if (quitAfterMs >= 0)
+        QTimer::singleShot(quitAfterMs, &app, &QCoreApplication::quit);
+    return app.exec();
+}

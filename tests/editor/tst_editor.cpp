@@ -53,6 +53,7 @@ private slots:
     void listsItsEntries();
     void listsTheSchema();
     void rendersADialog();
+    void startsHeadlessAndQuitsWhenAsked();
     void commandLineErrors_data();
     void commandLineErrors();
 
@@ -197,6 +198,13 @@ void TestEditor::rendersADialog()
     QVERIFY(image.width() > 200 && image.height() > 150);
     // The dialog's grey background.
     QCOMPARE(QColor(image.pixel(image.width() - 3, image.height() - 3)), QColor(192, 192, 192));
+}
+
+void TestEditor::startsHeadlessAndQuitsWhenAsked()
+{
+    const Run run = runEditor({ QStringLiteral("--addon"), QStringLiteral(VESTRA_ADDON_PATH),
+                                QStringLiteral("--quit-after"), QStringLiteral("200") });
+    QCOMPARE(run.exitCode, 0);
 }
 
 void TestEditor::commandLineErrors_data()

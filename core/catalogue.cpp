@@ -4,6 +4,7 @@
 
 #include <detaildialogsieditorextensions.h>
 #include <portamentodetail.h>
+#include <ctrlset.h>
 #include <chorus.h>
 #include <insertionefa.h>
 #include <insertionefb.h>
@@ -43,7 +44,7 @@ constexpr Entry entries[] = {
     { 7, Normal, "Reverb", "Reverb", wrapped<Reverb> },
     { 8, Normal, "Arpeggio", "Arpeggio", nullptr },
     { 9, Normal, "Chorus", "Chorus", wrapped<Chorus> },
-    { 10, Normal, "Controller Set", "Controller Set", nullptr },
+    { 10, Normal, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 11, Normal, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
     { 12, Normal, "Portamento", "Portamento", wrapped<PortamentoDetail> },
     { 13, Plugin, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
@@ -51,7 +52,7 @@ constexpr Entry entries[] = {
     { 15, Plugin, "Reverb", "Reverb", wrapped<Reverb> },
     { 16, Plugin, "Arpeggio", "Arpeggio", nullptr },
     { 17, Plugin, "Chorus", "Chorus", wrapped<Chorus> },
-    { 18, Plugin, "Controller Set", "Controller Set", nullptr },
+    { 18, Plugin, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 19, Plugin, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
     { 20, Plugin, "Plugin Element", "Plugin Element", nullptr },
     { 21, Drum, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
@@ -59,7 +60,7 @@ constexpr Entry entries[] = {
     { 23, Drum, "Reverb", "Reverb", wrapped<Reverb> },
     { 24, Drum, "Arpeggio", "Arpeggio", nullptr },
     { 25, Drum, "Chorus", "Chorus", wrapped<Chorus> },
-    { 26, Drum, "Controller Set", "Controller Set", nullptr },
+    { 26, Drum, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
     { 28, Drum, "Drum Key", "Drum Key", nullptr },
     { 29, NativeBoard, "Native Parameter", "XPB900-JQ Native Parameter", nullptr },

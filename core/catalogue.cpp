@@ -5,6 +5,7 @@
 #include <detaildialogsieditorextensions.h>
 #include <portamentodetail.h>
 #include <ctrlset.h>
+#include <ctrlsetcomlfo.h>
 #include <chorus.h>
 #include <insertionefa.h>
 #include <insertionefb.h>
@@ -45,7 +46,7 @@ constexpr Entry entries[] = {
     { 8, Normal, "Arpeggio", "Arpeggio", nullptr },
     { 9, Normal, "Chorus", "Chorus", wrapped<Chorus> },
     { 10, Normal, "Controller Set", "Controller Set", wrapped<CtrlSet> },
-    { 11, Normal, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
+    { 11, Normal, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
     { 12, Normal, "Portamento", "Portamento", wrapped<PortamentoDetail> },
     { 13, Plugin, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
     { 14, Plugin, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
@@ -53,7 +54,7 @@ constexpr Entry entries[] = {
     { 16, Plugin, "Arpeggio", "Arpeggio", nullptr },
     { 17, Plugin, "Chorus", "Chorus", wrapped<Chorus> },
     { 18, Plugin, "Controller Set", "Controller Set", wrapped<CtrlSet> },
-    { 19, Plugin, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
+    { 19, Plugin, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
     { 20, Plugin, "Plugin Element", "Plugin Element", nullptr },
     { 21, Drum, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
     { 22, Drum, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
@@ -61,7 +62,7 @@ constexpr Entry entries[] = {
     { 24, Drum, "Arpeggio", "Arpeggio", nullptr },
     { 25, Drum, "Chorus", "Chorus", wrapped<Chorus> },
     { 26, Drum, "Controller Set", "Controller Set", wrapped<CtrlSet> },
-    { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", nullptr },
+    { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
     { 28, Drum, "Drum Key", "Drum Key", nullptr },
     { 29, NativeBoard, "Native Parameter", "XPB900-JQ Native Parameter", nullptr },
     { 30, NativeBoard, "Native Parameter", "XPB900-JW Native Parameter", nullptr },

@@ -131,9 +131,78 @@ PlainForm ctrlSetForm()
     return f;
 }
 
+QString commonLFO(const char *parameter)
+{
+    return QLatin1String("00kNormalCommonLFO/kNrmComLFO") + QLatin1String(parameter);
+}
+// The element LFO parameter of element e (0 to 3), by its prefix.
+QString elementLFO(int e, const char *parameter)
+{
+    return QStringLiteral("%1kNormalElementLFO/kNrmElmLFO").arg(e * 10, 2, 10, QLatin1Char('0'))
+        + QLatin1String(parameter);
+}
+
+PlainForm ctrlSetComLFOForm()
+{
+    PlainForm f{ "CtrlSetComLFO", { 11, 19, 27 }, "Controller Set Common LFO", "CtrlSet/ComLFO",
+                 "CTRL SET", QSize(585, 450), {}, {} };
+    // Controller-set rows n = 1 to 6.
+    for (int n = 1; n <= 6; ++n) {
+        const int y = 42 + 30 * (n - 1);
+        f.controls << Control{ numbered("cTextSlider", 105 + 2 * (n - 1)), ctrlSetClass,
+                               QRect(282, y, 21, 12), common("Depth") + QString::number(n) }
+                   << Control{ numbered("cPullDownMenu", 106 + 2 * (n - 1)), popupClass,
+                               QRect(342, y, 72, 13), common("Dest") + QString::number(n), 343 };
+        for (int k = 0; k < 10; ++k)
+            f.buttons << Button{ QString(), QRect(30 + 24 * k, y, 23, 13), "4" };
+        f.buttons << Button{ QString(), QRect(309, y - 8, 26, 26), "203" };
+        for (int k = 0; k < 4; ++k)
+            f.buttons << Button{ QString(), QRect(424 + 38 * k, y - 1, 35, 13), "4" };
+    }
+    // The common LFO column.
+    struct Lfo { const char *name; const char *className; const char *parameter; };
+    const Lfo column[] = {
+        { "cPullDownMenu117", popupClass, "Wave" },
+        { "cTextSlider118", ctrlSetClass, "Speed" },
+        { "cPullDownMenu119", popupClass, "Phase" },
+        { "cPullDownMenu120", popupClass, "KeyOnReset" },
+        { "cPullDownMenu121", popupClass, "TempoSync" },
+        { "cTextSlider122", ctrlSetClass, "TempoSpeed" },
+        { "cTextSlider123", ctrlSetClass, "RandomSpeedDepth" },
+    };
+    for (int k = 0; k < 7; ++k)
+        f.controls << Control{ QLatin1String(column[k].name), column[k].className,
+                               QRect(51, 259 + 22 * k, 41, 13), commonLFO(column[k].parameter), 52 };
+    f.buttons << Button{ QStringLiteral("pushButton124"), QRect(101, 257, 57, 16), "0" };
+    // Element LFO phase offsets.
+    for (int e = 0; e < 4; ++e)
+        f.controls << Control{ numbered("cTextSlider", 124 + e), ctrlSetClass,
+                               QRect(431 + 38 * e, 260, 22, 12), elementLFO(e, "PhaseOffset") };
+    // Common LFO depth slots.
+    const int slotY[] = { 291, 333, 375 };
+    for (int m = 1; m <= 3; ++m) {
+        const int y = slotY[m - 1];
+        const int depth = 128 + 6 * (m - 1);
+        const QByteArray number = QByteArray::number(m);
+        f.controls << Control{ numbered("cTextSlider", depth), ctrlSetClass, QRect(282, y, 21, 12),
+                               commonLFO("Depth") + QString::number(m) }
+                   << Control{ numbered("cPullDownMenu", depth + 1), popupClass, QRect(341, y, 72, 13),
+                               commonLFO("Dest") + QString::number(m) };
+        f.buttons << Button{ QString(), QRect(309, y - 8, 26, 26), "203" };
+        for (int e = 0; e < 4; ++e) {
+            f.controls << Control{ numbered("cTextSlider", depth + 2 + e), ctrlSetClass,
+                                   QRect(431 + 38 * e, y + 17, 22, 12),
+                                   elementLFO(e, ("Depth" + number).constData()) };
+            f.buttons << Button{ QString(), QRect(424 + 38 * e, y - 1, 35, 13), "4" };
+        }
+    }
+    f.buttons << Button{ QStringLiteral("pushButton146"), QRect(), "0" };
+    return f;
+}
+
 const QList<PlainForm> &plainForms()
 {
-    static const QList<PlainForm> forms = { ctrlSetForm() };
+    static const QList<PlainForm> forms = { ctrlSetForm(), ctrlSetComLFOForm() };
     return forms;
 }
 
@@ -194,6 +263,8 @@ private slots:
     void pressingAPushButtonChangesNothing();
     void thePopulationHelperLeavesPlainFormsAlone_data();
     void thePopulationHelperLeavesPlainFormsAlone();
+    void theZeroSizeButtonNeverShows_data();
+    void theZeroSizeButtonNeverShows();
 
 private:
     void addPlainFormRows();
@@ -324,8 +395,9 @@ void TestCommon::plainFormButtonsMatchTheirTable()
     QWidget *page = pageOf(m_dialog);
     QVERIFY(page);
     using Shape = std::tuple<int, int, int, int, QString>;
+    // A button of no size has no place worth comparing.
     auto shape = [](const QRect &r, const QString &text) {
-        return Shape(r.y(), r.x(), r.width(), r.height(), text);
+        return r.isEmpty() ? Shape(0, 0, 0, 0, text) : Shape(r.y(), r.x(), r.width(), r.height(), text);
     };
     QList<Shape> built;
     const auto buttons = page->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly);
@@ -338,7 +410,10 @@ void TestCommon::plainFormButtonsMatchTheirTable()
             continue;
         auto *named = child<QPushButton>(page, b.name);
         QVERIFY2(named, qPrintable(b.name));
-        QCOMPARE(named->geometry(), b.geometry);
+        if (b.geometry.isEmpty())
+            QVERIFY(named->size().isEmpty());
+        else
+            QCOMPARE(named->geometry(), b.geometry);
         QCOMPARE(named->text(), QLatin1String(b.text));
     }
     std::sort(built.begin(), built.end());
@@ -487,6 +562,32 @@ void TestCommon::thePopulationHelperLeavesPlainFormsAlone()
     m_host->memory.resetToDefaults();
     for (CPopup *popup : page->findChildren<CPopup *>())
         QVERIFY(popup->labels().isEmpty());
+}
+
+void TestCommon::theZeroSizeButtonNeverShows_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::newRow("normal") << 11;
+    QTest::newRow("plug-in") << 19;
+    QTest::newRow("drum") << 27;
+}
+
+void TestCommon::theZeroSizeButtonNeverShows()
+{
+    QFETCH(int, entry);
+    m_dialog = m_host->open(entry);
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+    auto *button = child<QPushButton>(m_dialog, QStringLiteral("pushButton146"));
+    QVERIFY(button);
+    QCOMPARE(button->text(), QStringLiteral("0"));
+    QVERIFY(button->size().isEmpty());
+    QVERIFY(button->visibleRegion().isEmpty());
+    // No point of the page is the button's.
+    QWidget *page = pageOf(m_dialog);
+    for (int y = 0; y < page->height(); y += 3) {
+        for (int x = 0; x < page->width(); x += 3)
+            QVERIFY(page->childAt(x, y) != button);
+    }
 }
 
 QTEST_MAIN(TestCommon)

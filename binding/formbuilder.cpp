@@ -27,8 +27,13 @@ QWidget *create(Kind kind, QWidget *page, const QByteArray &name)
     switch (kind) {
     case Kind::Label:
         return new QLabel(page);
-    case Kind::Frame:
-        return new QFrame(page);
+    case Kind::Frame: {
+        // Every frame of the forms is a sunken group-box panel.
+        auto *frame = new QFrame(page);
+        frame->setFrameShape(QFrame::StyledPanel);
+        frame->setFrameShadow(QFrame::Sunken);
+        return frame;
+    }
     case Kind::TextSlider:
         return new CTextSlider(page, name.constData(), 0);
     case Kind::Fader:
@@ -92,7 +97,8 @@ Builder &Builder::rows(const Row *rows, std::size_t count, const RowLayout &layo
             m_pending.push_back({ runningNumber(objectName), static_cast<int>(m_pending.size()),
                                   kind, objectName, x, y, width, height, rowIndex, slot, nullptr });
         };
-        add(row.captionLabel, Kind::Label, row.x + layout.captionDx, row.y + layout.captionDy,
+        add(row.captionLabel, Kind::Label, row.x + layout.captionDx,
+            row.y + layout.captionDy + row.exception.captionDy,
             captionWidth, layout.captionHeight, 0);
         add(row.valueField, Kind::TextSlider, row.x, row.y, layout.valueWidth, layout.valueHeight, 1);
         add(row.fader, Kind::Fader, row.x + layout.faderDx, row.y + row.exception.faderDy,
@@ -196,6 +202,39 @@ void setUpFader(CFader *fader)
     fader->setThumbImage(fromMimeSource(QStringLiteral("zinta_horzfaderthumb.png")));
     fader->setTableId(0);
     fader->setFocusColor(QColor(155, 255, 255));
+}
+
+void setUpPopup(CPopup *popup, const QColor &foreground, Qt::FocusPolicy focus, int columns)
+{
+    QPalette palette = popup->palette();
+    palette.setColor(QPalette::WindowText, foreground);
+    palette.setColor(QPalette::Text, foreground);
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::Base, Qt::black);
+    popup->setPalette(palette);
+    popup->setAutoFillBackground(true);
+    popup->setProperty("enableFocusRect", true);
+    popup->setFocusPolicy(focus);
+    popup->setFocusColor(QColor(155, 255, 255));
+    popup->setColumnsCount(columns);
+    popup->setButtonTextColor(QColor(0, 255, 255));
+    popup->setGrouping(false);
+    popup->setLabelSizeToContents(true);
+    popup->setGreyOnDisable(true);
+}
+
+void setUpDisplay(CHotspotLabel *display)
+{
+    QPalette palette = display->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 255, 255));
+    palette.setColor(QPalette::Window, Qt::black);
+    display->setPalette(palette);
+    display->setAutoFillBackground(true);
+    display->setCursor(Qt::ArrowCursor);
+    display->setFocusColor(QColor(155, 255, 255));
+    display->setInverseColorOnFocus(true);
+    display->setGreyOnDisable(true);
+    display->setHotSpot(0, 0, display->width(), display->height());
 }
 
 } // namespace Form

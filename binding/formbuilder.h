@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -8,6 +9,8 @@
 #include <vector>
 
 class CFader;
+class CHotspotLabel;
+class CPopup;
 class CTextSlider;
 class QLabel;
 class QWidget;
@@ -46,6 +49,7 @@ struct Exception
 {
     int captionWidth = 0; // 0: the layout's
     int faderDy = 0;      // a fader off its value field's line
+    int captionDy = 0;    // a caption off its place above the value field
 };
 
 // A slider-and-fader row: a caption label, under it a value field and to its
@@ -151,5 +155,15 @@ void applyTexts(const char *context, const Built &built);
 // The standard settings of the value fields and faders of every form.
 void setUpValueField(CTextSlider *valueField);
 void setUpFader(CFader *fader);
+
+// The settings of a form's pop-up selectors: a button whose text is cyan on
+// black, with the palette foreground `foreground`, taking focus as `focus`
+// says and opening a grid of `columns` columns.
+void setUpPopup(CPopup *popup, const QColor &foreground, Qt::FocusPolicy focus, int columns);
+
+// The settings of a display that names a parameter's value and asks the host
+// for a selection when clicked: cyan on black, inverse on focus, grey when
+// disabled, the whole label its hot spot.
+void setUpDisplay(CHotspotLabel *display);
 
 } // namespace Form

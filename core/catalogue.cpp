@@ -10,6 +10,9 @@
 #include <insertionefa.h>
 #include <insertionefb.h>
 #include <reverb.h>
+#include <drumkeydetail.h>
+#include <eldetail.h>
+#include <pluginelementdetail.h>
 
 #include <guids.h>
 #include <menuentryrecord.h>
@@ -24,6 +27,14 @@
 namespace Catalogue {
 namespace {
 
+// The element entries 1 to 4 each edit their own element.
+QWidget *element(const DialogRequest &request)
+{
+    QWidget *dialog = wrapped<ELDetail>(request);
+    static_cast<ELDetail *>(dialog)->setElement(request.entry);
+    return dialog;
+}
+
 // One row per menu entry, as the host lists them. `word` is the dialog word
 // of the menu title, null for the element entries whose title is numbered.
 struct Entry
@@ -36,10 +47,10 @@ struct Entry
 };
 
 constexpr Entry entries[] = {
-    { 1, Normal, nullptr, nullptr, nullptr },
-    { 2, Normal, nullptr, nullptr, nullptr },
-    { 3, Normal, nullptr, nullptr, nullptr },
-    { 4, Normal, nullptr, nullptr, nullptr },
+    { 1, Normal, nullptr, nullptr, element },
+    { 2, Normal, nullptr, nullptr, element },
+    { 3, Normal, nullptr, nullptr, element },
+    { 4, Normal, nullptr, nullptr, element },
     { 5, Normal, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
     { 6, Normal, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
     { 7, Normal, "Reverb", "Reverb", wrapped<Reverb> },
@@ -55,7 +66,7 @@ constexpr Entry entries[] = {
     { 17, Plugin, "Chorus", "Chorus", wrapped<Chorus> },
     { 18, Plugin, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 19, Plugin, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
-    { 20, Plugin, "Plugin Element", "Plugin Element", nullptr },
+    { 20, Plugin, "Plugin Element", "Plugin Element", wrapped<PluginElementDetail> },
     { 21, Drum, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
     { 22, Drum, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
     { 23, Drum, "Reverb", "Reverb", wrapped<Reverb> },
@@ -63,7 +74,7 @@ constexpr Entry entries[] = {
     { 25, Drum, "Chorus", "Chorus", wrapped<Chorus> },
     { 26, Drum, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
-    { 28, Drum, "Drum Key", "Drum Key", nullptr },
+    { 28, Drum, "Drum Key", "Drum Key", wrapped<DrumKeyDetail> },
     { 29, NativeBoard, "Native Parameter", "XPB900-JQ Native Parameter", nullptr },
     { 30, NativeBoard, "Native Parameter", "XPB900-JW Native Parameter", nullptr },
     { 31, NativeBoard, "Native Parameter", "XPB900-JV Native Parameter", nullptr },

@@ -102,23 +102,8 @@ void EffectDialog::generateFirstPage()
 
 void EffectDialog::setUpTypePullDown()
 {
-    auto *popup = m_firstPage.find<CPopup>(typePullDownName(m_design.base).constData());
-    const QColor cyan(0, 255, 255);
-    QPalette palette = popup->palette();
-    palette.setColor(QPalette::WindowText, cyan);
-    palette.setColor(QPalette::Text, cyan);
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::Base, Qt::black);
-    popup->setPalette(palette);
-    popup->setAutoFillBackground(true);
-    popup->setProperty("enableFocusRect", true);
-    popup->setFocusPolicy(Qt::StrongFocus);
-    popup->setFocusColor(QColor(155, 255, 255));
-    popup->setColumnsCount(7);
-    popup->setButtonTextColor(cyan);
-    popup->setGrouping(false);
-    popup->setLabelSizeToContents(true);
-    popup->setGreyOnDisable(true);
+    Form::setUpPopup(m_firstPage.find<CPopup>(typePullDownName(m_design.base).constData()),
+                     QColor(0, 255, 255), Qt::StrongFocus, 7);
 }
 
 QString EffectDialog::translated(const char *text) const

@@ -96,8 +96,11 @@ QSize CPopup::sizeHint() const
 
 void CPopup::memoryValueChanged(int value)
 {
+    const bool changed = value != m_value;
     m_value = value;
     update();
+    if (changed)
+        emit selectionChanged(value);
 }
 
 void CPopup::paintEvent(QPaintEvent *)

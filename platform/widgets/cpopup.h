@@ -75,6 +75,8 @@ public:
 signals:
     // A value was chosen from the grid.
     void activated(int value);
+    // The selection shown changed, by any edit or by the memory.
+    void selectionChanged(int value);
 
 protected:
     void memoryValueChanged(int value) override;

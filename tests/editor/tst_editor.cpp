@@ -215,9 +215,9 @@ void TestEditor::commandLineErrors_data()
     QTest::newRow("unknown option") << QStringList{ "--bogus" } << "Unknown option 'bogus'";
     QTest::newRow("missing add-on")
         << QStringList{ "--addon", "/nonexistent/addon.so", "--list-entries" } << "Cannot load";
-    QTest::newRow("entry without a dialog")
-        << QStringList{ "--addon", addOn, "--render", "1", "--output", "/tmp/x.png" }
-        << "entry 1 has no dialog";
+    QTest::newRow("entry outside the menu")
+        << QStringList{ "--addon", addOn, "--render", "36", "--output", "/tmp/x.png" }
+        << "entry 36 has no dialog";
     QTest::newRow("render without output")
         << QStringList{ "--addon", addOn, "--render", "12" } << "--output";
     QTest::newRow("unwritable output")

@@ -64,7 +64,9 @@ def describe(word):
         return plain(name, 0, 2, 0, {"kind": "list", "items": ["Wave", "Voice", "Off"]})
     if "pan" in w and "scaling" not in w and "random" not in w and "alternate" not in w:
         return plain(name, -63, 63, 0, PAN)
-    if "note" in w or "limitlow" in w and "note" in w:
+    if w.endswith("rcvnoteoff"):
+        return plain(name, 0, 1, 1, ONOFF)
+    if "note" in w:
         return plain(name, 0, 127, 60, NOTE)
     if w.endswith("sw") or "switch" in w or "tempo" in w and "sync" in w:
         return plain(name, 0, 1, 0, ONOFF)

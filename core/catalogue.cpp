@@ -6,6 +6,7 @@
 #include <portamentodetail.h>
 #include <ctrlset.h>
 #include <ctrlsetcomlfo.h>
+#include <arpeggio.h>
 #include <chorus.h>
 #include <insertionefa.h>
 #include <insertionefb.h>
@@ -54,7 +55,7 @@ constexpr Entry entries[] = {
     { 5, Normal, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
     { 6, Normal, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
     { 7, Normal, "Reverb", "Reverb", wrapped<Reverb> },
-    { 8, Normal, "Arpeggio", "Arpeggio", nullptr },
+    { 8, Normal, "Arpeggio", "Arpeggio", wrapped<Arpeggio> },
     { 9, Normal, "Chorus", "Chorus", wrapped<Chorus> },
     { 10, Normal, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 11, Normal, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
@@ -62,7 +63,7 @@ constexpr Entry entries[] = {
     { 13, Plugin, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
     { 14, Plugin, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
     { 15, Plugin, "Reverb", "Reverb", wrapped<Reverb> },
-    { 16, Plugin, "Arpeggio", "Arpeggio", nullptr },
+    { 16, Plugin, "Arpeggio", "Arpeggio", wrapped<Arpeggio> },
     { 17, Plugin, "Chorus", "Chorus", wrapped<Chorus> },
     { 18, Plugin, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 19, Plugin, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
@@ -70,7 +71,7 @@ constexpr Entry entries[] = {
     { 21, Drum, "Insertion Effect 1", "Insertion Effect 1", wrapped<InsertionEFA> },
     { 22, Drum, "Insertion Effect 2", "Insertion Effect 2", wrapped<InsertionEFB> },
     { 23, Drum, "Reverb", "Reverb", wrapped<Reverb> },
-    { 24, Drum, "Arpeggio", "Arpeggio", nullptr },
+    { 24, Drum, "Arpeggio", "Arpeggio", wrapped<Arpeggio> },
     { 25, Drum, "Chorus", "Chorus", wrapped<Chorus> },
     { 26, Drum, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },

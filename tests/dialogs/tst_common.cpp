@@ -5,7 +5,9 @@
 
 #include <hostfixture.h>
 
+#include <cfader.h>
 #include <chotspotlabel.h>
+#include <csimplenotifier.h>
 #include <cpopup.h>
 #include <ctextslider.h>
 #include <tmemproxy.h>
@@ -240,6 +242,61 @@ int anotherValue(TParameterMemory &memory, const QString &address, int current)
     return middle != current ? middle : middle + 1 <= maximum ? middle + 1 : minimum;
 }
 
+// ---- The arpeggio dialog as the design draws it.
+
+struct ArpRow
+{
+    const char *caption;
+    const char *captionLabel;
+    const char *valueField;
+    const char *fader;
+    const char *parameter; // after "00kNormalCommonExtra/kNrmCom"
+};
+
+const ArpRow arpRows[] = {
+    { "Switch", "textLabel2426", "cTextSlider2393", "cFader2394", "ARPSw" },
+    { "Hold", "textLabel2427", "cTextSlider2395", "cFader2396", "ARPHold" },
+    { "Unit Multiply", "textLabel2428", "cTextSlider2397", "cFader2398", "ARPUnitMulti" },
+    { "Note Limit Low", "textLabel2429", "cTextSlider2399", "cFader2400", "ARPNoteLimitLow" },
+    { "Note Limit High", "textLabel2430", "cTextSlider2401", "cFader2402", "ARPNoteLimitHigh" },
+    { "Velocity Limit Low", "textLabel2431", "cTextSlider2403", "cFader2404", "ARPVeloLimitLow" },
+    { "Velocity Limit High", "textLabel2432", "cTextSlider2405", "cFader2406", "ARPVeloLimitHigh" },
+    { "Swing", "textLabel2433", "cTextSlider2407", "cFader2408", "ARPSwing" },
+    { "Tempo", "textLabel2434", "cTextSlider2409", "cFader2410", "ARPTempo" },
+    { "Key Mode", "textLabel2435", "cTextSlider2411", "cFader2412", "ARPKeyMode" },
+    { "Vel Mode", "textLabel2436", "cTextSlider2413", "cFader2414", "ARPVelMode" },
+    { "Velocity Rate (%)", "textLabel2437", "cTextSlider2415", "cFader2416", "ARPVelRate" },
+    { "Gate Time Rate (%)", "textLabel2438", "cTextSlider2417", "cFader2418", "ARPGTRate" },
+    { "ChangeTiming", "textLabel2439", "cTextSlider2419", "cFader2420", "ARPChangeTiming" },
+    { "Quantize Value", "textLabel2440", "cTextSlider2421", "cFader2422", "ARPQauntVal" },
+    { "QuantizeStrength(%)", "textLabel2441", "cTextSlider2423", "cFader2424", "ARPQuantStrength" },
+};
+
+QString extra(const char *parameter, int voiceType = 1)
+{
+    return forVoice(QLatin1String("00kNormalCommonExtra/kNrmCom") + QLatin1String(parameter), voiceType);
+}
+QString typeAddress(int voiceType) { return extra("ARPType", voiceType); }
+QString sfAddress(int slot, int voiceType)
+{
+    return extra("ARPSF", voiceType) + QString::number(slot);
+}
+
+const int arpEntries[] = { 8, 16, 24 };          // normal, plug-in, drum
+const char *const voiceWords[] = { "Normal", "Plugin", "Drum" };
+
+const char *const sfDisplays[] = { "cWaveLabel2448", "cWaveLabel2449", "cWaveLabel2450",
+                                   "cWaveLabel2451", "cWaveLabel2452" };
+
+CHotspotLabel *typeDisplay(QWidget *dialog)
+{
+    return child<CHotspotLabel>(dialog, QStringLiteral("cWaveLabel2442"));
+}
+CHotspotLabel *sfDisplay(QWidget *dialog, int slot)
+{
+    return child<CHotspotLabel>(dialog, QLatin1String(sfDisplays[slot - 1]));
+}
+
 } // namespace
 
 class TestCommon : public QObject
@@ -265,6 +322,27 @@ private slots:
     void thePopulationHelperLeavesPlainFormsAlone();
     void theZeroSizeButtonNeverShows_data();
     void theZeroSizeButtonNeverShows();
+
+    // The arpeggio dialog.
+    void arpeggioDialog();
+    void arpeggioRowsMatchTheirTable_data();
+    void arpeggioRowsMatchTheirTable();
+    void arpeggioHeadAndSlotsMatchTheirTables_data();
+    void arpeggioHeadAndSlotsMatchTheirTables();
+    void arpeggioRowsEditTheVoiceTypesBlock_data();
+    void arpeggioRowsEditTheVoiceTypesBlock();
+    void typeDisplayNamesTheNumber_data();
+    void typeDisplayNamesTheNumber();
+    void sfDisplaysNameTheirNumbersFromTheSameTable_data();
+    void sfDisplaysNameTheirNumbersFromTheSameTable();
+    void anotherVoiceTypesChangeLeavesTheDisplaysAlone_data();
+    void anotherVoiceTypesChangeLeavesTheDisplaysAlone();
+    void clickingADisplayAsksForTheTypeSelector_data();
+    void clickingADisplayAsksForTheTypeSelector();
+    void theTypeDisplayGrowsWhenConnected();
+    void theBankPopupNeverShowsAndIsBoundToNothing_data();
+    void theBankPopupNeverShowsAndIsBoundToNothing();
+    void theDialogWatchesAllEighteenTypeParameters();
 
 private:
     void addPlainFormRows();
@@ -588,6 +666,396 @@ void TestCommon::theZeroSizeButtonNeverShows()
         for (int x = 0; x < page->width(); x += 3)
             QVERIFY(page->childAt(x, y) != button);
     }
+}
+
+// ---- Arpeggio.
+
+void TestCommon::arpeggioDialog()
+{
+    m_dialog = m_host->create(8);
+    QVERIFY(m_dialog);
+    QCOMPARE(m_dialog->objectName(), QStringLiteral("Arpeggio"));
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Arpeggio"));
+    QCOMPARE(m_dialog->minimumSize(), QSize(327, 350));
+    QCOMPARE(m_dialog->maximumSize(), QSize(327, 350));
+    QCOMPARE(m_dialog->size(), QSize(327, 350));
+    auto *tabs = child<QTabWidget>(m_dialog, QStringLiteral("tabWidget2"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->geometry(), QRect(0, 0, 327, 350));
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->widget(0)->objectName(), QStringLiteral("tab0"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("ARPEGGIO"));
+    QCOMPARE(tabs->widget(1)->objectName(), QStringLiteral("tab1"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("SF ASSIGN"));
+    // Sixteen rows of two controls, and the bank popup: nothing else is bound.
+    QCOMPARE(boundControls(tabs->widget(0)).size(), 33);
+    QCOMPARE(boundControls(tabs->widget(1)).size(), 0);
+}
+
+void TestCommon::arpeggioRowsMatchTheirTable_data()
+{
+    QTest::addColumn<int>("row");
+    for (int r = 0; r < 16; ++r)
+        QTest::newRow(arpRows[r].caption) << r;
+}
+
+void TestCommon::arpeggioRowsMatchTheirTable()
+{
+    QFETCH(int, row);
+    const ArpRow &r = arpRows[row];
+    const int column = row / 8;
+    const int k = row % 8;
+    m_dialog = m_host->create(8);
+    QWidget *page = pageOf(m_dialog);
+    auto *caption = child<QLabel>(page, QLatin1String(r.captionLabel));
+    auto *value = child<CTextSlider>(page, QLatin1String(r.valueField));
+    auto *fader = child<CFader>(page, QLatin1String(r.fader));
+    QVERIFY(caption && value && fader);
+    QCOMPARE(caption->parentWidget(), page);
+    QCOMPARE(value->parentWidget(), page);
+    QCOMPARE(fader->parentWidget(), page);
+    QCOMPARE(caption->metaObject()->className(), "QLabel");
+    QCOMPARE(caption->text(), QLatin1String(r.caption));
+    QCOMPARE(caption->pos(), QPoint(column ? 170 : 15, 40 + 32 * k));
+    QCOMPARE(value->geometry(), QRect(column ? 175 : 20, 56 + 32 * k, 60, 16));
+    QCOMPARE(fader->geometry(), QRect(column ? 245 : 90, 56 + 32 * k, 55, 16));
+    QCOMPARE(value->namedAddress(), extra(r.parameter));
+    QCOMPARE(fader->namedAddress(), extra(r.parameter));
+    QCOMPARE(value->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+    QVERIFY(value->clickStepping());
+    QVERIFY(value->useTableId());
+    QCOMPARE(fader->focusColor(), QColor(155, 255, 255));
+}
+
+void TestCommon::arpeggioHeadAndSlotsMatchTheirTables_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    auto add = [](int page, const char *name, const char *className, QRect geometry, const char *text) {
+        QTest::newRow(name) << page << QString::fromLatin1(name) << QString::fromLatin1(className)
+                            << geometry << QString::fromLatin1(text);
+    };
+    add(0, "textLabelBank", "QLabel", QRect(40, 8, 38, 16), "Bank");
+    add(0, "textLabel2425", "QLabel", QRect(40, 8, 38, 16), "Type");
+    add(0, "cWaveLabel2442", "CHotspotLabel", QRect(90, 8, 91, 16), "");
+    add(0, "textLabelARPBank", "QLabel", QRect(39, 17, 38, 16), "Bank");
+    add(0, "cPullDownMenuARPBank", "CPopup", QRect(209, 7, 91, 21), nullptr);
+    for (int k = 0; k < 5; ++k) {
+        const QByteArray caption = "SF Assign Type" + QByteArray::number(k + 1);
+        static QByteArray names[5];
+        names[k] = "textLabel" + QByteArray::number(2443 + k);
+        add(1, names[k].constData(), "QLabel", QRect(15, 44 + 48 * k, 90, 16), caption.constData());
+        add(1, sfDisplays[k], "CHotspotLabel", QRect(20, 60 + 48 * k, 91, 32), "");
+    }
+}
+
+void TestCommon::arpeggioHeadAndSlotsMatchTheirTables()
+{
+    QFETCH(int, page);
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    m_dialog = m_host->create(8);
+    QWidget *p = pageOf(m_dialog, page);
+    auto *w = child<QWidget>(p, name);
+    QVERIFY(w);
+    QCOMPARE(w->parentWidget(), p);
+    QCOMPARE(QLatin1String(w->metaObject()->className()), className);
+    QCOMPARE(w->geometry(), geometry);
+    if (auto *label = qobject_cast<QLabel *>(w))
+        QCOMPARE(label->text(), text);
+    if (auto *display = qobject_cast<CHotspotLabel *>(w)) {
+        QCOMPARE(display->hotSpot(), QRect(QPoint(0, 0), geometry.size()));
+        QCOMPARE(display->hotButtons(), 3);
+        QCOMPARE(display->palette().color(QPalette::WindowText), QColor(0, 255, 255));
+        QCOMPARE(display->palette().color(QPalette::Window), QColor(0, 0, 0));
+        QCOMPARE(display->focusColor(), QColor(155, 255, 255));
+        QVERIFY(display->inverseColorOnFocus());
+        QVERIFY(display->greyOnDisable());
+        QCOMPARE(display->cursor().shape(), Qt::ArrowCursor);
+    }
+    if (auto *popup = qobject_cast<CPopup *>(w)) {
+        QCOMPARE(popup->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(popup->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(popup->columnsCount(), 1);
+    }
+}
+
+void TestCommon::arpeggioRowsEditTheVoiceTypesBlock_data()
+{
+    QTest::addColumn<int>("voiceType");
+    QTest::addColumn<int>("row");
+    for (int t = 1; t <= 3; ++t) {
+        for (int r = 0; r < 16; ++r)
+            QTest::addRow("%s/%s", voiceName(t), arpRows[r].caption) << t << r;
+    }
+}
+
+void TestCommon::arpeggioRowsEditTheVoiceTypesBlock()
+{
+    QFETCH(int, voiceType);
+    QFETCH(int, row);
+    const ArpRow &r = arpRows[row];
+    TParameterMemory &memory = m_host->memory;
+    m_dialog = m_host->open(arpEntries[voiceType - 1]);
+    auto *value = child<CTextSlider>(m_dialog, QLatin1String(r.valueField));
+    auto *fader = child<CFader>(m_dialog, QLatin1String(r.fader));
+    const QString edited = extra(r.parameter, voiceType);
+    QCOMPARE(value->namedAddress(), edited);
+    QCOMPARE(fader->namedAddress(), edited);
+    QVERIFY(value->isBound() && fader->isBound());
+    QVERIFY(value->isVisible() && fader->isVisible());
+    QVERIFY(child<QLabel>(m_dialog, QLatin1String(r.captionLabel))->isVisible());
+
+    const int v = anotherValue(memory, edited, memory.value(edited));
+    QVERIFY(memory.setValue(edited, 0, v));
+    QCOMPARE(value->value(), v);
+    QCOMPARE(fader->value(), v);
+    const int normalBefore = memory.value(extra(r.parameter));
+    const bool up = v < value->maximum();
+    QTest::keyClick(value, up ? Qt::Key_Up : Qt::Key_Down);
+    QCOMPARE(memory.value(edited), up ? v + 1 : v - 1);
+    QCOMPARE(fader->value(), memory.value(edited));
+    if (voiceType != 1)
+        QCOMPARE(memory.value(extra(r.parameter)), normalBefore);
+}
+
+void TestCommon::typeDisplayNamesTheNumber_data()
+{
+    QTest::addColumn<int>("voiceType");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("firstLine"); // "Preset": the memory's name follows
+    QTest::addColumn<QString>("secondLine");
+    for (int t = 1; t <= 3; ++t) {
+        auto row = [t](const char *what, int number, const char *first, const char *second) {
+            QTest::addRow("%s/%s %d", voiceName(t), what, number)
+                << t << number << QString::fromLatin1(first) << QString::fromLatin1(second);
+        };
+        row("first preset", 0, "Preset", nullptr);
+        row("last preset", 1786, "Preset", nullptr);
+        row("after the presets", 1787, "No Type", nullptr);
+        row("before the user types", 8191, "No Type", nullptr);
+        row("first user type", 8192, "User", "User 1");
+        row("last user type", 8447, "User", "User 256");
+        row("after the user types", 8448, "No Type", nullptr);
+    }
+}
+
+void TestCommon::typeDisplayNamesTheNumber()
+{
+    QFETCH(int, voiceType);
+    QFETCH(int, number);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, secondLine);
+    TParameterMemory &memory = m_host->memory;
+    m_host->voiceData.voiceType = QLatin1String(voiceWords[voiceType - 1]);
+    m_dialog = m_host->open(arpEntries[voiceType - 1]);
+    const QString address = typeAddress(voiceType);
+    // From another number, so that the change reaches the display.
+    memory.setValue(address, 0, number == 100 ? 101 : 100);
+    QVERIFY(memory.setValue(address, 0, number));
+    QCOMPARE(memory.value(address), number);
+    QString expected = firstLine;
+    if (firstLine == QLatin1String("Preset")) {
+        const QString name = memory.valueText(address, 0, number);
+        QVERIFY(!name.isEmpty());
+        expected += QLatin1Char('\n') + name;
+    } else if (!secondLine.isEmpty()) {
+        expected += QLatin1Char('\n') + secondLine;
+    }
+    QCOMPARE(typeDisplay(m_dialog)->text(), expected);
+}
+
+void TestCommon::sfDisplaysNameTheirNumbersFromTheSameTable_data()
+{
+    QTest::addColumn<int>("voiceType");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("number");
+    for (int t = 1; t <= 3; ++t) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            for (int number : { 1786, 1787, 8192, 8447, 8448 })
+                QTest::addRow("%s/SF%d/%d", voiceName(t), slot, number) << t << slot << number;
+        }
+    }
+}
+
+void TestCommon::sfDisplaysNameTheirNumbersFromTheSameTable()
+{
+    QFETCH(int, voiceType);
+    QFETCH(int, slot);
+    QFETCH(int, number);
+    TParameterMemory &memory = m_host->memory;
+    const QString address = sfAddress(slot, voiceType);
+    quint16 high = 0, low = 0;
+    if (!memory.findParameter(address, &high, &low))
+        QSKIP(qPrintable(QStringLiteral("the parameter memory has no %1").arg(address)));
+    m_host->voiceData.voiceType = QLatin1String(voiceWords[voiceType - 1]);
+    m_dialog = m_host->open(arpEntries[voiceType - 1]);
+    const QString type = typeAddress(voiceType);
+    memory.setValue(type, 0, 8447); // the type's own number is not the slot's
+    memory.setValue(address, 0, number == 100 ? 101 : 100);
+    QVERIFY(memory.setValue(address, 0, number));
+    QString expected;
+    if (number <= 1786)
+        expected = QStringLiteral("Preset\n") + memory.valueText(type, 0, number);
+    else if (number >= 8192 && number <= 8447)
+        expected = QStringLiteral("User\nUser %1").arg(number - 8191);
+    else
+        expected = QStringLiteral("No Type");
+    QCOMPARE(sfDisplay(m_dialog, slot)->text(), expected);
+    QCOMPARE(typeDisplay(m_dialog)->text(), QStringLiteral("User\nUser 256"));
+}
+
+void TestCommon::anotherVoiceTypesChangeLeavesTheDisplaysAlone_data()
+{
+    QTest::addColumn<int>("edited");  // the voice type the host edits, and its dialog's
+    QTest::addColumn<int>("changed"); // the voice type whose parameters change
+    for (int e = 1; e <= 3; ++e) {
+        for (int c = 1; c <= 3; ++c) {
+            if (c != e)
+                QTest::addRow("%s voice, %s type", voiceName(e), voiceName(c)) << e << c;
+        }
+    }
+}
+
+void TestCommon::anotherVoiceTypesChangeLeavesTheDisplaysAlone()
+{
+    QFETCH(int, edited);
+    QFETCH(int, changed);
+    TParameterMemory &memory = m_host->memory;
+    m_host->voiceData.voiceType = QLatin1String(voiceWords[edited - 1]);
+    memory.setValue(typeAddress(edited), 0, 8192);
+    memory.setValue(sfAddress(1, edited), 0, 8193);
+    m_dialog = m_host->open(arpEntries[edited - 1]);
+    QCOMPARE(typeDisplay(m_dialog)->text(), QStringLiteral("User\nUser 1"));
+    QCOMPARE(sfDisplay(m_dialog, 1)->text(), QStringLiteral("User\nUser 2"));
+
+    const QString fifthBefore = sfDisplay(m_dialog, 5)->text();
+    QVERIFY(memory.setValue(typeAddress(changed), 0, 8447));
+    QVERIFY(memory.setValue(sfAddress(1, changed), 0, 8300));
+    QVERIFY(memory.setValue(sfAddress(5, changed), 0, 8300));
+    QCOMPARE(typeDisplay(m_dialog)->text(), QStringLiteral("User\nUser 1"));
+    QCOMPARE(sfDisplay(m_dialog, 1)->text(), QStringLiteral("User\nUser 2"));
+    QCOMPARE(sfDisplay(m_dialog, 5)->text(), fifthBefore);
+
+    // The edited voice's own change still shows.
+    QVERIFY(memory.setValue(typeAddress(edited), 0, 8448));
+    QCOMPARE(typeDisplay(m_dialog)->text(), QStringLiteral("No Type"));
+}
+
+void TestCommon::clickingADisplayAsksForTheTypeSelector_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("slot"); // 0: the type display
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("command");
+    for (int t = 1; t <= 3; ++t) {
+        QTest::addRow("%s/type", voiceName(t)) << arpEntries[t - 1] << 0 << int(Qt::LeftButton) << 10;
+        QTest::addRow("%s/type, right button", voiceName(t))
+            << arpEntries[t - 1] << 0 << int(Qt::RightButton) << 10;
+        for (int slot = 1; slot <= 5; ++slot)
+            QTest::addRow("%s/SF%d", voiceName(t), slot)
+                << arpEntries[t - 1] << slot << int(Qt::LeftButton) << 45 + slot;
+    }
+}
+
+void TestCommon::clickingADisplayAsksForTheTypeSelector()
+{
+    QFETCH(int, entry);
+    QFETCH(int, slot);
+    QFETCH(int, button);
+    QFETCH(int, command);
+    m_dialog = m_host->open(entry);
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+    auto *tabs = child<QTabWidget>(m_dialog, QStringLiteral("tabWidget2"));
+    tabs->setCurrentIndex(slot ? 1 : 0);
+    CHotspotLabel *display = slot ? sfDisplay(m_dialog, slot) : typeDisplay(m_dialog);
+    QVERIFY(display->isVisible());
+    // The lower half: the connected type display is two lines high.
+    QTest::mouseClick(display, Qt::MouseButton(button), Qt::NoModifier, QPoint(45, 24));
+    QCOMPARE(m_host->host.commands, QList<int>{ command });
+    QVERIFY(m_host->host.replyWasZero.value(0));
+    QCOMPARE(m_host->host.synchronousFlags.value(0), true);
+}
+
+void TestCommon::theTypeDisplayGrowsWhenConnected()
+{
+    m_dialog = m_host->create(8);
+    auto *bank = child<QLabel>(m_dialog, QStringLiteral("textLabelBank"));
+    auto *type = child<QLabel>(m_dialog, QStringLiteral("textLabel2425"));
+    CHotspotLabel *display = typeDisplay(m_dialog);
+    // Before: "Type" on "Bank", a one-line display.
+    QCOMPARE(type->geometry(), bank->geometry());
+    QCOMPARE(display->geometry(), QRect(90, 8, 91, 16));
+    QCOMPARE(display->text(), QString());
+
+    m_host->extensionsOf(m_dialog)->attachMemAPI(&m_host->memory);
+    QCOMPARE(bank->geometry(), QRect(40, 8, 38, 16));
+    QCOMPARE(type->geometry(), QRect(40, 24, 38, 16));
+    QCOMPARE(display->geometry(), QRect(90, 8, 91, 32));
+    QCOMPARE(display->hotSpot(), QRect(0, 0, 91, 32));
+    // The first line beside "Bank", the second beside "Type".
+    QCOMPARE(display->text().count(QLatin1Char('\n')), 1);
+}
+
+void TestCommon::theBankPopupNeverShowsAndIsBoundToNothing_data()
+{
+    QTest::addColumn<int>("voiceType");
+    for (int t = 1; t <= 3; ++t)
+        QTest::newRow(voiceName(t)) << t;
+}
+
+void TestCommon::theBankPopupNeverShowsAndIsBoundToNothing()
+{
+    QFETCH(int, voiceType);
+    TParameterMemory &memory = m_host->memory;
+    m_dialog = m_host->create(arpEntries[voiceType - 1]);
+    auto *popup = child<CPopup>(m_dialog, QStringLiteral("cPullDownMenuARPBank"));
+    auto *label = child<QLabel>(m_dialog, QStringLiteral("textLabelARPBank"));
+    QVERIFY(popup && label);
+    QVERIFY(popup->isHidden());
+    QVERIFY(label->isHidden());
+    QCOMPARE(popup->namedAddress(), QString());
+
+    m_host->extensionsOf(m_dialog)->attachMemAPI(&m_host->memory);
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+    QVERIFY(!popup->isVisible());
+    QVERIFY(!label->isVisible());
+    QCOMPARE(popup->namedAddress(), QString());
+    QVERIFY(!popup->isBound());
+    // Neither a type change (which refreshes the form), a change of the bank
+    // parameter nor a load shows it.
+    memory.setValue(typeAddress(voiceType), 0, 8200);
+    memory.setValue(extra("ARPTypeBank", voiceType), 0, 5);
+    memory.resetToDefaults();
+    QVERIFY(!popup->isVisible());
+    QVERIFY(!label->isVisible());
+    QVERIFY(!popup->isBound());
+    // Clicking where it would be sends nothing.
+    QTest::mouseClick(pageOf(m_dialog), Qt::LeftButton, Qt::NoModifier, QPoint(250, 17));
+    QVERIFY(m_host->host.commands.isEmpty());
+}
+
+void TestCommon::theDialogWatchesAllEighteenTypeParameters()
+{
+    m_dialog = m_host->create(8);
+    QCOMPARE(m_dialog->findChildren<CSimpleNotifier *>().size(), 0);
+    m_host->extensionsOf(m_dialog)->attachMemAPI(&m_host->memory);
+    QStringList watched;
+    for (CSimpleNotifier *n : m_dialog->findChildren<CSimpleNotifier *>(QString(), Qt::FindDirectChildrenOnly))
+        watched << n->namedAddress();
+    for (int t = 1; t <= 3; ++t) {
+        QVERIFY2(watched.removeOne(typeAddress(t)), qPrintable(typeAddress(t)));
+        for (int slot = 1; slot <= 5; ++slot)
+            QVERIFY2(watched.removeOne(sfAddress(slot, t)), qPrintable(sfAddress(slot, t)));
+    }
+    // What remains is the population helper's watch on the edited type.
+    QCOMPARE(watched, QStringList{ typeAddress(1) });
 }
 
 QTEST_MAIN(TestCommon)

@@ -111,41 +111,6 @@ constexpr unsigned lastUser = 8447;
 constexpr int formWidth = 327;
 constexpr int formHeight = 350;
 
-void setUpDisplay(CHotspotLabel *display)
-{
-    QPalette palette = display->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 255, 255));
-    palette.setColor(QPalette::Window, QColor(0, 0, 0));
-    display->setPalette(palette);
-    display->setAutoFillBackground(true);
-    display->setCursor(Qt::ArrowCursor);
-    display->setFocusColor(QColor(155, 255, 255));
-    display->setInverseColorOnFocus(true);
-    display->setGreyOnDisable(true);
-    display->setHotSpot(0, 0, display->width(), display->height());
-}
-
-void setUpBankPopup(CPopup *popup)
-{
-    const QColor cyan(0, 255, 255);
-    QPalette palette = popup->palette();
-    palette.setColor(QPalette::WindowText, cyan);
-    palette.setColor(QPalette::Text, cyan);
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::Base, Qt::black);
-    popup->setPalette(palette);
-    popup->setAutoFillBackground(true);
-    popup->setCursor(Qt::PointingHandCursor);
-    popup->setProperty("enableFocusRect", true);
-    popup->setFocusPolicy(Qt::StrongFocus);
-    popup->setFocusColor(QColor(155, 255, 255));
-    popup->setColumnsCount(1);
-    popup->setButtonTextColor(cyan);
-    popup->setGrouping(false);
-    popup->setLabelSizeToContents(true);
-    popup->setGreyOnDisable(true);
-}
-
 } // namespace
 
 Arpeggio::Arpeggio(QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
@@ -176,10 +141,11 @@ Arpeggio::Arpeggio(QWidget *parent, const char *name, bool modal, Qt::WindowFlag
     for (int n = 0; n < SlotCount; ++n)
         m_sfDisplays[n] = m_sfAssignPage.find<CHotspotLabel>(sfDisplayNames[n]);
 
-    setUpDisplay(cWaveLabel2442);
+    Form::setUpDisplay(cWaveLabel2442);
     for (CHotspotLabel *display : m_sfDisplays)
-        setUpDisplay(display);
-    setUpBankPopup(cPullDownMenuARPBank);
+        Form::setUpDisplay(display);
+    Form::setUpPopup(cPullDownMenuARPBank, QColor(0, 255, 255), Qt::StrongFocus, 1);
+    cPullDownMenuARPBank->setCursor(Qt::PointingHandCursor);
 
     languageChange();
     resizeToForm(formWidth, formHeight);

@@ -3,7 +3,6 @@
 #include <cpopup.h>
 
 #include <QColor>
-#include <QPalette>
 
 namespace ControllerForm {
 
@@ -55,26 +54,9 @@ void Table::build(QWidget *page, Form::Built &built) const
 
 void setUpPullDowns(const Form::Built &built)
 {
-    const QColor cyan(0, 255, 255);
     for (const auto &[entry, widget] : built.widgets) {
-        auto *popup = qobject_cast<CPopup *>(widget);
-        if (!popup)
-            continue;
-        QPalette palette = popup->palette();
-        palette.setColor(QPalette::WindowText, cyan);
-        palette.setColor(QPalette::Text, cyan);
-        palette.setColor(QPalette::Window, Qt::black);
-        palette.setColor(QPalette::Base, Qt::black);
-        popup->setPalette(palette);
-        popup->setAutoFillBackground(true);
-        popup->setProperty("enableFocusRect", true);
-        popup->setFocusPolicy(Qt::StrongFocus);
-        popup->setFocusColor(QColor(155, 255, 255));
-        popup->setColumnsCount(1);
-        popup->setButtonTextColor(cyan);
-        popup->setGrouping(false);
-        popup->setLabelSizeToContents(true);
-        popup->setGreyOnDisable(true);
+        if (auto *popup = qobject_cast<CPopup *>(widget))
+            Form::setUpPopup(popup, QColor(0, 255, 255), Qt::StrongFocus, 1);
     }
 }
 

@@ -343,6 +343,7 @@ private slots:
     void theBankPopupNeverShowsAndIsBoundToNothing_data();
     void theBankPopupNeverShowsAndIsBoundToNothing();
     void theDialogWatchesAllEighteenTypeParameters();
+    void focusMovesThroughTheFormInItsOrder();
 
 private:
     void addPlainFormRows();
@@ -1056,6 +1057,25 @@ void TestCommon::theDialogWatchesAllEighteenTypeParameters()
     }
     // What remains is the population helper's watch on the edited type.
     QCOMPARE(watched, QStringList{ typeAddress(1) });
+}
+
+void TestCommon::focusMovesThroughTheFormInItsOrder()
+{
+    m_dialog = m_host->create(8);
+    QStringList expected{ QStringLiteral("tabWidget2"), QStringLiteral("cWaveLabel2442") };
+    for (const ArpRow &r : arpRows)
+        expected << QLatin1String(r.valueField) << QLatin1String(r.fader);
+    for (const char *display : sfDisplays)
+        expected << QLatin1String(display);
+    QStringList chain;
+    QWidget *start = child<QWidget>(m_dialog, QStringLiteral("tabWidget2"));
+    QWidget *w = start;
+    do {
+        if (expected.contains(w->objectName()) && !chain.contains(w->objectName()))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w && w != start);
+    QCOMPARE(chain, expected);
 }
 
 QTEST_MAIN(TestCommon)

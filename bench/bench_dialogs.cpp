@@ -6,9 +6,15 @@
 
 #include <detaildialogsieditorextensions.h>
 #include <mimesourcefactory.h>
+#include <arpeggio.h>
 #include <chorus.h>
+#include <ctrlset.h>
+#include <ctrlsetcomlfo.h>
+#include <drumkeydetail.h>
+#include <eldetail.h>
 #include <insertionefa.h>
 #include <insertionefb.h>
+#include <pluginelementdetail.h>
 #include <portamentodetail.h>
 #include <reverb.h>
 #include <tparametermemory.h>
@@ -64,11 +70,17 @@ constexpr Subject subject(const char *name, int voiceType, const char *changedAd
 }
 
 const Subject subjects[] = {
+    subject<ELDetail>("ELDetail", 1, "FEkNormalElementEQ/kNrmElmEQType"),
+    subject<DrumKeyDetail>("DrumKeyDetail", 3, "FEkDrumKeyEQ/kDrmKeyEQType"),
+    subject<PluginElementDetail>("PluginElementDetail", 2, "00kPluginElement/kPlgElmLFOSpeed"),
     subject<PortamentoDetail>("Portamento", 1, "00kNormalCommon/kNrmComQEDPortamentoTime"),
     subject<InsertionEFA>("InsertionEFA", 1, "00kNormalCommonInsA/kNrmInsAType"),
     subject<InsertionEFB>("InsertionEFB", 1, "00kNormalCommonInsB/kNrmInsBType"),
     subject<Reverb>("Reverb", 1, "00kNormalCommonReverb/kNrmRevType"),
     subject<Chorus>("Chorus", 1, "00kNormalCommonChorus/kNrmChoType"),
+    subject<Arpeggio>("Arpeggio", 1, "00kNormalCommonExtra/kNrmComARPType"),
+    subject<CtrlSet>("CtrlSet", 1, "00kNormalCommonController/kNrmComCtrlDepth1"),
+    subject<CtrlSetComLFO>("CtrlSetComLFO", 1, "00kNormalCommonLFO/kNrmComLFOSpeed"),
 };
 
 void bareFloor(benchmark::State &state, const Subject *subject)

@@ -58,6 +58,9 @@ def describe(word):
     w = word.lower()
     if w.endswith("wavenumber"):
         return plain(name, 0, 8703, 1, {"kind": "wave"})
+    if w.endswith("voicenumber"):
+        # Bank high and middle byte, then the number in the bank.
+        return plain(name, 0, 0xFFFFFF, 0x3F0000, {"kind": "number"})
     if w.endswith("arptype") or re.search(r"arpsf\d$", w):
         return plain(name, 0, 8703, 0, {"kind": "arpeggio"})
     if w.endswith("wavetype"):

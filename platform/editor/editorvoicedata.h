@@ -2,6 +2,7 @@
 
 #include <izintavoicedata.h>
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -24,6 +25,16 @@ public:
     void voiceTypeText(std::uint64_t *word, QString &text) override;
     void nativeDialogClosed(const QString &boardModel) override;
     QString voiceNameText(int high, int middle, int low, QString &secondText) override;
+
+    // The voice banks the editor knows, by their high and middle byte.
+    struct Bank
+    {
+        int high;
+        int middle;
+        QString name;
+    };
+    static QList<Bank> banks();
+    static constexpr int voicesPerBank = 128;
 
     void setVoiceType(int type);
     int voiceType() const { return m_voiceType; }

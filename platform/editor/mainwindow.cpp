@@ -2,6 +2,7 @@
 
 #include "addonhost.h"
 #include "editorvoicedata.h"
+#include "hostselections.h"
 #include "parametermodel.h"
 
 #include <tparametermemory.h>
@@ -45,7 +46,8 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
 
     connect(m_addOn, &AddOnHost::commandReceived, this, [this](int command) {
         m_log->addItem(tr("Host command %1").arg(command));
-        statusBar()->showMessage(tr("A dialog sent host command %1").arg(command), 5000);
+        if (!openSelection(command))
+            statusBar()->showMessage(tr("A dialog sent host command %1").arg(command), 5000);
     });
     connect(m_voiceData, &EditorVoiceData::compareModeRequested, this,
             [this](bool on) { m_compare->setChecked(on); });
@@ -69,6 +71,7 @@ void MainWindow::buildControls()
     m_part->setRange(0, TParameterMemory::ElementCount - 1);
     form->addRow(tr("Part shown"), m_part);
     m_drumKey = new QSpinBox(panel);
+    m_drumKey->setObjectName(QStringLiteral("drumKey"));
     m_drumKey->setRange(0, TParameterMemory::DrumKeyCount - 1);
     form->addRow(tr("Drum key"), m_drumKey);
     m_compare = new QCheckBox(tr("Compare with the stored voice"), panel);
@@ -129,6 +132,28 @@ void MainWindow::openEntry(int index)
 {
     if (!m_addOn->run(index, m_memory))
         statusBar()->showMessage(tr("Entry %1 has no dialog yet").arg(index), 5000);
+}
+
+SelectionWindow *MainWindow::openSelection(int command)
+{
+    std::optional<HostSelection> selection = selectionFor(command, *m_memory, *m_voiceData);
+    if (!selection)
+        return nullptr;
+    const int current = m_memory->value(selection->address, selection->part);
+    auto *window = new SelectionWindow(selection->title, selection->choices, current, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Above the dialog that asked, which may itself be modal.
+    window->setWindowModality(Qt::ApplicationModal);
+    connect(window, &SelectionWindow::chosen, this,
+            [this, address = selection->address, part = selection->part](int value) {
+                if (m_memory->compareMode()) {
+                    statusBar()->showMessage(tr("Leave compare mode to change the voice"), 5000);
+                    return;
+                }
+                m_memory->setValue(address, part, value);
+            });
+    window->show();
+    return window;
 }
 
 void MainWindow::setVoiceType(int type)

@@ -10,6 +10,7 @@ class QComboBox;
 class QListWidget;
 class QSpinBox;
 class QTableView;
+class SelectionWindow;
 class TParameterMemory;
 
 // The editor's window: the add-on's entries in menus by voice type, the live
@@ -30,6 +31,10 @@ public:
     // box (unless quiet) and returns false, leaving the voice as it was.
     bool openVoice(const QString &path, bool quiet = false);
     bool saveVoice(const QString &path, bool quiet = false);
+
+    // Answers a dialog's command with the selection window it asks for; the
+    // chosen value is written to the voice. Null for other commands.
+    SelectionWindow *openSelection(int command);
 
 private:
     void buildMenus();

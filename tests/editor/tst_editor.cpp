@@ -2,13 +2,20 @@
 #include <editorvoicedata.h>
 #include <mainwindow.h>
 #include <parametermodel.h>
+#include <selectionwindow.h>
+
+#include <chotspotlabel.h>
+#include <ctextslider.h>
 
 #include <wguid.h>
 #include <tparametermemory.h>
 
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QSpinBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -49,6 +56,12 @@ private slots:
     void loadedVoiceShowsInTheView();
     void damagedVoiceFileChangesNothing();
     void hostCommandsAreShown();
+    void waveSelectionSetsTheElementsWave();
+    void drumVoiceSelectionSetsTheKeysVoice();
+    void drumKeyChangesReachAnOpenDialog();
+    void arpeggioSelectionsFollowTheVoiceType_data();
+    void arpeggioSelectionsFollowTheVoiceType();
+    void selectionsRefuseCompareModeAndOtherCommands();
 
     void listsItsEntries();
     void listsTheSchema();
@@ -58,12 +71,15 @@ private slots:
     void commandLineErrors();
 
 private:
+    QWidget *openDialog(int entry);
+    SelectionWindow *selectionWindow() const;
     QString valueShown(const QString &block, const QString &parameter) const;
 
     TParameterMemory *m_memory = nullptr;
     EditorVoiceData *m_voiceData = nullptr;
     AddOnHost *m_addOn = nullptr;
     MainWindow *m_window = nullptr;
+    QList<QPointer<QWidget>> m_dialogs;
 };
 
 void TestEditor::init()
@@ -79,10 +95,30 @@ void TestEditor::init()
 
 void TestEditor::cleanup()
 {
+    for (const QPointer<QWidget> &dialog : m_dialogs)
+        delete dialog.data();
+    m_dialogs.clear();
     delete m_window;
     delete m_addOn;
     delete m_memory;
     delete m_voiceData;
+}
+
+QWidget *TestEditor::openDialog(int entry)
+{
+    QWidget *dialog = m_addOn->open(entry, m_memory);
+    m_dialogs.append(dialog);
+    if (dialog) {
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog))
+            qWarning("dialog %d not exposed", entry);
+    }
+    return dialog;
+}
+
+SelectionWindow *TestEditor::selectionWindow() const
+{
+    return m_window->findChild<SelectionWindow *>();
 }
 
 QString TestEditor::valueShown(const QString &block, const QString &parameter) const
@@ -156,6 +192,128 @@ void TestEditor::hostCommandsAreShown()
     QVERIFY(m_window->commandLog()->item(0)->text().contains(QLatin1String("45")));
     QCOMPARE(m_addOn->executeCommand(nullptr, 46, &reply, 0, true), VESTRA_E_INVALIDARG);
     QCOMPARE(m_window->commandLog()->count(), 1);
+}
+
+// Clicking element 3's wave display opens the editor's wave selection; the
+// search narrows it, Return chooses, and the dialog shows the new wave.
+void TestEditor::waveSelectionSetsTheElementsWave()
+{
+    const QString wave = QStringLiteral("FEkNormalElement/kNrmElmWaveNumber");
+    QWidget *dialog = openDialog(3);
+    QVERIFY(dialog);
+    auto *display = dialog->findChild<CHotspotLabel *>(QStringLiteral("cWaveLabel453"));
+    QTest::mouseClick(display, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    SelectionWindow *window = selectionWindow();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->list()->count(), 1860 + 256);
+    QCOMPARE(window->list()->currentItem()->data(Qt::UserRole).toInt(), m_memory->value(wave, 2));
+
+    QTest::keyClicks(window->filter(), QStringLiteral("user 12"));
+    // User 12, 112, 120 to 129 and 212: every word of the search, anywhere.
+    QCOMPARE(window->shownCount(), 13);
+    QTest::keyClick(window->filter(), Qt::Key_Return);
+    QCOMPARE(m_memory->value(wave, 2), 8192 + 11);
+    QCOMPARE(m_memory->value(wave, 1), m_memory->value(wave, 0));
+    QCOMPARE(display->text(), QStringLiteral("User 12"));
+    QTRY_VERIFY(!selectionWindow());
+}
+
+void TestEditor::drumVoiceSelectionSetsTheKeysVoice()
+{
+    const QString voice = QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber");
+    m_memory->setVoiceType(3);
+    m_voiceData->setVoiceType(3);
+    m_voiceData->setCurrentDrumKey(5);
+    m_memory->setCurrentDrumKey(5);
+    m_memory->setValue(QStringLiteral("FEkDrumKey/kDrmKeyWaveType"), 5, 1);
+    QWidget *dialog = openDialog(28);
+    QVERIFY(dialog);
+    auto *display = dialog->findChild<CHotspotLabel *>(QStringLiteral("cDrumVoiceSelect2253"));
+    QVERIFY(display->isVisible());
+    QTest::mouseClick(display, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    SelectionWindow *window = selectionWindow();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::keyClicks(window->filter(), QStringLiteral("PRE2 005"));
+    QCOMPARE(window->shownCount(), 1);
+    QListWidgetItem *item = window->list()->currentItem();
+    // A double click: its first click, then the second that makes it double.
+    const QPoint centre = window->list()->visualItemRect(item).center();
+    QTest::mouseClick(window->list()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseDClick(window->list()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(m_memory->value(voice, 5), (63 << 16) | (1 << 8) | 4);
+    QCOMPARE(display->text(), QStringLiteral("PRE2 005 Pf\nPiano 5"));
+}
+
+void TestEditor::drumKeyChangesReachAnOpenDialog()
+{
+    const QString level = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
+    m_memory->setVoiceType(3);
+    m_voiceData->setVoiceType(3);
+    m_memory->setValue(level, 40, 33);
+    QWidget *dialog = openDialog(28);
+    auto *field = dialog->findChild<CTextSlider *>(QStringLiteral("cTextSlider2266"));
+    auto *key = m_window->findChild<QSpinBox *>(QStringLiteral("drumKey"));
+    QVERIFY(key);
+    key->setValue(40);
+    QCOMPARE(field->value(), 33);
+    // The drum wave selection now sets key 40's wave.
+    QVERIFY(m_window->openSelection(38));
+    SelectionWindow *window = selectionWindow();
+    window->list()->setFocus();
+    QTest::keyClick(window->list(), Qt::Key_End);
+    QTest::keyClick(window->list(), Qt::Key_Return);
+    QCOMPARE(m_memory->value(QStringLiteral("FEkDrumKey/kDrmKeyWaveNumber"), 40), 8192 + 255);
+}
+
+void TestEditor::arpeggioSelectionsFollowTheVoiceType_data()
+{
+    QTest::addColumn<int>("voiceType");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("normal type") << 1 << 10 << "00kNormalCommonExtra/kNrmComARPType";
+    QTest::newRow("plug-in SF 1") << 2 << 46 << "00kPluginCommonExtra/kPlgComARPSF1";
+    QTest::newRow("drum SF 3") << 3 << 48 << "00kDrumCommonExtra/kDrmComARPSF3";
+    QTest::newRow("normal SF 5") << 1 << 50 << "00kNormalCommonExtra/kNrmComARPSF5";
+}
+
+void TestEditor::arpeggioSelectionsFollowTheVoiceType()
+{
+    QFETCH(int, voiceType);
+    QFETCH(int, command);
+    QFETCH(QString, address);
+    m_memory->setVoiceType(voiceType);
+    m_voiceData->setVoiceType(voiceType);
+    const W_GUID group(0x12345678, 0x1234, 0x5678, 1, 2, 3, 4, 5, 6, 7, 8);
+    std::uint64_t reply = 0;
+    m_addOn->executeCommand(&group, command, &reply, 0, true);
+    SelectionWindow *window = selectionWindow();
+    QVERIFY(window);
+    QCOMPARE(window->list()->count(), 1787 + 256);
+    QCOMPARE(window->list()->item(1786)->text(), m_memory->valueText(address, 0, 1786));
+    window->list()->setCurrentRow(1786);
+    QTest::keyClick(window->list(), Qt::Key_Return);
+    QCOMPARE(m_memory->value(address, 0), 1786);
+}
+
+void TestEditor::selectionsRefuseCompareModeAndOtherCommands()
+{
+    QVERIFY(!m_window->openSelection(11));
+    QVERIFY(!m_window->openSelection(0));
+    QVERIFY(!selectionWindow());
+
+    const QString wave = QStringLiteral("FEkNormalElement/kNrmElmWaveNumber");
+    const int before = m_memory->value(wave, 0);
+    SelectionWindow *window = m_window->openSelection(42);
+    QVERIFY(window);
+    m_memory->storeVoice();
+    m_memory->setCompareMode(true);
+    window->list()->setCurrentRow(before + 1);
+    QTest::keyClick(window->list(), Qt::Key_Return);
+    QCOMPARE(m_memory->value(wave, 0), before);
+    m_memory->setCompareMode(false);
+    QCOMPARE(m_memory->value(wave, 0), before);
 }
 
 void TestEditor::listsItsEntries()

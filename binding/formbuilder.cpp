@@ -71,12 +71,24 @@ void setAddress(QWidget *widget, const QString &address)
 
 int runningNumber(const QString &name)
 {
-    int start = name.size();
-    while (start > 0 && name.at(start - 1).isDigit())
-        --start;
-    if (start == name.size())
+    auto digitsBefore = [&name](int end) {
+        int start = end;
+        while (start > 0 && name.at(start - 1).isDigit())
+            --start;
+        return start;
+    };
+    int end = name.size();
+    int start = digitsBefore(end);
+    if (start == end)
         return -1;
-    return name.mid(start).toInt();
+    // A copy of a widget ("pushButton2375_2") was drawn with its original:
+    // it takes the original's number, the builder keeping table order
+    // among equal numbers.
+    if (start > 1 && name.at(start - 1) == QLatin1Char('_') && name.at(start - 2).isDigit()) {
+        end = start - 1;
+        start = digitsBefore(end);
+    }
+    return name.mid(start, end - start).toInt();
 }
 
 Builder::Builder(QWidget *page)

@@ -145,6 +145,8 @@ private:
 };
 
 // The running number at the end of an object name; -1 when it has none.
+// A copy's suffix ("textLabel495_2") does not count: the copy has its
+// original's number.
 int runningNumber(const QString &name);
 
 // Gives the built widgets their texts and addresses, each through the

@@ -52,6 +52,24 @@ def plain(name, lo, hi, default, fmt):
     return {"name": name, "min": lo, "max": hi, "default": default, "format": fmt}
 
 
+CONTROL_DESTINATIONS = (["Off"] + ["Insertion A Param %d" % n for n in range(1, 17)]
+                        + ["Insertion B Param %d" % n for n in range(1, 17)]
+                        + ["Volume", "Pan", "Pitch", "Cutoff", "Resonance", "AEG Attack",
+                           "AEG Decay", "AEG Release", "FEG Depth", "LFO Speed", "LFO PMod",
+                           "LFO FMod", "LFO AMod", "Reverb Send", "Chorus Send", "Portamento Time"])
+LFO_DESTINATIONS = ["Off", "Pitch", "Cutoff", "Resonance", "Amplitude", "Pan", "Element Level",
+                    "Insertion A Param 1", "Insertion A Param 2", "Insertion A Param 3",
+                    "Insertion B Param 1", "Insertion B Param 2", "Insertion B Param 3",
+                    "Reverb Send", "Chorus Send"]
+COMMON_LFO_WAVES = ["Triangle", "Triangle+", "Saw Up", "Saw Down", "Square 1/4", "Square 1/3",
+                    "Square", "Square 2/3", "Square 3/4", "Trapezoid", "S/H 1", "S/H 2", "User"]
+CONTROLLER_NAMES = {1: "Modulation", 2: "Breath", 4: "Foot", 5: "Portamento Time", 7: "Volume",
+                    10: "Pan", 11: "Expression", 64: "Sustain", 65: "Portamento", 66: "Sostenuto",
+                    67: "Soft Pedal", 71: "Harmonic", 74: "Brightness", 91: "Reverb", 93: "Chorus"}
+CONTROLLER_NUMBERS = ["%d %s" % (n, CONTROLLER_NAMES[n]) if n in CONTROLLER_NAMES else str(n)
+                      for n in range(96)]
+
+
 def describe(word):
     """Name, range, default and format of a parameter, from its word."""
     name = words(word)
@@ -61,6 +79,23 @@ def describe(word):
     if w.endswith("voicenumber"):
         # Bank high and middle byte, then the number in the bank.
         return plain(name, 0, 0xFFFFFF, 0x3F0000, {"kind": "number"})
+    if re.search(r"ctrldest\d$", w):
+        return plain(name, 0, len(CONTROL_DESTINATIONS) - 1, 0,
+                     {"kind": "list", "items": CONTROL_DESTINATIONS})
+    if re.search(r"lfodest\d$", w):
+        return plain(name, 0, len(LFO_DESTINATIONS) - 1, 0,
+                     {"kind": "list", "items": LFO_DESTINATIONS})
+    if w.endswith("comlfowave"):
+        return plain(name, 0, len(COMMON_LFO_WAVES) - 1, 0, {"kind": "list", "items": COMMON_LFO_WAVES})
+    if w.endswith("elmlfowave"):
+        return plain(name, 0, 2, 1, {"kind": "list", "items": ["Saw", "Triangle", "S&H"]})
+    if w.endswith("comlfophase"):
+        return plain(name, 0, 5, 0, {"kind": "list", "items": ["0", "90", "120", "180", "240", "270"]})
+    if w.endswith("lfokeyonreset"):
+        return plain(name, 0, 2, 0, {"kind": "list", "items": ["Off", "Each-on", "1st-on"]})
+    if w.endswith("ctrlno"):
+        return plain(name, 0, len(CONTROLLER_NUMBERS) - 1, 1,
+                     {"kind": "list", "items": CONTROLLER_NUMBERS})
     if w.endswith("arptype") or re.search(r"arpsf\d$", w):
         return plain(name, 0, 8703, 0, {"kind": "arpeggio"})
     if w.endswith("wavetype"):

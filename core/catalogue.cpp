@@ -14,6 +14,13 @@
 #include <drumkeydetail.h>
 #include <eldetail.h>
 #include <pluginelementdetail.h>
+#include <xpb900jk.h>
+#include <xpb900jq.h>
+#include <xpb900jv.h>
+#include <xpb900jw.h>
+#include <xpb900jx.h>
+#include <xpb900jy.h>
+#include <xpb900jz.h>
 
 #include <guids.h>
 #include <menuentryrecord.h>
@@ -76,13 +83,13 @@ constexpr Entry entries[] = {
     { 26, Drum, "Controller Set", "Controller Set", wrapped<CtrlSet> },
     { 27, Drum, "Controller Set Common LFO", "Controller Set Common LFO", wrapped<CtrlSetComLFO> },
     { 28, Drum, "Drum Key", "Drum Key", wrapped<DrumKeyDetail> },
-    { 29, NativeBoard, "Native Parameter", "XPB900-JQ Native Parameter", nullptr },
-    { 30, NativeBoard, "Native Parameter", "XPB900-JW Native Parameter", nullptr },
-    { 31, NativeBoard, "Native Parameter", "XPB900-JV Native Parameter", nullptr },
-    { 32, NativeBoard, "Native Parameter", "XPB900-JK Native Parameter", nullptr },
-    { 33, NativeBoard, "Native Parameter", "XPB900-JZ Native Parameter", nullptr },
-    { 34, NativeBoard, "Native Parameter", "XPB900-JY Native Parameter", nullptr },
-    { 35, NativeBoard, "Native Parameter", "XPB900-JX Native Parameter", nullptr },
+    { 29, NativeBoard, "Native Parameter", "XPB900-JQ Native Parameter", wrapped<XPB900JQ> },
+    { 30, NativeBoard, "Native Parameter", "XPB900-JW Native Parameter", wrapped<XPB900JW> },
+    { 31, NativeBoard, "Native Parameter", "XPB900-JV Native Parameter", wrapped<XPB900JV> },
+    { 32, NativeBoard, "Native Parameter", "XPB900-JK Native Parameter", wrapped<XPB900JK> },
+    { 33, NativeBoard, "Native Parameter", "XPB900-JZ Native Parameter", wrapped<XPB900JZ> },
+    { 34, NativeBoard, "Native Parameter", "XPB900-JY Native Parameter", wrapped<XPB900JY> },
+    { 35, NativeBoard, "Native Parameter", "XPB900-JX Native Parameter", wrapped<XPB900JX> },
 };
 static_assert(std::size(entries) == entryCount, "one row per menu entry");
 

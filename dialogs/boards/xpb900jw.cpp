@@ -1,0 +1,54 @@
+#include "xpb900jw.h"
+
+namespace {
+
+// page, column, row, caption, address, caption width where it differs
+constexpr BoardRow rows[] = {
+    { 1, 1, 1, "JY Mode",            "FEkPluginNativeJW/kPlgNtvJWJYMode" },
+    { 1, 1, 2, "Sustain Curve",      "FEkPluginNativeJW/kPlgNtvJWSustainCurve" },
+    { 1, 1, 4, "EQ Lo Frequency",    "FEkPluginNativeJW/kPlgNtvJWEQLoFreq" },
+    { 1, 1, 5, "EQ Lo Gain",         "FEkPluginNativeJW/kPlgNtvJWEQLoGain" },
+    { 1, 1, 6, "EQ Hi Frequency",    "FEkPluginNativeJW/kPlgNtvJWEQHiFreq" },
+    { 1, 1, 7, "EQ Hi Gain",         "FEkPluginNativeJW/kPlgNtvJWEQHiGain" },
+    { 1, 2, 1, "Reverb Send",        "FEkPluginNativeJW/kPlgNtvJWRevSend" },
+    { 1, 2, 2, "Chorus Send",        "FEkPluginNativeJW/kPlgNtvJWChoSend" },
+    { 1, 3, 1, "INS LFO Frequency",  "FEkPluginNativeJW/kPlgNtvJWInsLFOFreq" },
+    { 1, 3, 2, "INS LFO Depth",      "FEkPluginNativeJW/kPlgNtvJWInsLFODepth" },
+    { 1, 3, 3, "INS Feedback Level", "FEkPluginNativeJW/kPlgNtvJWInsFeedbackLevel" },
+    { 1, 3, 4, "INS Dry Wet Level",  "FEkPluginNativeJW/kPlgNtvJWInsDryWetLevel" },
+    { 1, 3, 5, "INS Offset",         "FEkPluginNativeJW/kPlgNtvJWInsOffset" },
+    { 1, 3, 6, "INS Drive",          "FEkPluginNativeJW/kPlgNtvJWInsDrive" },
+    { 1, 3, 7, "INS Clip Curve",     "FEkPluginNativeJW/kPlgNtvJWInsClipCurve" },
+    { 1, 3, 8, "INS Delay Time",     "FEkPluginNativeJW/kPlgNtvJWInsDelayTime" },
+};
+
+constexpr BoardDesign board = {
+    "XPB900JW", "XPB900-JW Native Parameter", "XPB900-JW NATIVE PARAMETER", nullptr, 487,
+    rows, std::size(rows),
+};
+
+} // namespace
+
+XPB900JW::XPB900JW(QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
+    : DetailDialog(parent, name, modal, flags)
+{
+    if (!name)
+        setObjectName(QLatin1String(board.className));
+    fixSize(board.width, BoardForm::height);
+    m_form.build(this, board);
+    languageChange();
+    resizeToForm(board.width, BoardForm::height);
+}
+
+void XPB900JW::connectMemAPI()
+{
+    if (!memAPI())
+        return;
+    emit signalInitialise();
+    emit signalUpdateTabs();
+}
+
+void XPB900JW::languageChange()
+{
+    m_form.applyTexts(this);
+}

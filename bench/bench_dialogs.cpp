@@ -18,6 +18,13 @@
 #include <portamentodetail.h>
 #include <reverb.h>
 #include <tparametermemory.h>
+#include <xpb900jk.h>
+#include <xpb900jq.h>
+#include <xpb900jv.h>
+#include <xpb900jw.h>
+#include <xpb900jx.h>
+#include <xpb900jy.h>
+#include <xpb900jz.h>
 
 #include <benchmark/benchmark.h>
 
@@ -81,6 +88,13 @@ const Subject subjects[] = {
     subject<Arpeggio>("Arpeggio", 1, "00kNormalCommonExtra/kNrmComARPType"),
     subject<CtrlSet>("CtrlSet", 1, "00kNormalCommonController/kNrmComCtrlDepth1"),
     subject<CtrlSetComLFO>("CtrlSetComLFO", 1, "00kNormalCommonLFO/kNrmComLFOSpeed"),
+    subject<XPB900JQ>("XPB900JQ", 4, "FEkPluginNativeJQ/kPlgNtvJQTempo"),
+    subject<XPB900JW>("XPB900JW", 4, "FEkPluginNativeJW/kPlgNtvJWRevSend"),
+    subject<XPB900JV>("XPB900JV", 4, "FEkPluginNativeJV/kPlgNtvJVNoteSel1"),
+    subject<XPB900JK>("XPB900JK", 4, "FEkPluginNativeJK/kPlgNtvJKFeedBack"),
+    subject<XPB900JZ>("XPB900JZ", 4, "FEkPluginNativeJZ/kPlgNtvJZNoteSel1"),
+    subject<XPB900JY>("XPB900JY", 4, "FEkPluginNativeJY/kPlgNtvJYMode"),
+    subject<XPB900JX>("XPB900JX", 4, "FEkPluginNativeJX/kPlgNtvJXBreathMode"),
 };
 
 void bareFloor(benchmark::State &state, const Subject *subject)

@@ -26,6 +26,8 @@ def words(name):
         if name.startswith(prefix) and len(name) > len(prefix):
             name = name[len(prefix):]
             break
+    # Board parameters: "NtvJQFilterEGDepth" -> "FilterEGDepth".
+    name = re.sub(r"^NtvJ[A-Z]", "", name).replace("TIme", "Time")
     spaced = re.sub(r"(?<=[a-z0-9])(?=[A-Z])|(?<=[A-Z])(?=[A-Z][a-z])", " ", name)
     spaced = re.sub(r"(?<=[A-Za-z])(?=\d)", " ", spaced)
     return spaced.replace("Velo ", "Velocity ").replace("Sens", "Sensitivity") \
@@ -102,6 +104,12 @@ def describe(word):
         return plain(name, 0, 2, 0, {"kind": "list", "items": ["Wave", "Voice", "Off"]})
     if "pan" in w and "scaling" not in w and "random" not in w and "alternate" not in w:
         return plain(name, -63, 63, 0, PAN)
+    if re.search(r"notesel\dtune$", w):
+        return plain(name, 0, 127, 64, SIGNED)
+    if re.search(r"notesel\d(level|rev)$", w):
+        return plain(name, 0, 127, 100, fmt_number())
+    if re.search(r"notesel\dins$", w):
+        return plain(name, 0, 1, 0, ONOFF)
     if w.endswith("rcvnoteoff"):
         return plain(name, 0, 1, 1, ONOFF)
     if "note" in w:

@@ -4,6 +4,7 @@
 #include "editorvoicedata.h"
 #include "hostselections.h"
 #include "parametermodel.h"
+#include "voicehistory.h"
 
 #include <tparametermemory.h>
 
@@ -43,6 +44,10 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
 
     buildControls();
     buildMenus();
+    // Undo and redo, the element tools, the history dock, compare's
+    // indicator and the view's differences filter.
+    m_history = new VoiceHistory(memory, this);
+    m_history->install(this, m_view);
 
     connect(m_addOn, &AddOnHost::commandReceived, this, [this](int command) {
         m_log->addItem(tr("Host command %1").arg(command));
@@ -91,8 +96,6 @@ void MainWindow::buildControls()
     connect(m_compare, &QCheckBox::toggled, this, [this](bool on) {
         if (on == m_memory->compareMode())
             return;
-        if (on)
-            m_memory->storeVoice();
         m_memory->setCompareMode(on);
         m_voiceData->setCompareMode(on);
     });
@@ -190,6 +193,7 @@ bool MainWindow::saveVoice(const QString &path, bool quiet)
         statusBar()->showMessage(error);
         return false;
     }
+    m_history->voiceSaved();
     statusBar()->showMessage(tr("Saved %1").arg(path), 5000);
     return true;
 }

@@ -12,6 +12,7 @@ class QSpinBox;
 class QTableView;
 class SelectionWindow;
 class TParameterMemory;
+class VoiceHistory;
 
 // The editor's window: the add-on's entries in menus by voice type, the live
 // view of every parameter, the voice type, part, drum key and compare-mode
@@ -52,4 +53,5 @@ private:
     QSpinBox *m_part = nullptr;
     QSpinBox *m_drumKey = nullptr;
     QCheckBox *m_compare = nullptr;
+    VoiceHistory *m_history = nullptr;
 };

@@ -58,6 +58,19 @@ public:
     // Changes waiting to be delivered while a delivery runs.
     std::deque<quint64> pending;
     bool delivering = false;
+    // The edit group running (beginEdit()): its depth, whether it is
+    // recorded, what it reported, and the parts of its type changes as they
+    // were before.
+    int editDepth = 0;
+    bool recording = true;
+    QSet<quint64> reported;
+    struct Snapshot
+    {
+        quint16 high;
+        int part;
+        std::vector<int> values;
+    };
+    std::vector<Snapshot> snapshots;
     bool clipboardFull = false;
     int clipboardHigh = 0, clipboardLow = 0, clipboardValue = 0;
 
@@ -218,14 +231,41 @@ int TParameterMemory::value(quint16 high, quint16 low, int part) const
 
 bool TParameterMemory::setValue(quint16 high, quint16 low, int part, int v)
 {
-    if (d->compare || !d->known(high, low, part))
+    if (!d->known(high, low, part))
         return false;
+    if (d->compare) {
+        emit editRefused(high, low, part, v);
+        return false;
+    }
     const ParameterSchema::Parameter e = d->effective(high, low, part);
     v = qBound(e.minimum, v, e.maximum);
     int &slot = d->edit[high][std::size_t(part)][low];
     if (slot == v)
         return false;
+    beginEdit();
+    const bool typeChange = d->schema.isTypeParameter(high, low);
+    if (typeChange && d->recording) {
+        // Changes a type change makes to its part without setValue() are
+        // found by comparing the part afterwards.
+        bool taken = false;
+        for (const Private::Snapshot &s : d->snapshots)
+            taken = taken || (s.high == high && s.part == part);
+        if (!taken)
+            d->snapshots.push_back({ high, part, d->edit[high][std::size_t(part)] });
+    }
+    const int old = slot;
     slot = v;
+    queueChange(high, low, part);
+    if (d->recording) {
+        d->reported.insert(keyOf(high, low, part));
+        emit valueEdited(high, low, part, old, v);
+    }
+    endEdit();
+    return true;
+}
+
+void TParameterMemory::queueChange(quint16 high, quint16 low, int part)
+{
     d->pending.push_back(keyOf(high, low, part));
     if (d->schema.isTypeParameter(high, low)) {
         // Other parameters of the part may read differently now.
@@ -235,11 +275,27 @@ bool TParameterMemory::setValue(quint16 high, quint16 low, int part, int v)
         }
         emit blockLayoutChanged(high, part);
     }
-    if (d->delivering)
-        return true;
-    // Deliver iteratively: a write made while a change is delivered joins
-    // the queue instead of recursing. A runaway chain of writes stops after
-    // a bounded number of deliveries.
+}
+
+void TParameterMemory::beginEdit(bool recorded)
+{
+    if (d->editDepth++ > 0)
+        return;
+    d->recording = recorded;
+    emit editGroupBegun();
+}
+
+void TParameterMemory::endEdit()
+{
+    if (d->editDepth == 0)
+        return;
+    if (d->editDepth > 1 || d->delivering) {
+        --d->editDepth;
+        return;
+    }
+    // Deliver iteratively, still inside the group: a write made while a
+    // change is delivered joins the queue instead of recursing. A runaway
+    // chain of writes stops after a bounded number of deliveries.
     d->delivering = true;
     int budget = 100000;
     while (!d->pending.empty() && budget-- > 0) {
@@ -255,7 +311,34 @@ bool TParameterMemory::setValue(quint16 high, quint16 low, int part, int v)
         emit parameterChanged(quint16(h), quint16(l), pt, shownValue);
     }
     d->pending.clear();
+    if (d->recording) {
+        for (const Private::Snapshot &s : d->snapshots) {
+            const std::vector<int> &now = d->edit[s.high][std::size_t(s.part)];
+            for (std::size_t p = 0; p < now.size(); ++p) {
+                if (now[p] != s.values[p] && !d->reported.contains(keyOf(s.high, int(p), s.part)))
+                    emit valueEdited(s.high, quint16(p), s.part, s.values[p], now[p]);
+            }
+        }
+    }
+    d->snapshots.clear();
+    d->reported.clear();
     d->delivering = false;
+    d->recording = true;
+    d->editDepth = 0;
+    emit editGroupEnded();
+}
+
+bool TParameterMemory::restoreValue(quint16 high, quint16 low, int part, int v)
+{
+    if (d->compare || !d->known(high, low, part))
+        return false;
+    int &slot = d->edit[high][std::size_t(part)][low];
+    if (slot == v)
+        return false;
+    beginEdit(false);
+    slot = v;
+    queueChange(high, low, part);
+    endEdit();
     return true;
 }
 
@@ -295,6 +378,11 @@ bool TParameterMemory::inUse(quint16 high, quint16 low, int part) const
 bool TParameterMemory::isKnown(quint16 high, quint16 low, int part) const
 {
     return d->known(high, low, part);
+}
+
+bool TParameterMemory::isTypeParameter(quint16 high, quint16 low) const
+{
+    return d->known(high, low, 0) && d->schema.isTypeParameter(high, low);
 }
 
 namespace {
@@ -368,7 +456,32 @@ void TParameterMemory::resetToDefaults()
 
 void TParameterMemory::storeVoice()
 {
+    const Values before = d->shown();
     d->stored = d->edit;
+    if (d->compare) {
+        for (std::size_t b = 0; b < before.size(); ++b)
+            for (std::size_t pt = 0; pt < before[b].size(); ++pt)
+                for (std::size_t p = 0; p < before[b][pt].size(); ++p)
+                    if (before[b][pt][p] != d->stored[b][pt][p])
+                        emit parameterChanged(quint16(b), quint16(p), int(pt), d->stored[b][pt][p]);
+        refreshAll(this, d->proxies);
+    }
+    emit storedVoiceChanged();
+}
+
+int TParameterMemory::storedValue(quint16 high, quint16 low, int part) const
+{
+    if (!d->known(high, low, part))
+        return 0;
+    const ParameterSchema::Parameter e
+        = d->schema.effective(high, low, d->stored[high][std::size_t(part)]);
+    return qBound(e.minimum, d->stored[high][std::size_t(part)][low], e.maximum);
+}
+
+bool TParameterMemory::differsFromStored(quint16 high, quint16 low, int part) const
+{
+    return d->known(high, low, part)
+           && d->edit[high][std::size_t(part)][low] != d->stored[high][std::size_t(part)][low];
 }
 
 bool TParameterMemory::loadVoice(const QString &path, QString *error)

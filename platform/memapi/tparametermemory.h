@@ -82,7 +82,8 @@ public:
     // compare mode.
     int value(quint16 high, quint16 low, int part) const;
     // Writes v clipped to the parameter's range. Returns whether the value
-    // changed; false in compare mode (refused) or for an unknown parameter.
+    // changed; false in compare mode (refused, editRefused()) or for an
+    // unknown parameter. A change is an edit: valueEdited() reports it.
     bool setValue(quint16 high, quint16 low, int part, int v);
     int minimum(quint16 high, quint16 low, int part) const;
     int maximum(quint16 high, quint16 low, int part) const;
@@ -94,6 +95,9 @@ public:
     // Whether the parameter is used by the current type of its block.
     bool inUse(quint16 high, quint16 low, int part) const;
     bool isKnown(quint16 high, quint16 low, int part) const;
+    // Whether the parameter selects the type of its block (its value changes
+    // the names, ranges and use of the block's other parameters).
+    bool isTypeParameter(quint16 high, quint16 low) const;
 
     // The same by address text; `part` stands for "FE" (fixed digits give their own).
     int value(const QString &address, int part = 0) const;
@@ -106,8 +110,12 @@ public:
     // Every value of every block back to its default (edit buffer and stored
     // copy); emits editBufferLoaded().
     void resetToDefaults();
-    // Copies the edit buffer to the stored copy that compare mode shows.
+    // Copies the edit buffer to the stored copy that compare mode shows;
+    // emits storedVoiceChanged().
     void storeVoice();
+    // The stored copy's value, and whether the edit buffer differs from it.
+    int storedValue(quint16 high, quint16 low, int part) const;
+    bool differsFromStored(quint16 high, quint16 low, int part) const;
     // Loads a voice file written by saveVoice() into the edit buffer and the
     // stored copy. A file that cannot be read, is damaged or does not match
     // the schema (unknown block or parameter, wrong part count, value out of
@@ -122,7 +130,25 @@ public:
     int voiceType() const;
     void setVoiceType(int type);
 
-    // ---- Compare mode: shows the stored copy; edits are refused.
+    // ---- Edits, as an editor's history sees them.
+    // Every change setValue() makes is reported by valueEdited() with its old
+    // and new value, whether a control, the host or a follow-on of a type
+    // change made it; loads, resets and compare mode are not edits. The
+    // changes made from the outermost of nested beginEdit()/endEdit() pairs
+    // (setValue() makes one itself) form one group, announced by
+    // editGroupBegun() and editGroupEnded(); controls and notifiers hear the
+    // group's changes when it ends. A group begun with recorded false
+    // reports nothing, not even the writes its deliveries cause.
+    void beginEdit(bool recorded = true);
+    void endEdit();
+    // Puts back a value an earlier edit replaced (undo, redo): written as it
+    // is, without follow-on changes and without valueEdited(). False in
+    // compare mode, for an unknown parameter, or when nothing changes.
+    bool restoreValue(quint16 high, quint16 low, int part, int v);
+
+    // ---- Compare mode: shows the stored copy (the voice last loaded, saved
+    // or stored); edits are refused. Leaving it shows the edit buffer as it
+    // was.
     void setCompareMode(bool on);
     bool compareMode() const;
 
@@ -155,6 +181,14 @@ signals:
     // The use, name or range of parameters of block `high` may have changed
     // (its type parameter changed).
     void blockLayoutChanged(quint16 high, int part);
+    // An edit of the edit buffer (see beginEdit()).
+    void valueEdited(quint16 high, quint16 low, int part, int oldValue, int newValue);
+    void editGroupBegun();
+    void editGroupEnded();
+    // setValue() refused to write v because compare mode is on.
+    void editRefused(quint16 high, quint16 low, int part, int value);
+    // The stored copy was replaced by the edit buffer (storeVoice()).
+    void storedVoiceChanged();
 
 private:
     friend class TMemProxy;
@@ -163,6 +197,9 @@ private:
     void unbindProxy(TMemProxy *proxy);
     // The proxy is going away.
     void forgetProxy(TMemProxy *proxy);
+    // Queues (high, low, part) for delivery, with the rest of the part when
+    // it is a type parameter.
+    void queueChange(quint16 high, quint16 low, int part);
 
     class Private;
     std::unique_ptr<Private> d;

@@ -2,7 +2,6 @@
 // editor: real mouse, wheel and key events on open dialogs.
 
 #include <addonhost.h>
-#include <differencesfilter.h>
 #include <editorvoicedata.h>
 #include <elementtools.h>
 #include <mainwindow.h>
@@ -17,12 +16,9 @@
 #include <tparametermemory.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QStatusBar>
@@ -30,7 +26,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
-#include <QWheelEvent>
 
 namespace {
 
@@ -65,11 +60,10 @@ private slots:
     void compareShowsTheStoredVoiceAndRefusesEdits();
     void theViewCanListOnlyWhatDiffers();
     void elementToolsAreOneStepEach();
-    void loadingClearsAndSavingMarksClean();
 
 private:
     QWidget *openDialog(int entry);
-    QString valueShown(const QString &parameter) const;
+    QString panShown() const;
 
     TParameterMemory *m_memory = nullptr;
     EditorVoiceData *m_voiceData = nullptr;
@@ -117,14 +111,11 @@ QWidget *TestHistory::openDialog(int entry)
     return dialog;
 }
 
-QString TestHistory::valueShown(const QString &parameter) const
+QString TestHistory::panShown() const
 {
-    const QAbstractItemModel *view = m_window->findChild<QTableView *>()->model();
-    for (int row = 0; row < view->rowCount(); ++row) {
-        if (view->index(row, ParameterModel::Parameter).data().toString() == parameter)
-            return view->index(row, ParameterModel::Value).data().toString();
-    }
-    return QString();
+    ParameterModel *model = m_window->model();
+    const int row = model->rowOf(QStringLiteral("NormalElement"), QStringLiteral("NrmElmPan"));
+    return model->index(row, ParameterModel::Value).data().toString();
 }
 
 // Element 2's pan: each drag is one step, named after the parameter; the
@@ -234,14 +225,18 @@ void TestHistory::undoingASelectionRestoresTheWave()
     QCOMPARE(display->text(), shown);
 }
 
-// The stored voice is the one loaded; compare shows it everywhere, refuses
-// edits and undo with a word why, and leaving it brings the edits back.
+// Saving marks the history clean, loading starts it afresh. The stored voice
+// is the one loaded; compare shows it everywhere, refuses edits and undo with
+// a word why, and leaving it brings the edits back.
 void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
 {
     QTemporaryDir dir;
     m_memory->setValue(pan, 0, -20);
     QVERIFY(m_window->saveVoice(dir.filePath(QStringLiteral("v.json")), true));
+    QVERIFY(m_stack->isClean() && m_stack->count() == 1);
+    m_memory->setValue(pan, 0, 30);
     QVERIFY(m_window->openVoice(dir.filePath(QStringLiteral("v.json")), true));
+    QCOMPARE(m_stack->count(), 0);
     QWidget *dialog = openDialog(1);
     auto *field = dialog->findChild<CTextSlider *>(QStringLiteral("cTextSlider470"));
     QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(field->width() - 5, 8));
@@ -249,7 +244,7 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
 
     m_window->findChild<QCheckBox *>()->click();
     QCOMPARE(field->shownText(), QStringLiteral("L20"));
-    QCOMPARE(valueShown(QStringLiteral("NrmElmPan")), QStringLiteral("L20"));
+    QCOMPARE(panShown(), QStringLiteral("L20"));
     QVERIFY(m_history->compareIndicator()->isVisible());
     QVERIFY(!m_memory->setValue(pan, 0, 5));
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("Compare")));
@@ -260,9 +255,10 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     m_window->findChild<QCheckBox *>()->click();
     QVERIFY(!m_history->compareIndicator()->isVisible());
     QCOMPARE(field->shownText(), QStringLiteral("L19"));
-    QCOMPARE(valueShown(QStringLiteral("NrmElmPan")), QStringLiteral("L19"));
+    QCOMPARE(panShown(), QStringLiteral("L19"));
     QVERIFY(m_history->undo());
     QCOMPARE(m_memory->value(pan, 0), -20);
+    QVERIFY(m_stack->isClean());
 }
 
 void TestHistory::theViewCanListOnlyWhatDiffers()
@@ -320,20 +316,13 @@ void TestHistory::elementToolsAreOneStepEach()
     QCOMPARE(element(0), element(3));
     m_history->undo();
     QCOMPARE(element(0), third);
-}
 
-void TestHistory::loadingClearsAndSavingMarksClean()
-{
-    QTemporaryDir dir;
-    m_memory->setValue(pan, 0, 3);
-    QVERIFY(m_window->saveVoice(dir.filePath(QStringLiteral("v.json")), true));
-    QVERIFY(m_stack->isClean());
-    m_memory->setValue(pan, 0, 4);
-    QVERIFY(!m_stack->isClean());
-    m_history->undo();
-    QVERIFY(m_stack->isClean());
-    QVERIFY(m_window->openVoice(dir.filePath(QStringLiteral("v.json")), true));
-    QCOMPARE(m_stack->count(), 0);
+    const QString level = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
+    m_memory->setVoiceType(3);
+    m_memory->setValue(level, 5, 33);
+    QVERIFY(m_history->elementTools()->copyDrumKey(5, 40));
+    QCOMPARE(m_memory->value(level, 40), 33);
+    QCOMPARE(m_stack->undoText(), QStringLiteral("Copy drum key F0 to key E3"));
 }
 
 QTEST_MAIN(TestHistory)

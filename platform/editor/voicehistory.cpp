@@ -117,13 +117,15 @@ VoiceHistory::VoiceHistory(TParameterMemory *memory, QObject *parent)
                 emit message(tr("Compare shows the stored voice: leave Compare to change %1")
                                  .arg(m_memory->name(high, low, part)));
             });
-    qApp->installEventFilter(this);
+    if (qApp)
+        qApp->installEventFilter(this);
     m_sinceEdit.start();
 }
 
 VoiceHistory::~VoiceHistory()
 {
-    qApp->removeEventFilter(this);
+    if (qApp)
+        qApp->removeEventFilter(this);
     // The steps refer to this history; they go first.
     delete m_stack;
 }

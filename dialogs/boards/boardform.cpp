@@ -56,7 +56,8 @@ void BoardForm::build(QDialog *dialog, const BoardDesign &design)
                 keep("textLabel" + QByteArray::number(firstCaption + static_cast<int>(i))),
                 keep("cTextSlider" + QByteArray::number(number)),
                 keep("cFader" + QByteArray::number(number + 1)),
-                row.address,
+                design.letters ? keep(QByteArray(row.address).replace("%1", design.letters))
+                               : row.address,
                 field.x(),
                 field.y(),
             };
@@ -81,4 +82,29 @@ void BoardForm::applyTexts(QDialog *dialog) const
         m_tabs->setTabText(m_tabs->indexOf(m_pages[1]),
                            QCoreApplication::translate(context, m_design->secondPage));
     Form::applyTexts(context, m_built);
+}
+
+BoardDialog::BoardDialog(const BoardDesign &design, QWidget *parent, const char *name, bool modal,
+                         Qt::WindowFlags flags)
+    : DetailDialog(parent, name, modal, flags)
+{
+    if (!name)
+        setObjectName(QLatin1String(design.className));
+    fixSize(design.width, BoardForm::height);
+    m_form.build(this, design);
+    languageChange();
+    resizeToForm(design.width, BoardForm::height);
+}
+
+void BoardDialog::connectMemAPI()
+{
+    if (!memAPI())
+        return;
+    emit signalInitialise();
+    emit signalUpdateTabs();
+}
+
+void BoardDialog::languageChange()
+{
+    m_form.applyTexts(this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <detaildialog.h>
 #include <formbuilder.h>
 
 #include <QByteArray>
@@ -37,6 +38,9 @@ struct BoardDesign
     int width;
     const BoardRow *rows;
     std::size_t rowCount;
+    // Boards whose forms differ only in the board's letters share one table:
+    // "%1" in its addresses stands for these letters ("JV").
+    const char *letters = nullptr;
 };
 
 // The form of every expansion-board dialog: a tab widget of one or two pages,
@@ -73,4 +77,28 @@ private:
     std::deque<QByteArray> m_names; // the generated object names
     std::vector<Form::Row> m_rows[2];
     Form::Built m_built;
+};
+
+// An expansion board's native-parameter dialog: its form built from the
+// board's design, no logic beyond what every detail dialog has.
+class BoardDialog : public DetailDialog
+{
+    Q_OBJECT
+
+public:
+    BoardDialog(const BoardDesign &design, QWidget *parent, const char *name, bool modal,
+                Qt::WindowFlags flags);
+
+public slots:
+    void connectMemAPI() override;
+
+signals:
+    void signalInitialise();
+    void signalUpdateTabs();
+
+protected slots:
+    void languageChange() override;
+
+private:
+    BoardForm m_form;
 };

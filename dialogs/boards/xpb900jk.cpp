@@ -34,25 +34,6 @@ constexpr BoardDesign board = {
 } // namespace
 
 XPB900JK::XPB900JK(QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
-    : DetailDialog(parent, name, modal, flags)
+    : BoardDialog(board, parent, name, modal, flags)
 {
-    if (!name)
-        setObjectName(QLatin1String(board.className));
-    fixSize(board.width, BoardForm::height);
-    m_form.build(this, board);
-    languageChange();
-    resizeToForm(board.width, BoardForm::height);
-}
-
-void XPB900JK::connectMemAPI()
-{
-    if (!memAPI())
-        return;
-    emit signalInitialise();
-    emit signalUpdateTabs();
-}
-
-void XPB900JK::languageChange()
-{
-    m_form.applyTexts(this);
 }

@@ -46,25 +46,6 @@ constexpr BoardDesign board = {
 } // namespace
 
 XPB900JQ::XPB900JQ(QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
-    : DetailDialog(parent, name, modal, flags)
+    : BoardDialog(board, parent, name, modal, flags)
 {
-    if (!name)
-        setObjectName(QLatin1String(board.className));
-    fixSize(board.width, BoardForm::height);
-    m_form.build(this, board);
-    languageChange();
-    resizeToForm(board.width, BoardForm::height);
-}
-
-void XPB900JQ::connectMemAPI()
-{
-    if (!memAPI())
-        return;
-    emit signalInitialise();
-    emit signalUpdateTabs();
-}
-
-void XPB900JQ::languageChange()
-{
-    m_form.applyTexts(this);
 }

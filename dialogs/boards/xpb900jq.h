@@ -2,13 +2,11 @@
 
 #include "boardform.h"
 
-#include <detaildialog.h>
-
 // The native parameters of expansion board JQ's voice engine: unison,
 // arpeggio and step sequencer, oscillators, mixer, distortion and
 // assignable controller on the first page, the filter and amplitude
 // envelopes on the second.
-class XPB900JQ : public DetailDialog
+class XPB900JQ : public BoardDialog
 {
     Q_OBJECT
 
@@ -16,18 +14,7 @@ public:
     explicit XPB900JQ(QWidget *parent = nullptr, const char *name = nullptr, bool modal = false,
                       Qt::WindowFlags flags = Qt::WindowFlags());
 
-public slots:
-    void connectMemAPI() override;
-
 signals:
-    void signalInitialise();
-    void signalUpdateTabs();
     // Declared as the other detail dialogs declare it; never emitted.
     void signalRegisterNotifier(QString address, bool bCanFlush);
-
-protected slots:
-    void languageChange() override;
-
-private:
-    BoardForm m_form;
 };

@@ -36,25 +36,6 @@ constexpr BoardDesign board = {
 } // namespace
 
 XPB900JX::XPB900JX(QWidget *parent, const char *name, bool modal, Qt::WindowFlags flags)
-    : DetailDialog(parent, name, modal, flags)
+    : BoardDialog(board, parent, name, modal, flags)
 {
-    if (!name)
-        setObjectName(QLatin1String(board.className));
-    fixSize(board.width, BoardForm::height);
-    m_form.build(this, board);
-    languageChange();
-    resizeToForm(board.width, BoardForm::height);
-}
-
-void XPB900JX::connectMemAPI()
-{
-    if (!memAPI())
-        return;
-    emit signalInitialise();
-    emit signalUpdateTabs();
-}
-
-void XPB900JX::languageChange()
-{
-    m_form.applyTexts(this);
 }

@@ -1,0 +1,1 @@
+// Nothing of its own: the object that carries the suites' precompiled Qt headers.

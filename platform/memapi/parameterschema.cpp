@@ -504,12 +504,12 @@ QString ValueFormat::text(int value, int minimum) const
     return number + unit;
 }
 
-bool Schema::parse(const QList<QByteArray> &files, QString *error)
+bool Schema::parse(const QList<QByteArray> &files, const QStringList &names, QString *error)
 {
     Content content;
-    for (const QByteArray &file : files) {
-        if (!gather(file, &content)) {
-            *error = content.error;
+    for (int i = 0; i < files.size(); ++i) {
+        if (!gather(files.at(i), &content)) {
+            *error = QStringLiteral("%1: %2").arg(names.value(i), content.error);
             return false;
         }
     }
@@ -610,6 +610,23 @@ Parameter Schema::effective(int high, int low, const std::vector<int> &partValue
     }
     p.defaultValue = qBound(p.minimum, p.defaultValue, p.maximum);
     return p;
+}
+
+std::pair<int, int> Schema::widestRange(int high, int low) const
+{
+    const Block &block = blocks.at(std::size_t(high));
+    const Parameter &p = block.parameters.at(std::size_t(low));
+    std::pair<int, int> range(p.minimum, p.maximum);
+    for (const TypeRule &rule : block.typeRules) {
+        for (const auto &variant : rule.variants) {
+            const auto o = variant.second.find(low);
+            if (o == variant.second.end())
+                continue;
+            range.first = qMin(range.first, o->second.minimum.value_or(p.minimum));
+            range.second = qMax(range.second, o->second.maximum.value_or(p.maximum));
+        }
+    }
+    return range;
 }
 
 bool Schema::isTypeParameter(int high, int low) const

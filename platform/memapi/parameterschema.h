@@ -6,6 +6,7 @@
 
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The schema of a voice: blocks of parameters, each with its name, range,
@@ -98,15 +99,17 @@ struct Schema
     std::vector<Block> blocks;
     QHash<QString, int> index;
 
-    // Reads the content files (their texts, in any order); false with
-    // *error set when they do not make a schema.
-    bool parse(const QList<QByteArray> &files, QString *error);
+    // Reads the content files (their texts, in any order, and their names
+    // for messages); false with *error set when they do not make a schema.
+    bool parse(const QList<QByteArray> &files, const QStringList &names, QString *error);
 
     // The parameter (high, low) of `part` as the current values of the part
     // make it (its default is the part's own).
     Parameter effective(int high, int low, const std::vector<int> &partValues, int part) const;
     // Whether changing parameter `low` of block `high` can reshape its block.
     bool isTypeParameter(int high, int low) const;
+    // The lowest minimum and highest maximum of (high, low) over all types.
+    std::pair<int, int> widestRange(int high, int low) const;
     // The rule of type parameter (high, low), or null.
     const TypeRule *typeRule(int high, int low) const;
 };

@@ -53,9 +53,9 @@ Values defaultsOf(const ParameterSchema::Schema &schema)
 }
 
 // Reads the content files of `path`: a folder's *.json files, or one file.
-bool readContent(const QString &path, QList<QByteArray> *files, QString *error)
+bool readContent(const QString &path, QList<QByteArray> *files, QStringList *fileNames, QString *error)
 {
-    QStringList names;
+    QStringList &names = *fileNames;
     if (QFileInfo(path).isDir()) {
         const QDir dir(path);
         for (const QString &name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name))
@@ -128,14 +128,15 @@ TParameterMemory::~TParameterMemory()
 bool TParameterMemory::loadSchema(const QString &path, QString *error)
 {
     QList<QByteArray> files;
+    QStringList names;
     QString why;
-    if (!readContent(path, &files, &why)) {
+    if (!readContent(path, &files, &names, &why)) {
         if (error)
             *error = why;
         return false;
     }
     ParameterSchema::Schema schema;
-    if (!schema.parse(files, &why)) {
+    if (!schema.parse(files, names, &why)) {
         if (error)
             *error = QStringLiteral("%1 is not a parameter schema: %2").arg(path, why);
         return false;
@@ -500,9 +501,9 @@ bool TParameterMemory::loadVoice(const QString &path, QString *error)
                 if (!p.value().isDouble())
                     return fail(QStringLiteral("parameter \"%1\" has no number").arg(p.key()));
                 const int v = p.value().toInt();
-                const ParameterSchema::Parameter &spec = block.parameters[std::size_t(low)];
-                const ParameterSchema::Parameter e = d->schema.effective(high, low, loaded[std::size_t(high)][std::size_t(pt)], pt);
-                if (v < qMin(spec.minimum, e.minimum) || v > qMax(spec.maximum, e.maximum))
+                // Any type of the part may have written it.
+                const auto range = d->schema.widestRange(high, low);
+                if (v < range.first || v > range.second)
                     return fail(QStringLiteral("parameter \"%1\" is out of range (%2)").arg(p.key()).arg(v));
                 loaded[std::size_t(high)][std::size_t(pt)][std::size_t(low)] = v;
             }

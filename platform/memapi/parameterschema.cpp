@@ -103,6 +103,10 @@ bool parseFormat(const QJsonValue &value, const Content &content, ValueFormat *f
             for (int i = 1; i <= count; ++i)
                 f->items << QStringLiteral("%1 %2").arg(name).arg(i, 3, 10, QLatin1Char('0'));
         }
+        auto index = std::make_shared<QHash<QString, int>>();
+        for (int i = 0; i < f->items.size(); ++i)
+            index->insert(f->items.at(i), i);
+        f->itemIndex = std::move(index);
     }
     if (o.contains(str("user"))) {
         const QJsonArray user = o.value(str("user")).toArray();
@@ -121,10 +125,11 @@ bool resolveValue(const QJsonValue &value, const ValueFormat &format, int minimu
         return true;
     }
     const QString text = value.toString();
-    if (format.kind == ValueFormat::Names) {
-        const int i = format.items.indexOf(text);
-        if (i >= minimum && i <= maximum) {
-            *result = i;
+    if (format.kind == ValueFormat::Names || format.kind == ValueFormat::List) {
+        const int i = format.itemIndex ? format.itemIndex->value(text, -1) : int(format.items.indexOf(text));
+        const int v = format.kind == ValueFormat::List && i >= 0 ? i + minimum : i;
+        if (i >= 0 && v >= minimum && v <= maximum) {
+            *result = v;
             return true;
         }
     } else {
@@ -410,14 +415,20 @@ bool gather(const QByteArray &json, Content *content)
         return content->fail(document.isNull() ? parseError.errorString() : str("not an object"));
     const QJsonObject root = document.object();
     const QJsonObject formats = root.value(str("formats")).toObject();
-    // Formats may refer to formats written before them ("like").
+    // A format may be like another of the same file ("like"): those wait
+    // for a second pass.
+    QStringList waiting;
     for (int pass = 0; pass < 2; ++pass) {
         for (auto it = formats.begin(); it != formats.end(); ++it) {
+            if (pass == 1 && !waiting.contains(it.key()))
+                continue;
             ValueFormat f;
             QString why;
             if (parseFormat(it.value(), *content, &f, &why))
                 content->formats.insert(it.key(), f);
-            else if (pass == 1)
+            else if (pass == 0)
+                waiting << it.key();
+            else
                 return content->fail(QStringLiteral("format \"%1\": %2").arg(it.key(), why));
         }
     }

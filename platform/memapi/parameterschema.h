@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -32,6 +33,8 @@ struct ValueFormat
     // List: the texts from the minimum on. Names: the text of each value
     // from 0 on, then `userBase` on "User 1", "User 2" ...
     QStringList items;
+    // Names: the value of each text, for reading texts back.
+    std::shared_ptr<const QHash<QString, int>> itemIndex;
     int userBase = -1;
     int userCount = 0;
     // Values shown as texts of their own ("Off" for 0, "Thru" for the top).

@@ -289,11 +289,15 @@ bool expandEffect(const QJsonObject &effect, const Content &content, Block *bloc
                          .arg(type.value(str("name")).toString(), familyName);
             return false;
         }
-        // A send effect leaves out the rows it has no use for (its Dry/Wet).
+        // A send effect leaves out the rows it has no use for (its Dry/Wet),
+        // and a type may leave out rows of its family.
+        QStringList left = without;
+        for (const QJsonValue &w : type.value(str("without")).toArray())
+            left << w.toString();
         QJsonArray familyRows;
         if (family != content.families.constEnd()) {
             for (const QJsonValue &row : *family) {
-                if (!without.contains(row.toObject().value(str("name")).toString()))
+                if (!left.contains(row.toObject().value(str("name")).toString()))
                     familyRows.append(row);
             }
         }
@@ -333,7 +337,7 @@ bool expandEffect(const QJsonObject &effect, const Content &content, Block *bloc
             variant[rows[r]] = o;
         }
         for (auto it = defaults.begin(); it != defaults.end(); ++it) {
-            if (!names.contains(it.key()) && !without.contains(it.key())) {
+            if (!names.contains(it.key()) && !left.contains(it.key())) {
                 *error = QStringLiteral("effect type \"%1\" gives a default to no row \"%2\"")
                              .arg(type.value(str("name")).toString(), it.key());
                 return false;
@@ -642,16 +646,11 @@ std::pair<int, int> Schema::widestRange(int high, int low) const
 
 bool Schema::isTypeParameter(int high, int low) const
 {
-    return typeRule(high, low) != nullptr;
-}
-
-const TypeRule *Schema::typeRule(int high, int low) const
-{
     for (const TypeRule &rule : blocks.at(std::size_t(high)).typeRules) {
         if (rule.typeParameter == low)
-            return &rule;
+            return true;
     }
-    return nullptr;
+    return false;
 }
 
 } // namespace ParameterSchema

@@ -113,8 +113,6 @@ struct Schema
     bool isTypeParameter(int high, int low) const;
     // The lowest minimum and highest maximum of (high, low) over all types.
     std::pair<int, int> widestRange(int high, int low) const;
-    // The rule of type parameter (high, low), or null.
-    const TypeRule *typeRule(int high, int low) const;
 };
 
 } // namespace ParameterSchema

@@ -299,10 +299,13 @@ bool TParameterMemory::setValue(quint16 high, quint16 low, int part, int v)
         return false;
     slot = v;
     d->pending.push_back(keyOf(high, low, part));
-    if (const ParameterSchema::TypeRule *rule = d->schema.typeRule(high, low)) {
+    if (d->schema.isTypeParameter(high, low)) {
         // An effect's parameters take the defaults of its new type.
-        const auto variant = rule->resetsValues ? rule->variants.find(v) : rule->variants.end();
-        if (variant != rule->variants.end()) {
+        for (const ParameterSchema::TypeRule &rule : d->schema.blocks[high].typeRules) {
+            const auto variant = rule.typeParameter == low && rule.resetsValues ? rule.variants.find(v)
+                                                                               : rule.variants.end();
+            if (variant == rule.variants.end())
+                continue;
             std::vector<int> &values = d->edit[high][std::size_t(part)];
             for (const auto &o : variant->second) {
                 if (o.second.defaultValue)

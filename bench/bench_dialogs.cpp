@@ -11,6 +11,7 @@
 #include <ctrlset.h>
 #include <ctrlsetcomlfo.h>
 #include <drumkeydetail.h>
+#include <editorvoicedata.h>
 #include <eldetail.h>
 #include <insertionefa.h>
 #include <insertionefb.h>
@@ -38,9 +39,12 @@
 namespace {
 
 TParameterMemory *theMemory = nullptr;
+EditorVoiceData *theVoiceData = nullptr;
 
 // One dialog under measurement: how to build it bare and wrapped, and a
-// parameter whose change refreshes it.
+// parameter whose change refreshes it: a type that renames, re-ranges or
+// hides rows of the dialog where its block has one, otherwise a parameter
+// whose value text changes.
 struct Subject
 {
     const char *name;
@@ -79,15 +83,15 @@ constexpr Subject subject(const char *name, int voiceType, const char *changedAd
 const Subject subjects[] = {
     subject<ELDetail>("ELDetail", 1, "FEkNormalElementEQ/kNrmElmEQType"),
     subject<DrumKeyDetail>("DrumKeyDetail", 3, "FEkDrumKeyEQ/kDrmKeyEQType"),
-    subject<PluginElementDetail>("PluginElementDetail", 2, "00kPluginElement/kPlgElmLFOSpeed"),
-    subject<PortamentoDetail>("Portamento", 1, "00kNormalCommon/kNrmComQEDPortamentoTime"),
+    subject<PluginElementDetail>("PluginElementDetail", 2, "00kPluginElement/kPlgElmEQLowFreq"),
+    subject<PortamentoDetail>("Portamento", 1, "00kNormalCommon/kNrmComQEDPortamentoMode"),
     subject<InsertionEFA>("InsertionEFA", 1, "00kNormalCommonInsA/kNrmInsAType"),
     subject<InsertionEFB>("InsertionEFB", 1, "00kNormalCommonInsB/kNrmInsBType"),
     subject<Reverb>("Reverb", 1, "00kNormalCommonReverb/kNrmRevType"),
     subject<Chorus>("Chorus", 1, "00kNormalCommonChorus/kNrmChoType"),
     subject<Arpeggio>("Arpeggio", 1, "00kNormalCommonExtra/kNrmComARPType"),
-    subject<CtrlSet>("CtrlSet", 1, "00kNormalCommonController/kNrmComCtrlDepth1"),
-    subject<CtrlSetComLFO>("CtrlSetComLFO", 1, "00kNormalCommonLFO/kNrmComLFOSpeed"),
+    subject<CtrlSet>("CtrlSet", 1, "00kNormalCommonController/kNrmComCtrlDest1"),
+    subject<CtrlSetComLFO>("CtrlSetComLFO", 1, "00kNormalCommonLFO/kNrmComLFOWave"),
     subject<XPB900JQ>("XPB900JQ", 4, "FEkPluginNativeJQ/kPlgNtvJQTempo"),
     subject<XPB900JW>("XPB900JW", 4, "FEkPluginNativeJW/kPlgNtvJWRevSend"),
     subject<XPB900JV>("XPB900JV", 4, "FEkPluginNativeJV/kPlgNtvJVNoteSel1"),
@@ -106,8 +110,15 @@ void bareFloor(benchmark::State &state, const Subject *subject)
     }
 }
 
+// The voice type the host gives the dialog (a board belongs to a plug-in voice).
+void setVoiceType(const Subject *subject)
+{
+    theVoiceData->setVoiceType(subject->voiceType == 4 ? 2 : subject->voiceType);
+}
+
 void openToReady(benchmark::State &state, const Subject *subject)
 {
+    setVoiceType(subject);
     for (auto _ : state) {
         QWidget *dialog = subject->wrapped(subject->voiceType);
         dynamic_cast<IEditorExtensions *>(dialog)->attachMemAPI(theMemory);
@@ -118,6 +129,7 @@ void openToReady(benchmark::State &state, const Subject *subject)
 
 void refresh(benchmark::State &state, const Subject *subject)
 {
+    setVoiceType(subject);
     QWidget *dialog = subject->wrapped(subject->voiceType);
     auto *extensions = dynamic_cast<IEditorExtensions *>(dialog);
     extensions->attachMemAPI(theMemory);
@@ -155,7 +167,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::install();
     TParameterMemory memory;
+    EditorVoiceData voiceData;
+    memory.setVoiceData(&voiceData);
     theMemory = &memory;
+    theVoiceData = &voiceData;
 
     for (const Subject &s : subjects) {
         benchmark::RegisterBenchmark((std::string(s.name) + "/floor").c_str(), bareFloor, &s);

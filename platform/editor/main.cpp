@@ -80,6 +80,8 @@ int main(int argc, char *argv[])
         QStringLiteral("Print the add-on's menu entries and exit."));
     const QCommandLineOption listParameters(QStringLiteral("list-parameters"),
         QStringLiteral("Print every parameter of the voice schema and exit."));
+    const QCommandLineOption listTypes(QStringLiteral("list-types"),
+        QStringLiteral("Print what every type value of every type parameter offers and exit."));
     const QCommandLineOption renderOption(QStringLiteral("render"),
         QStringLiteral("Render menu entry <entry>'s dialog to the --output file and exit."),
         QStringLiteral("entry"));
@@ -89,8 +91,8 @@ int main(int argc, char *argv[])
         QStringLiteral("Load the voice file <file> at start."), QStringLiteral("file"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
         QStringLiteral("Quit after <ms> milliseconds."), QStringLiteral("ms"));
-    parser.addOptions({ addOnOption, listEntries, listParameters, renderOption, outputOption,
-                        voiceOption, quitAfter });
+    parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
+                        outputOption, voiceOption, quitAfter });
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
@@ -108,8 +110,9 @@ int main(int argc, char *argv[])
     EditorVoiceData voiceData;
     memory.setVoiceData(&voiceData);
 
-    if (parser.isSet(listParameters)) {
-        for (const QString &line : memory.schemaListing())
+    if (parser.isSet(listParameters) || parser.isSet(listTypes)) {
+        const QStringList lines = parser.isSet(listTypes) ? memory.typeListing() : memory.schemaListing();
+        for (const QString &line : lines)
             std::printf("%s\n", line.toUtf8().constData());
         return 0;
     }

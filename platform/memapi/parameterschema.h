@@ -5,25 +5,40 @@
 #include <QStringList>
 
 #include <map>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The schema of a voice: blocks of parameters, each with its name, range,
 // default and the way its values read ("C3", "L63", "On", "1.2kHz"). A type
 // parameter of a block can give other parameters of the block their own
-// name, range and texts, or put them out of use.
+// name, range, default and texts, or put them out of use.
+//
+// The schema is read from the content files (content/*.json): the blocks a
+// sound designer writes, grouped by subject, plus the rules that expand them
+// when they are read: the plug-in and drum forms of the normal blocks, the
+// parameters of every effect type, and defaults that differ per part.
 namespace ParameterSchema {
 
 struct ValueFormat
 {
-    enum Kind { Number, List, Note, Pan, Frequency, Time, Wave, Arpeggio, DryWet };
+    enum Kind { Number, List, Note, Pan, Frequency, Time, DryWet, Names };
     Kind kind = Number;
     int offset = 0;
     bool signedValue = false;
     QString unit;
     double scale = 1.0;
     int decimals = 0;
+    // List: the texts from the minimum on. Names: the text of each value
+    // from 0 on, then `userBase` on "User 1", "User 2" ...
     QStringList items;
+    // Names: the value of each text, for reading texts back.
+    std::shared_ptr<const QHash<QString, int>> itemIndex;
+    int userBase = -1;
+    int userCount = 0;
+    // Values shown as texts of their own ("Off" for 0, "Thru" for the top).
+    std::map<int, QString> special;
 
     QString text(int value, int minimum) const;
 };
@@ -32,19 +47,32 @@ struct Parameter
 {
     QString word;
     QString name;
+    // The name in full where `name` is a short caption ("" when the same).
+    QString fullName;
     int minimum = 0;
     int maximum = 127;
     int defaultValue = 0;
+    // Defaults that differ per part (indexed by part); empty when all parts
+    // take defaultValue.
+    std::vector<int> partDefaults;
     ValueFormat format;
     bool inUse = true;
+
+    int defaultFor(int part) const
+    {
+        return part >= 0 && std::size_t(part) < partDefaults.size() ? partDefaults[std::size_t(part)]
+                                                                    : defaultValue;
+    }
 };
 
 // What one value of a type parameter changes in another parameter.
 struct Override
 {
     std::optional<QString> name;
+    std::optional<QString> fullName;
     std::optional<int> minimum;
     std::optional<int> maximum;
+    std::optional<int> defaultValue;
     std::optional<ValueFormat> format;
     std::optional<bool> inUse;
 };
@@ -54,6 +82,9 @@ struct TypeRule
     int typeParameter = -1;
     // type value -> parameter index -> override
     std::map<int, std::map<int, Override>> variants;
+    // Whether a change of the type resets the parameters it names to the
+    // type's defaults (effect types).
+    bool resetsValues = false;
 };
 
 struct Block
@@ -71,13 +102,17 @@ struct Schema
     std::vector<Block> blocks;
     QHash<QString, int> index;
 
-    // Reads a schema in its JSON form; false with *error set when it is not one.
-    bool parse(const QByteArray &json, QString *error);
+    // Reads the content files (their texts, in any order, and their names
+    // for messages); false with *error set when they do not make a schema.
+    bool parse(const QList<QByteArray> &files, const QStringList &names, QString *error);
 
-    // The parameter (high, low) as the current values of its part make it.
-    Parameter effective(int high, int low, const std::vector<int> &partValues) const;
+    // The parameter (high, low) of `part` as the current values of the part
+    // make it (its default is the part's own).
+    Parameter effective(int high, int low, const std::vector<int> &partValues, int part) const;
     // Whether changing parameter `low` of block `high` can reshape its block.
     bool isTypeParameter(int high, int low) const;
+    // The lowest minimum and highest maximum of (high, low) over all types.
+    std::pair<int, int> widestRange(int high, int low) const;
 };
 
 } // namespace ParameterSchema

@@ -3,7 +3,9 @@
 #include "parameterschema.h"
 #include "tmemproxy.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,10 +16,11 @@
 #include <QWidget>
 
 #include <deque>
+#include <set>
 
 namespace {
 
-const QString embeddedSchema = QStringLiteral(":/vestra/memapi/schema.json");
+const QString embeddedSchema = QStringLiteral(":/vestra/memapi/content");
 
 // Values of every block, part and parameter.
 using Values = std::vector<std::vector<std::vector<int>>>;
@@ -27,17 +30,48 @@ quint64 keyOf(int high, int low, int part)
     return (quint64(quint16(high)) << 48) | (quint64(quint16(low)) << 32) | quint32(part);
 }
 
+// The initial voice: every part's own defaults, and the parameters a type
+// governs at the defaults of the part's initial type.
 Values defaultsOf(const ParameterSchema::Schema &schema)
 {
     Values values(schema.blocks.size());
     for (std::size_t b = 0; b < schema.blocks.size(); ++b) {
         const ParameterSchema::Block &block = schema.blocks[b];
-        std::vector<int> part;
-        for (const ParameterSchema::Parameter &p : block.parameters)
-            part.push_back(p.defaultValue);
-        values[b].assign(std::size_t(block.parts), part);
+        values[b].resize(std::size_t(block.parts));
+        for (int pt = 0; pt < block.parts; ++pt) {
+            std::vector<int> &part = values[b][std::size_t(pt)];
+            for (const ParameterSchema::Parameter &p : block.parameters)
+                part.push_back(p.defaultFor(pt));
+            if (block.typeRules.empty())
+                continue;
+            const std::vector<int> base = part;
+            for (std::size_t p = 0; p < part.size(); ++p)
+                part[p] = schema.effective(int(b), int(p), base, pt).defaultValue;
+        }
     }
     return values;
+}
+
+// Reads the content files of `path`: a folder's *.json files, or one file.
+bool readContent(const QString &path, QList<QByteArray> *files, QStringList *fileNames, QString *error)
+{
+    QStringList &names = *fileNames;
+    if (QFileInfo(path).isDir()) {
+        const QDir dir(path);
+        for (const QString &name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name))
+            names << dir.filePath(name);
+    } else {
+        names << path;
+    }
+    for (const QString &name : std::as_const(names)) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("cannot read the schema %1: %2").arg(name, file.errorString());
+            return false;
+        }
+        files->append(file.readAll());
+    }
+    return true;
 }
 
 } // namespace
@@ -83,7 +117,7 @@ public:
     const Values &shown() const { return compare ? stored : edit; }
     ParameterSchema::Parameter effective(int high, int low, int part) const
     {
-        return schema.effective(high, low, shown()[std::size_t(high)][std::size_t(part)]);
+        return schema.effective(high, low, shown()[std::size_t(high)][std::size_t(part)], part);
     }
 };
 
@@ -92,7 +126,8 @@ TParameterMemory::TParameterMemory(QObject *parent)
     , d(std::make_unique<Private>())
 {
     QString error;
-    loadSchema(embeddedSchema, &error);
+    if (!loadSchema(embeddedSchema, &error))
+        qWarning("%s", qPrintable(error));
 }
 
 TParameterMemory::~TParameterMemory()
@@ -105,15 +140,16 @@ TParameterMemory::~TParameterMemory()
 
 bool TParameterMemory::loadSchema(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QList<QByteArray> files;
+    QStringList names;
+    QString why;
+    if (!readContent(path, &files, &names, &why)) {
         if (error)
-            *error = QStringLiteral("cannot read the schema %1: %2").arg(path, file.errorString());
+            *error = why;
         return false;
     }
     ParameterSchema::Schema schema;
-    QString why;
-    if (!schema.parse(file.readAll(), &why)) {
+    if (!schema.parse(files, names, &why)) {
         if (error)
             *error = QStringLiteral("%1 is not a parameter schema: %2").arg(path, why);
         return false;
@@ -208,14 +244,50 @@ bool TParameterMemory::findParameter(const QString &address, quint16 *high, quin
 
 QStringList TParameterMemory::schemaListing() const
 {
+    const Values initial = defaultsOf(d->schema);
     QStringList lines;
     for (int b = 0; b < blockCount(); ++b) {
         for (int p = 0; p < parameterCount(b); ++p) {
-            const ParameterSchema::Parameter e = d->schema.effective(b, p, defaultsOf(d->schema)[std::size_t(b)][0]);
+            const ParameterSchema::Parameter e = d->schema.effective(b, p, initial[std::size_t(b)][0], 0);
             lines << QStringList{ parameterPath(b, p), e.name, QString::number(e.minimum),
                                   QString::number(e.maximum), e.format.text(e.minimum, e.minimum),
-                                  e.format.text(e.maximum, e.minimum) }
+                                  e.format.text(e.maximum, e.minimum),
+                                  e.format.text(e.defaultValue, e.minimum) }
                          .join(QLatin1Char('\t'));
+        }
+    }
+    return lines;
+}
+
+QStringList TParameterMemory::typeListing() const
+{
+    const Values initial = defaultsOf(d->schema);
+    QStringList lines;
+    for (int b = 0; b < blockCount(); ++b) {
+        const ParameterSchema::Block &block = d->schema.blocks[std::size_t(b)];
+        for (const ParameterSchema::TypeRule &rule : block.typeRules) {
+            // The parameters the type governs: those any of its values changes.
+            std::set<int> governed;
+            for (const auto &variant : rule.variants)
+                for (const auto &o : variant.second)
+                    governed.insert(o.first);
+            const ParameterSchema::Parameter type = d->schema.effective(b, rule.typeParameter,
+                                                                        initial[std::size_t(b)][0], 0);
+            for (int t = type.minimum; t <= type.maximum; ++t) {
+                std::vector<int> values = initial[std::size_t(b)][0];
+                values[std::size_t(rule.typeParameter)] = t;
+                for (int p : governed) {
+                    const ParameterSchema::Parameter e = d->schema.effective(b, p, values, 0);
+                    if (!e.inUse)
+                        continue;
+                    lines << QStringList{ parameterPath(b, rule.typeParameter), QString::number(t),
+                                          type.format.text(t, type.minimum), parameterPath(b, p), e.name,
+                                          e.format.text(e.minimum, e.minimum),
+                                          e.format.text(e.maximum, e.minimum),
+                                          e.format.text(e.defaultValue, e.minimum) }
+                                 .join(QLatin1Char('\t'));
+                }
+            }
         }
     }
     return lines;
@@ -268,6 +340,18 @@ void TParameterMemory::queueChange(quint16 high, quint16 low, int part)
 {
     d->pending.push_back(keyOf(high, low, part));
     if (d->schema.isTypeParameter(high, low)) {
+        // An effect's parameters take the defaults of its new type.
+        for (const ParameterSchema::TypeRule &rule : d->schema.blocks[high].typeRules) {
+            const auto variant = rule.typeParameter == low && rule.resetsValues ? rule.variants.find(v)
+                                                                               : rule.variants.end();
+            if (variant == rule.variants.end())
+                continue;
+            std::vector<int> &values = d->edit[high][std::size_t(part)];
+            for (const auto &o : variant->second) {
+                if (o.second.defaultValue)
+                    values[std::size_t(o.first)] = *o.second.defaultValue;
+            }
+        }
         // Other parameters of the part may read differently now.
         for (int p = 0; p < parameterCount(high); ++p) {
             if (p != low)
@@ -368,6 +452,14 @@ QString TParameterMemory::valueText(quint16 high, quint16 low, int part, int v) 
 QString TParameterMemory::name(quint16 high, quint16 low, int part) const
 {
     return d->known(high, low, part) ? d->effective(high, low, part).name : QString();
+}
+
+QString TParameterMemory::fullName(quint16 high, quint16 low, int part) const
+{
+    if (!d->known(high, low, part))
+        return QString();
+    const ParameterSchema::Parameter e = d->effective(high, low, part);
+    return e.fullName.isEmpty() ? e.name : e.fullName;
 }
 
 bool TParameterMemory::inUse(quint16 high, quint16 low, int part) const
@@ -525,9 +617,9 @@ bool TParameterMemory::loadVoice(const QString &path, QString *error)
                 if (!p.value().isDouble())
                     return fail(QStringLiteral("parameter \"%1\" has no number").arg(p.key()));
                 const int v = p.value().toInt();
-                const ParameterSchema::Parameter &spec = block.parameters[std::size_t(low)];
-                const ParameterSchema::Parameter e = d->schema.effective(high, low, loaded[std::size_t(high)][std::size_t(pt)]);
-                if (v < qMin(spec.minimum, e.minimum) || v > qMax(spec.maximum, e.maximum))
+                // Any type of the part may have written it.
+                const auto range = d->schema.widestRange(high, low);
+                if (v < range.first || v > range.second)
                     return fail(QStringLiteral("parameter \"%1\" is out of range (%2)").arg(p.key()).arg(v));
                 loaded[std::size_t(high)][std::size_t(pt)][std::size_t(low)] = v;
             }

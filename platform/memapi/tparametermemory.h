@@ -49,8 +49,9 @@ public:
     // sets *error (if not null) to a text naming the file and the fault, and
     // keeps the schema and values it had.
     bool loadSchema(const QString &path, QString *error);
-    // The file name of the schema in use (":/vestra/memapi/schema.json" for
-    // the embedded one).
+    // `path` is a folder of content files (*.json, read together) or one
+    // file. The name of the schema in use (":/vestra/memapi/content" for the
+    // embedded one).
     QString schemaSource() const;
 
     // ---- The host's voice data (IZintaVoiceData); not owned.
@@ -72,10 +73,16 @@ public:
     bool findParameter(const QString &address, quint16 *high, quint16 *low,
                        int *fixedPart = nullptr) const;
     // One line per parameter, in schema order:
-    // "kNormalElement/kNrmElmPan<TAB>Pan<TAB>-63<TAB>63<TAB>L63<TAB>R63"
-    // (path, name, minimum, maximum, texts of both ends; with the types at
-    // their defaults).
+    // "kNormalElement/kNrmElmPan<TAB>Pan<TAB>-63<TAB>63<TAB>L63<TAB>R63<TAB>C"
+    // (path, name, minimum, maximum, texts of both ends and of the default;
+    // as the initial voice's first part has them).
     QStringList schemaListing() const;
+    // One line per type parameter, type value and parameter in use with that
+    // type, among those the type parameter governs:
+    // "kNormalCommonReverb/kNrmRevType<TAB>1<TAB>Hall 1<TAB>kNormalCommonReverb/kNrmRevParam1
+    //  <TAB>Reverb Time<TAB>0.3s<TAB>12.7s<TAB>2.6s" (type parameter, value,
+    // its text, parameter, name, texts of minimum, maximum and default).
+    QStringList typeListing() const;
 
     // ---- Values. `part` is clipped to nothing: an out-of-range part is
     // unknown. The value read is the edit buffer's, or the stored voice's in
@@ -83,7 +90,10 @@ public:
     int value(quint16 high, quint16 low, int part) const;
     // Writes v clipped to the parameter's range. Returns whether the value
     // changed; false in compare mode (refused, editRefused()) or for an
-    // unknown parameter. A change is an edit: valueEdited() reports it.
+    // unknown parameter. A new effect type sets the parameters of the effect
+    // to the type's defaults within the same call. A change is an edit:
+    // valueEdited() reports it, and every value changed emits
+    // parameterChanged() before the call returns.
     bool setValue(quint16 high, quint16 low, int part, int v);
     int minimum(quint16 high, quint16 low, int part) const;
     int maximum(quint16 high, quint16 low, int part) const;
@@ -92,6 +102,9 @@ public:
     // name; both follow the current value of the block's type parameter.
     QString valueText(quint16 high, quint16 low, int part, int v) const;
     QString name(quint16 high, quint16 low, int part) const;
+    // The parameter's name in full where name() is a short caption; equal to
+    // name() when there is no longer one.
+    QString fullName(quint16 high, quint16 low, int part) const;
     // Whether the parameter is used by the current type of its block.
     bool inUse(quint16 high, quint16 low, int part) const;
     bool isKnown(quint16 high, quint16 low, int part) const;

@@ -333,10 +333,10 @@ void TestEditor::listsTheSchema()
     QCOMPARE(run.exitCode, 0);
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), int(TParameterMemory().schemaListing().size()));
-    QVERIFY(lines.contains(QStringLiteral("kNormalElement/kNrmElmPan\tPan\t-63\t63\tL63\tR63")));
+    QVERIFY(lines.contains(QStringLiteral("kNormalElement/kNrmElmPan\tPan\t-63\t63\tL63\tR63\tC")));
     for (const QString &line : lines) {
         const QStringList fields = line.split(QLatin1Char('\t'));
-        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields.size(), 7);
         QVERIFY2(fields.at(0).startsWith(QLatin1Char('k')) && fields.at(0).contains(QLatin1String("/k")),
                  qPrintable(line));
         QVERIFY2(!fields.at(1).isEmpty(), qPrintable(line));

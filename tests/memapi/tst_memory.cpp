@@ -354,7 +354,7 @@ void TestMemory::badSchemaFilesKeepTheSchema()
     QCOMPARE(m_memory->blockCount(), blocks);
     QCOMPARE(m_memory->value(pan, 0), 4);
     QVERIFY(!m_memory->loadSchema(m_dir.filePath(QStringLiteral("none.json")), &error));
-    QCOMPARE(m_memory->schemaSource(), QStringLiteral(":/vestra/memapi/schema.json"));
+    QCOMPARE(m_memory->schemaSource(), QStringLiteral(":/vestra/memapi/content"));
 }
 
 QTEST_MAIN(TestMemory)

@@ -57,7 +57,7 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     , m_model(new ParameterModel(memory, this))
     , m_filter(new ParameterFilter(this))
 {
-    resize(900, 600);
+    resize(1000, 640);
 
     auto *centre = new QWidget(this);
     auto *layout = new QVBoxLayout(centre);
@@ -73,8 +73,8 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
-    for (const auto &[column, width] : { std::pair{ ParameterModel::Block, 190 },
-                                         { ParameterModel::Parameter, 230 }, { ParameterModel::Part, 110 } })
+    for (const auto &[column, width] : { std::pair{ ParameterModel::Block, 170 },
+                                         { ParameterModel::Parameter, 200 }, { ParameterModel::Part, 100 } })
         m_view->setColumnWidth(column, width);
     layout->addWidget(m_filterBox);
     layout->addWidget(m_view);

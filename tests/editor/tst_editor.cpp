@@ -200,11 +200,11 @@ QString TestEditor::writeVoice(const QString &name, int type, int panValue)
 void TestEditor::drumVoiceDialogsFollowThePanel()
 {
     command(Qt::Key_1);
-    QVERIFY(m_window->entryDialog(1));
-    QVERIFY(m_window->openVoice(writeVoice(QStringLiteral("kit.json"), 3, 0)));
+    const QPointer<QWidget> element1 = m_window->entryDialog(1);
+    QVERIFY(element1 && m_window->openVoice(writeVoice(QStringLiteral("kit.json"), 3, 0)));
     QCOMPARE(panel("voiceType")->currentText(), QStringLiteral("Drum"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("kit.json[*] - Zinta Editor"));
-    QTRY_VERIFY(!m_window->entryDialog(1));
+    QTRY_VERIFY(!element1);
     m_memory->setValue(keyLevel, 1, 33);
     command(Qt::Key_1);
     QVERIFY(chooseEntry(3, QStringLiteral("Reverb")));
@@ -242,13 +242,14 @@ void TestEditor::menusOpenOneDialogPerEntry()
     element2->close();
     QTRY_VERIFY(!m_window->entryDialog(2));
     command(Qt::Key_2);
-    QVERIFY(m_window->entryDialog(2));
+    const QPointer<QWidget> reopened = m_window->entryDialog(2);
+    QVERIFY(reopened);
     QVERIFY(chooseEntry(3, QStringLiteral("Drum Key")));
     QString error;
     QVERIFY(!m_window->entryDialog(28) && !m_window->openEntry(28, &error));
     QVERIFY2(error.contains(QLatin1String("Drum")), qPrintable(error));
     panel("voiceType")->setCurrentIndex(1);
-    QTRY_VERIFY(!m_window->entryDialog(2));
+    QTRY_VERIFY(!reopened);
     const QStringList boards = { "XPB900-JQ", "XPB900-JW", "XPB900-JV", "XPB900-JK", "XPB900-JZ", "XPB900-JY", "XPB900-JX" };
     for (int i = 0; i < boards.size(); ++i) {
         QVERIFY(chooseEntry(2, boards[i]));

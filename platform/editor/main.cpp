@@ -88,11 +88,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption outputOption(QStringLiteral("output"),
         QStringLiteral("The PNG file --render writes."), QStringLiteral("file"));
     const QCommandLineOption voiceOption(QStringLiteral("voice"),
-        QStringLiteral("Load the voice file <file> at start."), QStringLiteral("file"));
+        QStringLiteral("Load the voice file <file> at start, as File > Open does."),
+        QStringLiteral("file"));
+    const QCommandLineOption openOption(QStringLiteral("open"),
+        QStringLiteral("Open menu entry <entry>'s dialog beside the window at start (repeatable)."),
+        QStringLiteral("entry"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
         QStringLiteral("Quit after <ms> milliseconds."), QStringLiteral("ms"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
-                        outputOption, voiceOption, quitAfter });
+                        outputOption, voiceOption, openOption, quitAfter });
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
@@ -131,14 +135,25 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    if (parser.isSet(voiceOption) && !memory.loadVoice(parser.value(voiceOption), &error))
-        return fail(error);
-
-    if (parser.isSet(renderOption))
+    if (parser.isSet(renderOption)) {
+        if (parser.isSet(voiceOption) && !memory.loadVoice(parser.value(voiceOption), &error))
+            return fail(error);
         return render(addOn, memory, parser.value(renderOption), parser.value(outputOption));
+    }
 
     MainWindow window(&memory, &voiceData, &addOn);
+    if (parser.isSet(voiceOption) && !window.openVoice(parser.value(voiceOption), &error))
+        return fail(error);
     window.show();
+    // The dialogs go beside the window, so they open once it is shown.
+    for (const QString &entryText : parser.values(openOption)) {
+        bool ok = false;
+        const int entry = entryText.toInt(&ok);
+        if (!ok)
+            return fail(QStringLiteral("--open needs an entry number, not \"%1\"").arg(entryText));
+        if (!window.openEntry(entry, &error))
+            return fail(error);
+    }
     if (offscreen) {
         std::fprintf(stderr, "zinta-editor: no display: running offscreen with %d menu entries\n",
                      int(addOn.entries().size()));

@@ -293,11 +293,6 @@ void VoiceHistory::install(QMainWindow *window, QAbstractItemView *view)
     m_indicator = indicator;
     connect(this, &VoiceHistory::message, window->statusBar(),
             [bar = window->statusBar()](const QString &text) { bar->showMessage(text, 5000); });
-    // The modified mark of a title with a "[*]" follows the history.
-    connect(m_stack, &QUndoStack::cleanChanged, window, [window](bool clean) {
-        if (window->windowTitle().contains(QLatin1String("[*]")))
-            window->setWindowModified(!clean);
-    });
 }
 
 QLabel *VoiceHistory::compareIndicator() const

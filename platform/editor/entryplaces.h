@@ -1,0 +1,26 @@
+#pragma once
+
+#include "addonhost.h"
+
+#include <QKeySequence>
+#include <QString>
+
+// Where the editor offers one of the add-on's entries: in the menu of the
+// voice type it edits, in a group of that menu, under a musician's label.
+struct EntryPlace
+{
+    enum Group { Elements, Effects, Common, Boards };
+
+    int voiceType;         // 1 normal, 2 plug-in, 3 drum (boards: plug-in)
+    Group group;
+    QString label;         // "Element 2", "Reverb", "XPB900-JQ"
+    QKeySequence shortcut; // the elements' (and the drum key's) Ctrl+digit, else none
+};
+
+EntryPlace entryPlace(const AddOnHost::Entry &entry);
+
+// The voice type an entry number edits, 0 for a number outside the catalogue.
+int entryVoiceType(int index);
+
+// The name of a voice type as the editor shows it ("Normal", "Plug-in", "Drum").
+QString voiceTypeName(int type);

@@ -50,6 +50,24 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
 }
 
+QJsonArray blockOf(const QByteArray &voice, const char *word)
+{
+    return QJsonDocument::fromJson(voice)[QLatin1String("blocks")][QLatin1String(word)].toArray();
+}
+
+// The voice with one block replaced, or removed (`block` undefined).
+QByteArray withBlock(const QByteArray &voice, const char *word, const QJsonValue &block)
+{
+    QJsonObject root = QJsonDocument::fromJson(voice).object();
+    QJsonObject blocks = root.value(QLatin1String("blocks")).toObject();
+    if (block.isUndefined())
+        blocks.remove(QLatin1String(word));
+    else
+        blocks.insert(QLatin1String(word), block);
+    root.insert(QStringLiteral("blocks"), blocks);
+    return QJsonDocument(root).toJson();
+}
+
 void writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -65,7 +83,6 @@ class TestVoiceFile : public QObject
 
 private slots:
     void initTestCase();
-    void savedVoicesLoadValueForValue();
     void missingBlocksAndParametersTakeDefaults();
     void damagedFilesChangeNothing_data();
     void damagedFilesChangeNothing();
@@ -73,7 +90,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_saved; // a normal voice with its pan of element 4 at -7
+    QByteArray m_saved; // a normal voice, its pan of element 4 at -7
     QByteArray m_drum;  // a drum voice
 };
 
@@ -82,8 +99,9 @@ void TestVoiceFile::initTestCase()
     TParameterMemory memory;
     memory.setValue(pan, 3, -7);
     memory.setValue(portamento, 0, 99);
+    memory.setValue(drumVoice, 72, 0x3F0104);
     QString error;
-    const QString path = m_dir.filePath(QStringLiteral("normal.json"));
+    const QString path = m_dir.filePath(QStringLiteral("saved.json"));
     QVERIFY2(memory.saveVoice(path, &error), qPrintable(error));
     m_saved = readAll(path);
     memory.setVoiceType(3);
@@ -91,18 +109,8 @@ void TestVoiceFile::initTestCase()
     m_drum = readAll(path);
     // The file says what it is before anything else.
     QVERIFY(m_saved.startsWith("{\n    \"format\": \"zinta-voice\",\n    \"version\": 1,\n"));
-}
 
-void TestVoiceFile::savedVoicesLoadValueForValue()
-{
-    TParameterMemory source;
-    source.setValue(pan, 3, -7);
-    source.setValue(drumVoice, 72, 0x3F0104);
-    source.setVoiceType(3);
-    const QString path = m_dir.filePath(QStringLiteral("roundtrip.json"));
-    QString error;
-    QVERIFY2(source.saveVoice(path, &error), qPrintable(error));
-
+    // It loads value for value, into the edit buffer and the stored voice.
     TParameterMemory other;
     other.setValue(pan, 0, 12);
     QSignalSpy loaded(&other, &TParameterMemory::editBufferLoaded);
@@ -110,23 +118,18 @@ void TestVoiceFile::savedVoicesLoadValueForValue()
     QCOMPARE(loaded.count(), 1);
     QCOMPARE(loaded.first().at(0).value<short>(), short(3));
     QCOMPARE(other.voiceType(), 3);
-    source.storeVoice();
-    QCOMPARE(snapshot(other), snapshot(source)); // the stored voice too
+    memory.storeVoice();
+    QCOMPARE(snapshot(other), snapshot(memory));
 }
 
 void TestVoiceFile::missingBlocksAndParametersTakeDefaults()
 {
-    QJsonObject root = QJsonDocument::fromJson(m_saved).object();
-    QJsonObject blocks = root.value(QLatin1String("blocks")).toObject();
-    blocks.remove(QStringLiteral("NormalCommon"));
-    QJsonArray elements = blocks.value(QLatin1String("NormalElement")).toArray();
+    QJsonArray elements = blockOf(m_saved, "NormalElement");
     QJsonObject fourth = elements.at(3).toObject();
     fourth.remove(QStringLiteral("NrmElmPan"));
     elements.replace(3, fourth);
-    blocks.insert(QStringLiteral("NormalElement"), elements);
-    root.insert(QStringLiteral("blocks"), blocks);
     const QString path = m_dir.filePath(QStringLiteral("older.json"));
-    writeAll(path, QJsonDocument(root).toJson());
+    writeAll(path, withBlock(withBlock(m_saved, "NormalCommon", QJsonValue::Undefined), "NormalElement", elements));
 
     TParameterMemory memory;
     memory.setValue(pan, 3, 30);
@@ -149,17 +152,8 @@ void TestVoiceFile::damagedFilesChangeNothing_data()
     const QByteArray value("\"NrmElmPan\": -7");
     const QString element = QStringLiteral("block \"NormalElement\", element 4, parameter \"NrmElmPan\": ");
     auto withValue = [&](const char *text) { return QByteArray(m_saved).replace(value, "\"NrmElmPan\": " + QByteArray(text)); };
-    auto withBlock = [&](const QByteArray &voice, const char *word, const QJsonValue &block) {
-        QJsonObject root = QJsonDocument::fromJson(voice).object();
-        QJsonObject blocks = root.value(QLatin1String("blocks")).toObject();
-        blocks.insert(QLatin1String(word), block);
-        root.insert(QStringLiteral("blocks"), blocks);
-        return QJsonDocument(root).toJson();
-    };
-    const QJsonArray elements = QJsonDocument::fromJson(m_saved).object().value(QLatin1String("blocks"))
-                                    .toObject().value(QLatin1String("NormalElement")).toArray();
-    QJsonArray keys = QJsonDocument::fromJson(m_drum).object().value(QLatin1String("blocks"))
-                          .toObject().value(QLatin1String("DrumKey")).toArray();
+    const QJsonArray elements = blockOf(m_saved, "NormalElement");
+    QJsonArray keys = blockOf(m_drum, "DrumKey");
     keys.replace(12, 5);
     QByteArray noise(4096, '\0');
     QRandomGenerator(18).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
@@ -272,11 +266,9 @@ void TestVoiceFile::aSaveThatRunsOutOfRoomKeepsTheOldFile()
             ::_exit(0);
         }
         ::close(channel[1]);
-        QByteArray message;
-        char buffer[512];
-        for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-            message.append(buffer, n);
-        ::close(channel[0]);
+        QFile fromChild;
+        QVERIFY(fromChild.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        const QByteArray message = fromChild.readAll();
         ::waitpid(child, nullptr, 0);
         saved = message.isEmpty();
         error = QString::fromUtf8(message);

@@ -80,6 +80,7 @@ public:
         QObject::disconnect(m_memoryWatch);
         if (QObject *memory = m_memAPI.object())
             m_memoryWatch = QObject::connect(memory, &QObject::destroyed, this, [this] { memoryGone(); });
+        m_lastVoiceData = nullptr;
         rememberVoiceData();
         m_populationHelper->setMemAPI(memAPI);
         m_populationHelper->setVoiceType(m_voiceType);

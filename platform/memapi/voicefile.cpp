@@ -304,9 +304,11 @@ bool write(const QString &path, const QByteArray &text, QString *error)
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(reason(errno));
+    errno = 0;
     const qint64 written = file.write(text);
     if (written != text.size())
         return fail(reason(errno));
+    errno = 0;
     if (!file.commit())
         return fail(reason(errno));
     return true;

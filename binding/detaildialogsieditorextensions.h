@@ -3,6 +3,7 @@
 #include "detaildialogspopulationhelper.h"
 #include "detaildialogsslothelper.h"
 #include "formrewriting.h"
+#include "guardedmemapi.h"
 #include "parameteraddress.h"
 
 #include <detaildialogsaddon.h>
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QMetaObject>
 #include <QPalette>
+#include <QPointer>
 
 #include <memory>
 
@@ -32,6 +34,12 @@ void setFormBackground(QWidget *dialog);
 // dialog its parameter memory, creates the population and slot helpers and
 // wires the dialog's signals to them. Every dialog class gets the same
 // behaviour; nothing here knows one dialog from another.
+//
+// The dialog does not own its parameter memory, and the host may delete the
+// memory first. The dialog then forgets it: an open dialog closes (a board
+// still reports its model to the voice data it last had) and deletes
+// itself, and runDialog() behaves as without a memory. Nothing here or in
+// the helpers reads the memory once it is gone.
 template <class T>
 class DetailDialogsIEditorExtensions : public T, public IEditorExtensions
 {
@@ -59,16 +67,21 @@ public:
         m_slotHelper.reset();
     }
 
-    IMemAPI *memAPI() const override { return m_memAPI; }
+    IMemAPI *memAPI() const override { return m_memAPI.get(); }
 
     HRESULT savePrivateData(void *) override { return VESTRA_S_OK; }
     HRESULT loadPrivateData(void *) override { return VESTRA_S_OK; }
 
     HRESULT attachMemAPI(IMemAPI *memAPI) override
     {
-        if (memAPI == m_memAPI)
+        if (memAPI == m_memAPI.get())
             return VESTRA_S_OK;
         m_memAPI = memAPI;
+        QObject::disconnect(m_memoryWatch);
+        if (QObject *memory = m_memAPI.object())
+            m_memoryWatch = QObject::connect(memory, &QObject::destroyed, this, [this] { memoryGone(); });
+        m_lastVoiceData = nullptr;
+        rememberVoiceData();
         m_populationHelper->setMemAPI(memAPI);
         m_populationHelper->setVoiceType(m_voiceType);
         if (memAPI)
@@ -83,6 +96,7 @@ public:
 
     HRESULT runDialog() override
     {
+        rememberVoiceData();
         this->execute();
         return VESTRA_S_OK;
     }
@@ -104,15 +118,37 @@ protected:
 
     void closeEvent(QCloseEvent *event) override
     {
-        if (m_voiceType == 4) {
-            if (IZintaVoiceData *voiceData = ParameterAddress::voiceDataOf(m_memAPI))
+        if (m_voiceType == 4 && !m_modelReported) {
+            IZintaVoiceData *voiceData = m_memAPI
+                ? ParameterAddress::voiceDataOf(m_memAPI)
+                : dynamic_cast<IZintaVoiceData *>(m_lastVoiceData.data());
+            if (voiceData) {
+                m_modelReported = true;
                 voiceData->nativeDialogClosed(this->objectName().left(9));
+            }
         }
         event->accept();
     }
 
 private:
-    IMemAPI *m_memAPI = nullptr;
+    // The voice data behind the memory, for a close after the memory is gone.
+    void rememberVoiceData()
+    {
+        if (IMemAPI *memAPI = m_memAPI.get())
+            m_lastVoiceData = memAPI->voiceData();
+    }
+
+    // Called while the memory is being destroyed: it must not be touched.
+    void memoryGone()
+    {
+        if (this->isVisible())
+            this->close();
+    }
+
+    GuardedMemAPI m_memAPI;
+    QMetaObject::Connection m_memoryWatch;
+    QPointer<QObject> m_lastVoiceData;
+    bool m_modelReported = false;
     DetailDialogsAddOn *m_addOn;
     IHostCommandTarget *m_commands;
     std::unique_ptr<DetailDialogsPopulationHelper> m_populationHelper;

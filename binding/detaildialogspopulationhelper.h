@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guardedmemapi.h"
 #include "labeladdressmap.h"
 
 #include <QObject>
@@ -75,7 +76,7 @@ private:
     void updateVisibility(int pageIndex);
 
     QPointer<QObject> m_dialog;
-    IMemAPI *m_memAPI = nullptr;
+    GuardedMemAPI m_memAPI;
     bool m_initialised = false;
     int m_voiceType = 0;
     LabelAddressMap *m_labelAddressMap = nullptr;

@@ -22,10 +22,10 @@ run_suite() {
 run_suite build
 run_suite build-asan -DVESTRA_SANITIZE=ON
 
-# A short fuzzing run of address recognition, rewriting and resolution,
-# built with clang's libFuzzer.
+# Short fuzzing runs of address recognition, rewriting and resolution and of
+# the voice-file reader, built with clang's libFuzzer.
 echo "== fuzzing (build-fuzz)"
 cmake -S "$here" -B "$here/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DVESTRA_BUILD_TESTS=OFF -DVESTRA_BUILD_FUZZERS=ON
-cmake --build "$here/build-fuzz" -j "$jobs" --target fuzz_addresses
+cmake --build "$here/build-fuzz" -j "$jobs" --target fuzz_addresses fuzz_voicefile
 ctest --test-dir "$here/build-fuzz" --output-on-failure

@@ -2,16 +2,13 @@
 
 #include "parameterschema.h"
 #include "tmemproxy.h"
+#include "voicefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMetaObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QWidget>
 
@@ -578,53 +575,11 @@ bool TParameterMemory::differsFromStored(quint16 high, quint16 low, int part) co
 
 bool TParameterMemory::loadVoice(const QString &path, QString *error)
 {
-    auto fail = [&](const QString &why) {
-        if (error)
-            *error = QStringLiteral("Cannot load the voice %1: %2").arg(path, why);
+    VoiceFile::Voice voice;
+    if (!VoiceFile::read(path, d->schema, &voice, error))
         return false;
-    };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (document.isNull())
-        return fail(QStringLiteral("not a voice file (%1)").arg(parseError.errorString()));
-    const QJsonObject root = document.object();
-    const int type = root.value(QLatin1String("voiceType")).toInt(0);
-    if (type < 1 || type > 3)
-        return fail(QStringLiteral("no voice type 1 to 3"));
-    const QJsonObject blocks = root.value(QLatin1String("blocks")).toObject();
-    if (blocks.isEmpty())
-        return fail(QStringLiteral("it holds no blocks"));
-
-    Values loaded = d->edit;
-    for (auto b = blocks.begin(); b != blocks.end(); ++b) {
-        const int high = d->schema.index.value(b.key(), -1);
-        if (high < 0)
-            return fail(QStringLiteral("unknown block \"%1\"").arg(b.key()));
-        const ParameterSchema::Block &block = d->schema.blocks[std::size_t(high)];
-        const QJsonArray parts = b.value().toArray();
-        if (parts.size() != block.parts)
-            return fail(QStringLiteral("block \"%1\" has %2 parts, not %3")
-                            .arg(b.key()).arg(parts.size()).arg(block.parts));
-        for (int pt = 0; pt < parts.size(); ++pt) {
-            const QJsonObject params = parts.at(pt).toObject();
-            for (auto p = params.begin(); p != params.end(); ++p) {
-                const int low = block.index.value(p.key(), -1);
-                if (low < 0)
-                    return fail(QStringLiteral("unknown parameter \"%1\" in block \"%2\"").arg(p.key(), b.key()));
-                if (!p.value().isDouble())
-                    return fail(QStringLiteral("parameter \"%1\" has no number").arg(p.key()));
-                const int v = p.value().toInt();
-                // Any type of the part may have written it.
-                const auto range = d->schema.widestRange(high, low);
-                if (v < range.first || v > range.second)
-                    return fail(QStringLiteral("parameter \"%1\" is out of range (%2)").arg(p.key()).arg(v));
-                loaded[std::size_t(high)][std::size_t(pt)][std::size_t(low)] = v;
-            }
-        }
-    }
+    const Values &loaded = voice.values;
+    const int type = voice.voiceType;
 
     const Values before = d->shown();
     d->edit = loaded;
@@ -642,34 +597,7 @@ bool TParameterMemory::loadVoice(const QString &path, QString *error)
 
 bool TParameterMemory::saveVoice(const QString &path, QString *error) const
 {
-    QJsonObject blocks;
-    for (std::size_t b = 0; b < d->schema.blocks.size(); ++b) {
-        const ParameterSchema::Block &block = d->schema.blocks[b];
-        QJsonArray parts;
-        for (int pt = 0; pt < block.parts; ++pt) {
-            QJsonObject params;
-            for (std::size_t p = 0; p < block.parameters.size(); ++p)
-                params.insert(block.parameters[p].word, d->edit[b][std::size_t(pt)][p]);
-            parts.append(params);
-        }
-        blocks.insert(block.word, parts);
-    }
-    QJsonObject root;
-    root.insert(QStringLiteral("voiceType"), d->voiceType);
-    root.insert(QStringLiteral("blocks"), blocks);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot save the voice %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Compact));
-    if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("Cannot save the voice %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return VoiceFile::write(path, VoiceFile::encode(d->schema, d->voiceType, d->edit), error);
 }
 
 int TParameterMemory::voiceType() const

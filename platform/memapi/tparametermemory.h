@@ -130,13 +130,14 @@ public:
     int storedValue(quint16 high, quint16 low, int part) const;
     bool differsFromStored(quint16 high, quint16 low, int part) const;
     // Loads a voice file written by saveVoice() into the edit buffer and the
-    // stored copy. A file that cannot be read, is damaged or does not match
-    // the schema (unknown block or parameter, wrong part count, value out of
-    // range) gives false and a clear *error, and changes nothing. Blocks the
-    // file does not hold keep their values. Emits editBufferLoaded(voice
-    // type, 0) and a parameterChanged() per changed value.
+    // stored copy (format and checks: voicefile.h). A file that cannot be
+    // read, is damaged or does not match the schema gives false and an
+    // *error naming the file and the fault, and changes nothing. Blocks and
+    // parameters the file does not hold take their defaults. Emits
+    // editBufferLoaded(voice type, 0) and a parameterChanged() per changed value.
     bool loadVoice(const QString &path, QString *error);
-    // Writes the edit buffer (every block) atomically as JSON.
+    // Writes the edit buffer (every block) atomically; on failure *error
+    // gives the system's reason and the file at `path` stays as it was.
     bool saveVoice(const QString &path, QString *error) const;
     // The voice type of the voice in the edit buffer (1 to 3), set by
     // loadVoice() and setVoiceType(); used as the first argument of editBufferLoaded().

@@ -1,6 +1,6 @@
 // The parameter memory's behaviour as the dialogs and the host rely on it:
 // controls that follow each other, value texts, parameters out of use,
-// compare mode, notifiers, voice files and schema files.
+// compare mode, notifiers and schema files.
 
 #include "testproxy.h"
 
@@ -77,9 +77,6 @@ private slots:
     void compareModeShowsTheStoredVoiceAndRefusesEdits();
     void aNotifierHearsEachChangeOnce();
     void writesFromInsideAChangeDoNotRecurseForever();
-    void voiceFilesRoundTrip();
-    void damagedVoiceFilesChangeNothing_data();
-    void damagedVoiceFilesChangeNothing();
     void badSchemaFilesKeepTheSchema();
 
 private:
@@ -289,57 +286,6 @@ void TestMemory::writesFromInsideAChangeDoNotRecurseForever()
     QVERIFY(toB.calls > 0);
     QVERIFY(toA.calls > 0);
     QCOMPARE(m_memory->value(a, 0), m_memory->maximum(high, low, 0));
-}
-
-void TestMemory::voiceFilesRoundTrip()
-{
-    const QString path = m_dir.filePath(QStringLiteral("voice.json"));
-    m_memory->setValue(pan, 3, -7);
-    m_memory->setValue(QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber"), 72, 0x3F0104);
-    m_memory->setVoiceType(3);
-    QString error;
-    QVERIFY2(m_memory->saveVoice(path, &error), qPrintable(error));
-
-    TParameterMemory other;
-    QSignalSpy loaded(&other, &TParameterMemory::editBufferLoaded);
-    QVERIFY2(other.loadVoice(path, &error), qPrintable(error));
-    QCOMPARE(loaded.count(), 1);
-    QCOMPARE(loaded.first().at(0).value<short>(), short(3));
-    QCOMPARE(other.value(pan, 3), -7);
-    QCOMPARE(other.value(pan, 2), 0);
-    QCOMPARE(other.value(QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber"), 72), 0x3F0104);
-    QCOMPARE(other.voiceType(), 3);
-    // The stored copy is the loaded voice too.
-    other.setValue(pan, 3, 5);
-    other.setCompareMode(true);
-    QCOMPARE(other.value(pan, 3), -7);
-}
-
-void TestMemory::damagedVoiceFilesChangeNothing_data()
-{
-    QTest::addColumn<QByteArray>("contents"); // empty: no file at all
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("cut short") << QByteArray("{ \"blocks\": [ { \"word\": ");
-    QTest::newRow("not a voice") << QByteArray("[1, 2, 3]");
-    QTest::newRow("unknown block")
-        << QByteArray("{ \"voiceType\": 1, \"blocks\": { \"NoSuchBlock\": [[1]] } }");
-}
-
-void TestMemory::damagedVoiceFilesChangeNothing()
-{
-    QFETCH(QByteArray, contents);
-    const QString path = m_dir.filePath(QStringLiteral("damaged.json"));
-    QFile::remove(path);
-    if (!contents.isEmpty())
-        writeFile(path, contents);
-    m_memory->setValue(pan, 1, 9);
-    QSignalSpy loaded(m_memory, &TParameterMemory::editBufferLoaded);
-    QString error;
-    QVERIFY(!m_memory->loadVoice(path, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY2(error.contains(QLatin1String("damaged.json")), qPrintable(error));
-    QCOMPARE(loaded.count(), 0);
-    QCOMPARE(m_memory->value(pan, 1), 9);
 }
 
 void TestMemory::badSchemaFilesKeepTheSchema()

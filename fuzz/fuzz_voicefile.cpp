@@ -1,0 +1,71 @@
+// Fuzzes the voice-file reader with arbitrary bytes: whatever it accepts is a
+// voice the memory can hold, written back and read again unchanged, and
+// whatever it refuses comes with a reason.
+
+#include <parameterschema.h>
+#include <voicefile.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+const ParameterSchema::Schema &schema()
+{
+    static int argc = 1;
+    static char name[] = "fuzz_voicefile";
+    static char *argv[] = { name, nullptr };
+    static QCoreApplication app(argc, argv);
+    static ParameterSchema::Schema theSchema = [] {
+        ParameterSchema::Schema s;
+        QFile file(QStringLiteral(":/vestra/memapi/schema.json"));
+        QString error;
+        if (!file.open(QIODevice::ReadOnly) || !s.parse(file.readAll(), &error))
+            std::abort();
+        return s;
+    }();
+    return theSchema;
+}
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const ParameterSchema::Schema &s = schema();
+    const QByteArray text(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    VoiceFile::Voice voice;
+    voice.voiceType = -1;
+    QString why;
+    if (!VoiceFile::decode(text, s, &voice, &why)) {
+        // Refused: a reason, and nothing handed back.
+        check(!why.isEmpty());
+        check(voice.voiceType == -1 && voice.values.empty());
+        return 0;
+    }
+    check(voice.voiceType >= 1 && voice.voiceType <= 3);
+    check(voice.values.size() == s.blocks.size());
+    for (std::size_t b = 0; b < s.blocks.size(); ++b) {
+        check(voice.values[b].size() == std::size_t(s.blocks[b].parts));
+        for (const std::vector<int> &part : voice.values[b]) {
+            check(part.size() == s.blocks[b].parameters.size());
+            for (std::size_t p = 0; p < part.size(); ++p) {
+                const ParameterSchema::Parameter e = s.effective(int(b), int(p), part);
+                check(part[p] >= e.minimum && part[p] <= e.maximum);
+            }
+        }
+    }
+    // What was accepted is written and read back as it was.
+    VoiceFile::Voice again;
+    check(VoiceFile::decode(VoiceFile::encode(s, voice.voiceType, voice.values), s, &again, &why));
+    check(again.voiceType == voice.voiceType && again.values == voice.values);
+    return 0;
+}

@@ -459,7 +459,7 @@ bool MainWindow::openVoice(const QString &path, QString *error)
 
 bool MainWindow::save()
 {
-    return m_document->filePath().isEmpty() ? saveAs() : saveTo(m_document->filePath());
+    return m_document->filePath().isEmpty() ? saveAs() : saveVoice(m_document->filePath());
 }
 
 bool MainWindow::saveAs()
@@ -480,15 +480,18 @@ bool MainWindow::saveAs()
                                  tr("%1 already exists. Replace it?").arg(QFileInfo(path).fileName()))
                != QMessageBox::Yes)
         return false;
-    return saveTo(path);
+    return saveVoice(path);
 }
 
-bool MainWindow::saveTo(const QString &path)
+bool MainWindow::saveVoice(const QString &path, QString *error)
 {
-    QString error;
-    if (!m_document->save(path, &error)) {
-        QMessageBox::warning(this, tr("Save voice"), error);
-        statusBar()->showMessage(error);
+    QString why;
+    if (!m_document->save(path, &why)) {
+        if (error)
+            *error = why;
+        else
+            QMessageBox::warning(this, tr("Save voice"), why);
+        statusBar()->showMessage(why);
         return false;
     }
     m_history->voiceSaved();

@@ -51,6 +51,12 @@ public:
     // error goes to *error, or to a message box when error is null.
     bool openVoice(const QString &path, QString *error = nullptr);
 
+    // Writes the voice to `path`, which becomes its file, as File > Save As
+    // does without asking. On failure returns false and the voice stays
+    // modified; the error goes to *error, or to a message box when error is
+    // null.
+    bool saveVoice(const QString &path, QString *error = nullptr);
+
     // Answers a dialog's command with the selection window it asks for; the
     // chosen value is written to the voice. Null for other commands.
     SelectionWindow *openSelection(int command);
@@ -74,7 +80,6 @@ private:
     bool save();
     bool saveAs();
     void revert();
-    bool saveTo(const QString &path);
     void rememberFile(const QString &path);
     void fillRecentMenu();
 

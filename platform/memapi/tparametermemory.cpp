@@ -324,6 +324,8 @@ bool TParameterMemory::setValue(quint16 high, quint16 low, int part, int v)
     }
     const int old = slot;
     slot = v;
+    if (typeChange)
+        applyType(high, low, part, v);
     queueChange(high, low, part);
     if (d->recording) {
         d->reported.insert(keyOf(high, low, part));
@@ -333,22 +335,32 @@ bool TParameterMemory::setValue(quint16 high, quint16 low, int part, int v)
     return true;
 }
 
+void TParameterMemory::applyType(quint16 high, quint16 low, int part, int type)
+{
+    std::vector<int> &values = d->edit[high][std::size_t(part)];
+    // An effect's parameters take the defaults of its new type.
+    for (const ParameterSchema::TypeRule &rule : d->schema.blocks[high].typeRules) {
+        const auto variant = rule.typeParameter == low && rule.resetsValues ? rule.variants.find(type)
+                                                                           : rule.variants.end();
+        if (variant == rule.variants.end())
+            continue;
+        for (const auto &o : variant->second) {
+            if (o.second.defaultValue)
+                values[std::size_t(o.first)] = *o.second.defaultValue;
+        }
+    }
+    // Every other value keeps within the range the new type gives it, so
+    // that what the memory holds is always a voice it can save and load.
+    for (int p = 0; p < int(values.size()); ++p) {
+        const ParameterSchema::Parameter e = d->effective(high, quint16(p), part);
+        values[std::size_t(p)] = qBound(e.minimum, values[std::size_t(p)], e.maximum);
+    }
+}
+
 void TParameterMemory::queueChange(quint16 high, quint16 low, int part)
 {
     d->pending.push_back(keyOf(high, low, part));
     if (d->schema.isTypeParameter(high, low)) {
-        // An effect's parameters take the defaults of its new type.
-        for (const ParameterSchema::TypeRule &rule : d->schema.blocks[high].typeRules) {
-            const auto variant = rule.typeParameter == low && rule.resetsValues ? rule.variants.find(v)
-                                                                               : rule.variants.end();
-            if (variant == rule.variants.end())
-                continue;
-            std::vector<int> &values = d->edit[high][std::size_t(part)];
-            for (const auto &o : variant->second) {
-                if (o.second.defaultValue)
-                    values[std::size_t(o.first)] = *o.second.defaultValue;
-            }
-        }
         // Other parameters of the part may read differently now.
         for (int p = 0; p < parameterCount(high); ++p) {
             if (p != low)
@@ -563,7 +575,7 @@ int TParameterMemory::storedValue(quint16 high, quint16 low, int part) const
     if (!d->known(high, low, part))
         return 0;
     const ParameterSchema::Parameter e
-        = d->schema.effective(high, low, d->stored[high][std::size_t(part)]);
+        = d->schema.effective(high, low, d->stored[high][std::size_t(part)], part);
     return qBound(e.minimum, d->stored[high][std::size_t(part)][low], e.maximum);
 }
 

@@ -213,6 +213,10 @@ private:
     void forgetProxy(TMemProxy *proxy);
     // Queues (high, low, part) for delivery, with the rest of the part when
     // it is a type parameter.
+    // What a new type value of a type parameter does to the rest of its
+    // part: an effect's parameters take the type's defaults, and every value
+    // is kept within the range the type gives it.
+    void applyType(quint16 high, quint16 low, int part, int type);
     void queueChange(quint16 high, quint16 low, int part);
 
     class Private;

@@ -114,12 +114,12 @@ bool decodeBlock(const ParameterSchema::Schema &schema, int high, const QJsonVal
         // What the part's type parameters make of the others: the default of
         // a missing parameter, the range of a given one.
         for (std::size_t low = 0; low < block.parameters.size(); ++low) {
-            const ParameterSchema::Parameter e = schema.effective(high, int(low), part);
+            const ParameterSchema::Parameter e = schema.effective(high, int(low), part, int(pt));
             if (!given[low] && !schema.isTypeParameter(high, int(low)))
                 part[low] = e.defaultValue;
         }
         for (std::size_t low = 0; low < block.parameters.size(); ++low) {
-            const ParameterSchema::Parameter e = schema.effective(high, int(low), part);
+            const ParameterSchema::Parameter e = schema.effective(high, int(low), part, int(pt));
             if (given[low] && (part[low] < e.minimum || part[low] > e.maximum)) {
                 *why = QStringLiteral("%1: %2 is outside %3 to %4")
                            .arg(where(block, pt, block.parameters[low].word))
@@ -162,7 +162,7 @@ QByteArray encode(const ParameterSchema::Schema &schema, int voiceType, const Va
             const std::vector<int> &part = values[b][pt];
             QJsonObject params;
             for (std::size_t p = 0; p < block.parameters.size() && p < part.size(); ++p) {
-                const ParameterSchema::Parameter e = schema.effective(int(b), int(p), part);
+                const ParameterSchema::Parameter e = schema.effective(int(b), int(p), part, int(pt));
                 params.insert(block.parameters[p].word, qBound(e.minimum, part[p], e.maximum));
             }
             parts.append(params);
@@ -237,9 +237,11 @@ bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice
     for (std::size_t b = 0; b < schema.blocks.size(); ++b) {
         if (blocks.contains(schema.blocks[b].word))
             continue;
-        for (std::vector<int> &part : values[b])
+        for (std::size_t pt = 0; pt < values[b].size(); ++pt) {
+            std::vector<int> &part = values[b][pt];
             for (std::size_t low = 0; low < part.size(); ++low)
-                part[low] = schema.effective(int(b), int(low), part).defaultValue;
+                part[low] = schema.effective(int(b), int(low), part, int(pt)).defaultValue;
+        }
     }
     voice->voiceType = type;
     voice->values = std::move(values);

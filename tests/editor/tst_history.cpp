@@ -232,10 +232,11 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
 {
     QTemporaryDir dir;
     m_memory->setValue(pan, 0, -20);
-    QVERIFY(m_window->saveVoice(dir.filePath(QStringLiteral("v.json")), true));
+    QString error;
+    QVERIFY(m_window->saveVoice(dir.filePath(QStringLiteral("v.json")), &error));
     QVERIFY(m_stack->isClean() && m_stack->count() == 1);
     m_memory->setValue(pan, 0, 30);
-    QVERIFY(m_window->openVoice(dir.filePath(QStringLiteral("v.json")), true));
+    QVERIFY(m_window->openVoice(dir.filePath(QStringLiteral("v.json")), &error));
     QCOMPARE(m_stack->count(), 0);
     QWidget *dialog = openDialog(1);
     auto *field = dialog->findChild<CTextSlider *>(QStringLiteral("cTextSlider470"));

@@ -104,14 +104,27 @@ protected:
 
     void closeEvent(QCloseEvent *event) override
     {
+        reportBoardClosed();
+        event->accept();
+    }
+
+    // Escape and the dialog's own buttons end it without a close event; a
+    // board dialog ended so is closed all the same.
+    void done(int result) override
+    {
+        reportBoardClosed();
+        T::done(result);
+    }
+
+private:
+    void reportBoardClosed()
+    {
         if (m_voiceType == 4) {
             if (IZintaVoiceData *voiceData = ParameterAddress::voiceDataOf(m_memAPI))
                 voiceData->nativeDialogClosed(this->objectName().left(9));
         }
-        event->accept();
     }
 
-private:
     IMemAPI *m_memAPI = nullptr;
     DetailDialogsAddOn *m_addOn;
     IHostCommandTarget *m_commands;

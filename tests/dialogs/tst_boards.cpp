@@ -132,8 +132,8 @@ void TestBoards::clicksEditTheParameters()
 // closes.
 void TestBoards::closingWithoutVoiceDataStillCloses()
 {
-    HostFixture host;
     QObject notVoiceData;
+    HostFixture host;
     host.memory.setVoiceData(&notVoiceData);
     QPointer<QWidget> dialog = host.open(29);
     QVERIFY(dialog->close());

@@ -148,7 +148,9 @@ void TestEffects::everyTypeRelabelsAndReshapesTheRows()
 
     QSet<QString> names;
     int hiddenRows = 0;
-    for (int t = host.minimum(type, 0); t <= host.maximum(type, 0); ++t) {
+    // Every type for the normal voice; for the others, whose forms differ
+    // only in their addresses, every fifth.
+    for (int t = host.minimum(type, 0); t <= host.maximum(type, 0); t += voiceType == 1 ? 1 : 5) {
         QVERIFY(memory.setValue(type, 0, t));
         QCOMPARE(popup->value(), t);
         for (int n = 1; n <= 16; ++n) {

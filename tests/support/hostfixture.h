@@ -90,29 +90,14 @@ public:
         return text == QLatin1String("StaticText") || address.match(text).hasMatch();
     }
 
+    int minimum(const QString &address, int part) const { return bound(address, part, &TParameterMemory::minimum); }
+    int maximum(const QString &address, int part) const { return bound(address, part, &TParameterMemory::maximum); }
     // A value of the parameter other than its current one.
     int otherValue(const QString &address, int part) const
     {
-        quint16 high = 0, low = 0;
-        if (!memory.findParameter(address, &high, &low))
-            return 0;
-        const int minimum = memory.minimum(high, low, part);
-        const int maximum = memory.maximum(high, low, part);
-        const int current = memory.value(high, low, part);
-        const int middle = minimum + (maximum - minimum) / 2;
-        return middle != current ? middle : middle < maximum ? middle + 1 : minimum;
-    }
-    int minimum(const QString &address, int part) const
-    {
-        quint16 high = 0, low = 0;
-        memory.findParameter(address, &high, &low);
-        return memory.minimum(high, low, part);
-    }
-    int maximum(const QString &address, int part) const
-    {
-        quint16 high = 0, low = 0;
-        memory.findParameter(address, &high, &low);
-        return memory.maximum(high, low, part);
+        const int low = minimum(address, part), high = maximum(address, part);
+        const int middle = low + (high - low) / 2;
+        return middle != memory.value(address, part) ? middle : middle < high ? middle + 1 : low;
     }
     // Every value text of a parameter's range, in value order.
     QStringList valueTexts(const QString &address, int part) const
@@ -129,6 +114,12 @@ public:
     IGenericEditorPluginInterface *addOn = nullptr;
 
 private:
+    int bound(const QString &address, int part, int (TParameterMemory::*end)(quint16, quint16, int) const) const
+    {
+        quint16 high = 0, low = 0;
+        return memory.findParameter(address, &high, &low) ? (memory.*end)(high, low, part) : 0;
+    }
+
     QLibrary m_library;
     QList<QPointer<QWidget>> m_dialogs;
     QHash<QLabel *, QString> m_builtTexts;
@@ -140,11 +131,6 @@ template <typename T = QWidget>
 T *child(const QObject *parent, const QString &name)
 {
     return parent->findChild<T *>(name);
-}
-template <typename T = QWidget>
-T *child(const QObject *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
 }
 
 inline QString addressOf(QObject *widget)

@@ -298,9 +298,10 @@ void TestElement::drumKeyFollowsTheHostsKey()
     const QString level = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
     const QString wave = QStringLiteral("FEkDrumKey/kDrmKeyWaveNumber");
     const QString eqType = QLatin1String(drumEQType);
-    host.memory.setValue(level, 10, 20);
-    host.memory.setValue(level, 11, 90);
-    host.memory.setValue(wave, 11, 300);
+    const int low = host.minimum(level, 10) + 1, high = host.maximum(level, 10) - 1;
+    host.memory.setValue(level, 10, low);
+    host.memory.setValue(level, 11, high);
+    host.memory.setValue(wave, 11, host.otherValue(wave, 11));
     host.memory.setValue(eqType, 11, valueRenaming(host, eqType, QStringLiteral("FEkDrumKeyEQ/kDrmKeyEQ1Freq"), 11));
     host.voiceData.drumKey = 10;
     host.memory.setCurrentDrumKey(10);
@@ -308,19 +309,20 @@ void TestElement::drumKeyFollowsTheHostsKey()
     CTextSlider *field = nullptr;
     for (CTextSlider *f : dialog->findChildren<CTextSlider *>())
         field = f->namedAddress() == level ? f : field;
-    QCOMPARE(field->value(), 20);
+    QCOMPARE(field->value(), low);
     QSignalSpy refreshes(dialog, SIGNAL(signalUpdateTabs()));
     host.voiceData.drumKey = 11;
     host.memory.setCurrentDrumKey(11);
     QCOMPARE(refreshes.count(), 1);
-    QCOMPARE(field->value(), 90);
-    QCOMPARE(Form::faderBeside(field)->value(), 90);
-    QCOMPARE(Form::child<CHotspotLabel>(dialog, "cWaveLabel2252")->text(), host.memory.valueText(wave, 11, 300));
+    QCOMPARE(field->value(), high);
+    QCOMPARE(Form::faderBeside(field)->value(), high);
+    QCOMPARE(Form::child<CHotspotLabel>(dialog, "cWaveLabel2252")->text(),
+             host.memory.valueText(wave, 11, host.memory.value(wave, 11)));
     const QStringList wrong = rowsAgree(host, dialog, 11);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     QTest::keyClick(field, Qt::Key_Down);
-    QCOMPARE(host.memory.value(level, 11), 89);
-    QCOMPARE(host.memory.value(level, 10), 20);
+    QCOMPARE(host.memory.value(level, 11), high - 1);
+    QCOMPARE(host.memory.value(level, 10), low);
 }
 
 // Compare mode disables both displays: when the host enters it, when a

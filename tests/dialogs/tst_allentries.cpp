@@ -90,7 +90,7 @@ void TestAllEntries::openDialogEditsItsVoice()
     for (QWidget *w : dialog->findChildren<QWidget *>()) {
         auto *proxy = dynamic_cast<TMemProxy *>(w);
         if (proxy && proxy->namedAddress().isEmpty())
-            QVERIFY2(withdrawn.contains(w->objectName()), qPrintable(w->objectName()));
+            QVERIFY2(withdrawn.contains(w->objectName()) && w->isHidden(), qPrintable(w->objectName()));
         else if (proxy)
             QVERIFY2(proxy->isBound(), qPrintable(w->objectName() + QLatin1Char(' ') + proxy->namedAddress()));
     }
@@ -159,6 +159,13 @@ void TestAllEntries::withoutAMemoryNothingHappens()
             QVERIFY(!proxy->isBound());
     if (started)
         QCOMPARE(started->count(), 0);
+
+    IGenericEditorPluginInterface *addOn = nullptr;
+    QCOMPARE(extensions->addOnOf(&addOn), VESTRA_S_OK);
+    QCOMPARE(addOn, host.addOn);
+    QCOMPARE(extensions->addOnOf(nullptr), VESTRA_E_FAIL);
+    QCOMPARE(extensions->savePrivateData(nullptr), VESTRA_S_OK);
+    QCOMPARE(extensions->loadPrivateData(nullptr), VESTRA_S_OK);
 
     // Run, it does not show and goes.
     QCOMPARE(extensions->runDialog(), VESTRA_S_OK);

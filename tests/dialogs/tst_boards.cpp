@@ -31,6 +31,8 @@ private slots:
     void rowsStandOnTheGrid();
     void clicksEditTheParameters_data() { rowsStandOnTheGrid_data(); }
     void clicksEditTheParameters();
+    void closingReportsTheModelOnce_data();
+    void closingReportsTheModelOnce();
     void closingWithoutVoiceDataStillCloses();
 };
 
@@ -126,6 +128,25 @@ void TestBoards::clicksEditTheParameters()
             QCOMPARE(field->value(), host.memory.value(address));
         }
     }
+}
+
+void TestBoards::closingReportsTheModelOnce_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("closed") << 0;
+    QTest::newRow("accepted") << 1;
+    QTest::newRow("rejected") << 2;
+}
+
+void TestBoards::closingReportsTheModelOnce()
+{
+    QFETCH(int, how);
+    HostFixture host;
+    QPointer<QWidget> dialog = host.open(33);
+    const char *const members[] = { "close", "accept", "reject" };
+    QVERIFY(QMetaObject::invokeMethod(dialog, members[how]));
+    QTRY_VERIFY(!dialog);
+    QCOMPARE(host.voiceData.closedBoards, QStringList{ QStringLiteral("XPB900-JZ") });
 }
 
 // Voice data that is not the host's: the close reports nothing and still

@@ -118,6 +118,22 @@ protected:
 
     void closeEvent(QCloseEvent *event) override
     {
+        reportBoardClosed();
+        event->accept();
+    }
+
+    // Escape and the dialog's own buttons end it without a close event; a
+    // board dialog ended so is closed all the same.
+    void done(int result) override
+    {
+        reportBoardClosed();
+        T::done(result);
+    }
+
+private:
+    // Tells the voice data, once, that a board's dialog closed.
+    void reportBoardClosed()
+    {
         if (m_voiceType == 4 && !m_modelReported) {
             IZintaVoiceData *voiceData = m_memAPI
                 ? ParameterAddress::voiceDataOf(m_memAPI)
@@ -127,10 +143,8 @@ protected:
                 voiceData->nativeDialogClosed(this->objectName().left(9));
             }
         }
-        event->accept();
     }
 
-private:
     // The voice data behind the memory, for a close after the memory is gone.
     void rememberVoiceData()
     {

@@ -1,5 +1,7 @@
 #include "testform.h"
 
+#include <testvoicedata.h>
+
 #include <cpopup.h>
 #include <ctextslider.h>
 #include <detaildialogspopulationhelper.h>
@@ -9,11 +11,37 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
 const char *const legatoSlope = "00kNormalCommon/kNrmComLegatoSlope";
 const char *const portamentoTime = "00kNormalCommon/kNrmComQEDPortamentoTime";
+
+// A value field that, armed, writes a parameter the first time a refresh
+// asks it to re-read its own: the write fires a notifier inside the refresh.
+class WritingField : public CTextSlider
+{
+public:
+    WritingField(QWidget *parent, TParameterMemory *memory)
+        : CTextSlider(parent, "cTextSlider9")
+        , m_memory(memory)
+    {
+    }
+    int process(void *message, int arg1, int arg2) override
+    {
+        ++reads;
+        if (!write.isEmpty())
+            m_memory->setValue(std::exchange(write, QString()), 0,
+                               1 + m_memory->value(QLatin1String(portamentoTime)) % 2);
+        return CTextSlider::process(message, arg1, arg2);
+    }
+    int reads = 0;
+    QString write;
+
+private:
+    TParameterMemory *m_memory;
+};
 
 } // namespace
 
@@ -36,11 +64,15 @@ private slots:
     void nearestLabelIsTheCompanion();
     void popupGetsEveryValueText();
     void voiceTypeRewritesControlAddresses();
+    void aNotifierFiringDuringARefreshStartsNoSecondPass();
+    void drumKeyAddressesInAnyCaseTakeTheCurrentKey_data();
+    void drumKeyAddressesInAnyCaseTakeTheCurrentKey();
 
 private:
     QLabel *label(const char *name, const QString &text, int x, int y);
     void start();
 
+    TestVoiceData m_voiceData;
     std::unique_ptr<TParameterMemory> m_memory;
     std::unique_ptr<TestForm> m_form;
     std::unique_ptr<DetailDialogsPopulationHelper> m_helper;
@@ -49,6 +81,7 @@ private:
 void TestPopulation::init()
 {
     m_memory = std::make_unique<TParameterMemory>();
+    m_memory->setVoiceData(&m_voiceData);
     m_form = std::make_unique<TestForm>(nullptr, "TestForm", false, Qt::WindowFlags());
     m_helper = std::make_unique<DetailDialogsPopulationHelper>(m_form.get());
     m_helper->setMemAPI(m_memory.get());
@@ -198,6 +231,62 @@ void TestPopulation::voiceTypeRewritesControlAddresses()
     m_helper->setVoiceType(3);
     QCOMPARE(field->namedAddress(), QStringLiteral("FEkDrumElementEQ/kDrmElmEQType"));
     QCOMPARE(nested->namedAddress(), QStringLiteral("FEkNormalElementEQ/kNrmElmEQType"));
+}
+
+void TestPopulation::aNotifierFiringDuringARefreshStartsNoSecondPass()
+{
+    label("textLabel1", QStringLiteral("Caption"), 10, 10);
+    auto *field = new WritingField(m_form->page, m_memory.get());
+    field->setGeometry(10, 26, 60, 16);
+    field->setNamedAddress(QLatin1String(legatoSlope));
+    start();
+    m_helper->slotRegisterNotifier(QLatin1String(portamentoTime), false);
+    field->reads = 0;
+    field->write = QLatin1String(portamentoTime);
+    m_helper->slotUpdateTabs();
+    QVERIFY(field->write.isEmpty());
+    QCOMPARE(field->reads, 1);
+    // Outside a refresh the same change refreshes the form.
+    m_memory->setValue(QLatin1String(portamentoTime), 0, 1 + m_memory->value(QLatin1String(portamentoTime)) % 2);
+    QCOMPARE(field->reads, 2);
+}
+
+void TestPopulation::drumKeyAddressesInAnyCaseTakeTheCurrentKey_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("as written") << "FEkDrumKey";
+    QTest::newRow("lower case") << "fekDrumKey";
+    QTest::newRow("mixed case") << "FekDrumKey";
+}
+
+// A label and a notifier on a drum key address take the host's current key
+// as their part, not the edit channel, whatever the case of the address.
+void TestPopulation::drumKeyAddressesInAnyCaseTakeTheCurrentKey()
+{
+    QFETCH(QString, prefix);
+    const int key = 9;
+    m_voiceData.drumKey = key;
+    TParameterMemory &memory = *m_memory;
+    const QString type = QStringLiteral("FEkDrumKeyEQ/kDrmKeyEQType");
+    const QString row = QStringLiteral("FEkDrumKeyEQ/kDrmKeyEQ1Freq");
+    // EQ types at the key and at part 0 that name the row differently.
+    for (int v = 0; v < 8 && memory.name(row, key) == memory.name(row, 0); ++v)
+        memory.setValue(type, key, v);
+    QVERIFY(memory.name(row, key) != memory.name(row, 0));
+
+    const QString written = prefix + QLatin1String("EQ/kDrmKeyEQ1Freq");
+    QLabel *caption = label("textLabel1", written, 10, 10);
+    m_form->labelAddressMap.insert({ caption->objectName(), written });
+    memory.assignEditChannel(m_form.get(), 0);
+    m_helper->slotInitialise();
+    QCOMPARE(caption->text(), memory.name(row, key));
+
+    m_helper->slotRegisterNotifier(prefix + QLatin1String("EQ/kDrmKeyEQType"), false);
+    caption->setText(QStringLiteral("marked"));
+    memory.setValue(type, 0, memory.value(type, 0) == 1 ? 2 : 1);
+    QCOMPARE(caption->text(), QStringLiteral("marked"));
+    memory.setValue(type, key, memory.value(type, key) == 1 ? 2 : 1);
+    QCOMPARE(caption->text(), memory.name(row, key));
 }
 
 QTEST_MAIN(TestPopulation)

@@ -1,66 +1,205 @@
-// Every menu entry of the add-on opened from the host, attached to the
-// memory, refreshed by a voice load and closed, in turn.
+// What every one of the 35 menu entries does for the host and the user: it
+// opens bound to the memory, its rows edit their parameters, compare mode
+// greys it, a language change leaves it alone, it closes (boards report
+// their model), and without a memory it neither shows nor stays.
 
 #include <hostfixture.h>
 
-#include <tmemproxy.h>
+#include <QSignalSpy>
+#include <QTranslator>
 
-#include <QPointer>
-#include <QSet>
-#include <QtTest>
+namespace {
+
+int voiceTypeOf(int entry)
+{
+    return entry <= 12 ? 1 : entry <= 20 ? 2 : entry <= 28 ? 3 : 4;
+}
+// The controller-set forms never start the population helper.
+bool initialises(int entry)
+{
+    return !QList<int>{ 10, 11, 18, 19, 26, 27 }.contains(entry);
+}
+const int drumKeyEntry = 28;
+const int drumKey = 5;
+
+// Translates every text, to show that a change of language after
+// construction changes nothing.
+class ShoutingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *sourceText, const char *, int) const override
+    {
+        return QString::fromLatin1(sourceText).toUpper() + QLatin1Char('!');
+    }
+};
+
+QStringList textsAndAddresses(QWidget *dialog)
+{
+    QStringList all{ dialog->windowTitle() };
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(w))
+            all << label->text();
+        all << Form::addressOf(w);
+    }
+    return all;
+}
+
+void addEntries()
+{
+    QTest::addColumn<int>("entry");
+    for (int entry = 1; entry <= 35; ++entry)
+        QTest::addRow("entry %d", entry) << entry;
+}
+
+} // namespace
 
 class TestAllEntries : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void everyEntryOpensBoundAndCloses_data();
-    void everyEntryOpensBoundAndCloses();
+    void openDialogEditsItsVoice_data() { addEntries(); }
+    void openDialogEditsItsVoice();
+    void withoutAMemoryNothingHappens_data() { addEntries(); }
+    void withoutAMemoryNothingHappens();
+    void theHostsCompareFlagIsWrittenBackOnce_data();
+    void theHostsCompareFlagIsWrittenBackOnce();
 };
 
-void TestAllEntries::everyEntryOpensBoundAndCloses_data()
-{
-    QTest::addColumn<int>("entry");
-    for (int entry = 1; entry <= 35; ++entry)
-        QTest::newRow(qPrintable(QStringLiteral("entry %1").arg(entry))) << entry;
-}
-
-// A control with an address is bound to a parameter the memory knows; the
-// only controls without one are those their dialogs withdraw. Only the board
-// dialogs report their model when they close.
-void TestAllEntries::everyEntryOpensBoundAndCloses()
+// One open per entry serves every check.
+void TestAllEntries::openDialogEditsItsVoice()
 {
     QFETCH(int, entry);
+    HostFixture host;
+    QVERIFY2(host.addOn, qPrintable(host.loadError()));
+    const int voiceType = voiceTypeOf(entry);
+    host.memory.setVoiceType(voiceType == 4 ? 2 : voiceType);
+    host.voiceData.voiceType = QStringList{ "Normal", "Plugin", "Drum", "Plugin" }.at(voiceType - 1);
+    host.voiceData.drumKey = drumKey;
+    host.memory.setCurrentDrumKey(drumKey);
+    QPointer<QWidget> dialog = host.open(entry);
+    QVERIFY(dialog);
+
+    // Every control with an address is bound; those without one are the
+    // controls their dialogs withdraw.
     const QSet<QString> withdrawn = {
         "waveSelect", "cTextSlider800", "cFader801", "cTextSlider802", "cFader803",
         "cTextSlider2276", "cFader2277", "cPullDownMenuARPBank",
     };
-    HostFixture host;
-    QVERIFY2(host.addOn, qPrintable(host.loadError()));
-    const int voiceType = entry <= 12 ? 1 : entry <= 20 || entry >= 29 ? 2 : 3;
-    host.memory.setVoiceType(voiceType);
-    host.voiceData.voiceType = voiceType == 1 ? QStringLiteral("Normal")
-                               : voiceType == 2 ? QStringLiteral("Plugin")
-                                                : QStringLiteral("Drum");
-    QPointer<QWidget> dialog = host.open(entry);
-    QVERIFY(dialog);
-    host.memory.resetToDefaults(); // a voice load: the form refreshes
-    int bound = 0;
     for (QWidget *w : dialog->findChildren<QWidget *>()) {
         auto *proxy = dynamic_cast<TMemProxy *>(w);
-        if (!proxy)
-            continue;
-        if (proxy->namedAddress().isEmpty()) {
-            QVERIFY2(withdrawn.contains(w->objectName()), qPrintable(w->objectName()));
-            continue;
-        }
-        QVERIFY2(proxy->isBound(), qPrintable(w->objectName() + QLatin1Char(' ') + proxy->namedAddress()));
-        ++bound;
+        if (proxy && proxy->namedAddress().isEmpty())
+            QVERIFY2(withdrawn.contains(w->objectName()) && w->isHidden(), qPrintable(w->objectName()));
+        else if (proxy)
+            QVERIFY2(proxy->isBound(), qPrintable(w->objectName() + QLatin1Char(' ') + proxy->namedAddress()));
     }
-    QVERIFY(bound > 0);
-    QVERIFY(dialog->close());
+
+    const int part = entry <= 4 ? entry - 1 : entry == drumKeyEntry ? drumKey : 0;
+    int rows = 0;
+    QStringList wrong = Form::checkRows(host, dialog, part, &rows);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    QCOMPARE(rows > 0, entry != 10 && entry != 11 && entry != 18 && entry != 19 && entry != 26 && entry != 27);
+
+    // An edit-buffer load refreshes every control.
+    host.memory.resetToDefaults();
+    for (CTextSlider *field : dialog->findChildren<CTextSlider *>())
+        if (field->isBound())
+            QCOMPARE(field->value(), host.memory.value(field->namedAddress(), Form::partOf(field->namedAddress(), part)));
+
+    // Compare mode disables every page's controls and greys the values.
+    if (initialises(entry)) {
+        for (bool on : { true, false }) {
+            host.memory.setCompareMode(on);
+            for (QWidget *page : Form::pages(dialog)) {
+                for (QWidget *w : Form::on<QWidget>(page))
+                    QVERIFY2(w->isEnabled() != on, qPrintable(w->objectName()));
+                for (CTextSlider *field : Form::on<CTextSlider>(page))
+                    QCOMPARE(field->palette().color(QPalette::WindowText),
+                             on ? QColor(128, 128, 128) : QColor(0, 255, 255));
+            }
+        }
+    }
+
+    // A language change after construction.
+    const QStringList before = textsAndAddresses(dialog);
+    ShoutingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QCoreApplication::processEvents();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(textsAndAddresses(dialog), before);
+
+    // Escape closes it; only a board dialog reports its model, once.
+    QTest::keyClick(dialog, Qt::Key_Escape);
     QTRY_VERIFY(!dialog);
-    QCOMPARE(host.voiceData.closedBoards.size(), entry >= 29 ? 1 : 0);
+    QCOMPARE(host.voiceData.closedBoards.size(), voiceType == 4 ? 1 : 0);
+    if (voiceType == 4)
+        QVERIFY(host.voiceData.closedBoards.first().startsWith(QLatin1String("XPB900-J")));
+}
+
+void TestAllEntries::withoutAMemoryNothingHappens()
+{
+    QFETCH(int, entry);
+    HostFixture host;
+    QVERIFY2(host.addOn, qPrintable(host.loadError()));
+    QPointer<QWidget> dialog = host.create(entry);
+    QVERIFY(dialog);
+    const bool hasSignal = dialog->metaObject()->indexOfSignal("signalInitialise()") >= 0;
+    QCOMPARE(hasSignal, initialises(entry));
+    std::unique_ptr<QSignalSpy> started;
+    if (hasSignal)
+        started = std::make_unique<QSignalSpy>(dialog.data(), SIGNAL(signalInitialise()));
+
+    // Neither the dialog's own connection, nor attaching no memory, binds it.
+    QMetaObject::invokeMethod(dialog, "connectMemAPI");
+    IEditorExtensions *extensions = host.extensionsOf(dialog);
+    QCOMPARE(extensions->attachMemAPI(nullptr), VESTRA_S_OK);
+    for (QWidget *w : dialog->findChildren<QWidget *>())
+        if (auto *proxy = dynamic_cast<TMemProxy *>(w))
+            QVERIFY(!proxy->isBound());
+    if (started)
+        QCOMPARE(started->count(), 0);
+
+    IGenericEditorPluginInterface *addOn = nullptr;
+    QCOMPARE(extensions->addOnOf(&addOn), VESTRA_S_OK);
+    QCOMPARE(addOn, host.addOn);
+    QCOMPARE(extensions->addOnOf(nullptr), VESTRA_E_FAIL);
+    QCOMPARE(extensions->savePrivateData(nullptr), VESTRA_S_OK);
+    QCOMPARE(extensions->loadPrivateData(nullptr), VESTRA_S_OK);
+
+    // Run, it does not show and goes.
+    QCOMPARE(extensions->runDialog(), VESTRA_S_OK);
+    QVERIFY(dialog && !dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!dialog);
+    QVERIFY(host.host.commands.isEmpty());
+    QVERIFY(host.voiceData.closedBoards.isEmpty());
+}
+
+void TestAllEntries::theHostsCompareFlagIsWrittenBackOnce_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<bool>("compare");
+    for (int entry : { 1, 8, 12, 20, 28, 29 }) {
+        QTest::addRow("entry %d, compare on", entry) << entry << true;
+        QTest::addRow("entry %d, compare off", entry) << entry << false;
+    }
+}
+
+// The end of the first refresh hands the host's compare flag back to it; a
+// second attach of the same memory starts nothing again.
+void TestAllEntries::theHostsCompareFlagIsWrittenBackOnce()
+{
+    QFETCH(int, entry);
+    QFETCH(bool, compare);
+    HostFixture host;
+    host.voiceData.compareMode = compare;
+    QWidget *dialog = host.open(entry);
+    QVERIFY(dialog);
+    QCOMPARE(host.voiceData.compareModeWrites, 1);
+    QCOMPARE(host.voiceData.compareMode, compare);
+    host.attach(dialog, &host.memory);
+    QCOMPARE(host.voiceData.compareModeWrites, 1);
 }
 
 QTEST_MAIN(TestAllEntries)

@@ -144,7 +144,8 @@ QAccessibleInterface *ControlAccessible::child(int index) const
     if (index < 0 || index >= childCount())
         return nullptr;
     while (m_itemIds.size() <= index) {
-        auto *item = new ItemAccessible(const_cast<ControlAccessible *>(this), int(m_itemIds.size()));
+        auto *self = const_cast<ControlAccessible *>(this);
+        auto *item = new ItemAccessible(self, int(m_itemIds.size()));
         m_itemIds.append(QAccessible::registerAccessibleInterface(item));
     }
     return QAccessible::accessibleInterface(m_itemIds.at(index));

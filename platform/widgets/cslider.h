@@ -9,9 +9,10 @@
 #include <QWidget>
 
 // A slider bound to one parameter: a groove with a thumb whose position
-// shows the value. Pressing on the groove moves the thumb there, dragging
-// (the thumb, or from the groove) follows the pointer, the wheel and the arrow, page, Home and End keys step;
-// Delete and Ctrl+click go back to the parameter's default.
+// shows the value. Pressing on the groove moves the thumb there; dragging
+// the thumb, or from the groove, follows the pointer; the wheel and the
+// arrow, page, Home and End keys step; Delete and Ctrl+click go back to the
+// parameter's default.
 class VESTRA_WIDGETS_EXPORT CSlider : public QWidget,
                                       public TMemProxy,
                                       public IMemAPI::TSingleAddress

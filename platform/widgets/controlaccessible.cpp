@@ -1,11 +1,14 @@
 #include "controlaccessible.h"
 
+#include "cdial.h"
 #include "cfader.h"
+#include "conoffbutton.h"
 #include "controlsupport.h"
 #include "cpopup.h"
 #include "cpulldownmenu.h"
 #include "ctextslider.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 
 namespace {
@@ -63,6 +66,10 @@ QAccessibleInterface *controlFactory(const QString &, QObject *object)
         return new ControlAccessible(popup, popup, QAccessible::ComboBox);
     if (auto *menu = qobject_cast<CPullDownMenu *>(object))
         return new ControlAccessible(menu, menu, QAccessible::ComboBox);
+    if (auto *dial = qobject_cast<CDial *>(object))
+        return new ControlAccessible(dial, dial, QAccessible::Dial);
+    if (auto *button = qobject_cast<COnOffButton *>(object))
+        return new ControlAccessible(button, button, QAccessible::CheckBox);
     return nullptr;
 }
 
@@ -125,6 +132,16 @@ QString ControlAccessible::text(QAccessible::Text t) const
     default:
         return QAccessibleWidget::text(t);
     }
+}
+
+QAccessible::State ControlAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget())) {
+        state.checkable = true;
+        state.checked = button->isChecked();
+    }
+    return state;
 }
 
 void *ControlAccessible::interface_cast(QAccessible::InterfaceType type)

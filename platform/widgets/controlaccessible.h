@@ -23,6 +23,7 @@ public:
     static void installFactory();
 
     QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;

@@ -14,6 +14,7 @@
 #include <imemapi.h>
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QMetaObject>
 #include <QPalette>
 #include <QPointer>
@@ -27,6 +28,17 @@ void connectIfDeclared(QObject *dialog, const char *signal, QObject *receiver, c
 void connectHelpers(QObject *dialog, DetailDialogsPopulationHelper *population,
                     DetailDialogsSlotHelper *slotHelper);
 void setFormBackground(QWidget *dialog);
+
+// The font of every dialog. The forms were drawn for a small dialog font:
+// this condensed family at this pixel size fits their captions and value
+// texts in the boxes they were given, and reads well.
+inline QFont formFont()
+{
+    QFont font(QStringLiteral("Roboto Condensed"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    return font;
+}
 } // namespace DetailDialogsWiring
 
 // A dialog class T made into what the host works with: the widget that
@@ -54,6 +66,7 @@ public:
     {
         Q_UNUSED(caption);
         this->setAttribute(Qt::WA_DeleteOnClose);
+        this->setFont(DetailDialogsWiring::formFont());
         collectAddressLabels(this, this->labelAddressMap);
         m_slotHelper = std::make_unique<DetailDialogsSlotHelper>(m_commands);
         m_populationHelper = std::make_unique<DetailDialogsPopulationHelper>(this);

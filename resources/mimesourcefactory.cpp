@@ -3,6 +3,8 @@
 #include "embeddedimages.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QVector>
 
 namespace {
@@ -65,7 +67,25 @@ void MimeSourceFactory::removeFactory(MimeSourceFactory *factory)
 QPixmap fromMimeSource(const QString &name)
 {
     const QImage image = MimeSourceFactory::defaultFactory()->data(name);
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    if (image.isNull())
+        return QPixmap();
+    // A screen with more device pixels per pixel gets the image drawn at twice
+    // the size, served beside it as "name@2x.ext", when there is one: the
+    // icon picks the one that suits the application's ratio.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+        || qGuiApp->devicePixelRatio() <= 1.0)
+        return QPixmap::fromImage(image);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    QString doubleName = name;
+    doubleName.insert(dot < 0 ? name.size() : dot, QLatin1String("@2x"));
+    QImage doubled = MimeSourceFactory::defaultFactory()->data(doubleName);
+    if (doubled.isNull())
+        return QPixmap::fromImage(image);
+    doubled.setDevicePixelRatio(2.0);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(image));
+    icon.addPixmap(QPixmap::fromImage(doubled));
+    return icon.pixmap(image.size());
 }
 
 QImage MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::data(const QString &name) const

@@ -35,11 +35,15 @@ private:
     QList<MimeSourceFactory *> m_factories;
 };
 
-// The pixmap the default factory serves under `name`; null when none.
+// The pixmap the default factory serves under `name`; null when none. When
+// the application runs at more than one device pixel per pixel and the
+// factory also has "name@2x" ("zinta_horzfader@2x.png"), the pixmap is drawn
+// from that one, for the application's ratio.
 QPixmap fromMimeSource(const QString &name);
 
 // Serves the add-on's embedded images ("zinta_horzfader.png",
-// "zinta_horzfaderthumb.png"), uncompressing each on its first request.
+// "zinta_horzfaderthumb.png", and each at twice the size, named with "@2x"),
+// uncompressing each on its first request.
 class MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon : public MimeSourceFactory
 {
 public:

@@ -38,6 +38,18 @@ bool chooseOffscreenWhenHeadless()
     return true;
 }
 
+// --scale sets the device pixels per pixel, which Qt reads when the
+// application starts: it is taken from the arguments before that.
+void applyScale(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        else if (std::strncmp(argv[i], "--scale=", 8) == 0)
+            qputenv("QT_SCALE_FACTOR", argv[i] + 8);
+    }
+}
+
 int render(AddOnHost &addOn, TParameterMemory &memory, const QString &entryText,
            const QString &output)
 {
@@ -66,6 +78,7 @@ int render(AddOnHost &addOn, TParameterMemory &memory, const QString &entryText,
 int main(int argc, char *argv[])
 {
     const bool offscreen = chooseOffscreenWhenHeadless();
+    applyScale(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zinta-editor"));
     QApplication::setOrganizationName(QStringLiteral("Vestra"));
@@ -95,12 +108,18 @@ int main(int argc, char *argv[])
         QStringLiteral("entry"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
         QStringLiteral("Quit after <ms> milliseconds."), QStringLiteral("ms"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"),
+        QStringLiteral("Show and render at <factor> device pixels per pixel (2: twice the size)."),
+        QStringLiteral("factor"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
-                        outputOption, voiceOption, openOption, quitAfter });
+                        outputOption, voiceOption, openOption, quitAfter, scaleOption });
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+
+    if (parser.isSet(scaleOption) && !(parser.value(scaleOption).toDouble() > 0))
+        return fail(QStringLiteral("--scale needs a factor above 0, such as 2"));
 
     int quitAfterMs = -1;
     if (parser.isSet(quitAfter)) {

@@ -2,7 +2,12 @@
 
 #include "tparametermemory.h"
 
+#include <QRegularExpression>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 TMemProxy::TMemProxy(IMemAPI::TSingleAddress *triple)
     : m_triple(triple)
@@ -194,6 +199,85 @@ QString TMemProxy::valueText(int v) const
 QString TMemProxy::parameterName() const
 {
     return m_bound ? m_memory->name(m_triple->high, m_triple->low, m_part) : QString();
+}
+
+QString TMemProxy::fullName() const
+{
+    return parameterName();
+}
+
+int TMemProxy::defaultValue() const
+{
+    return m_bound ? m_memory->defaultValue(m_triple->high, m_triple->low, m_part) : 0;
+}
+
+int TMemProxy::partCount() const
+{
+    return m_bound ? m_memory->partCount(m_triple->high) : 0;
+}
+
+namespace {
+// A number with an optional unit after it: "90", "-12dB", "+3", "46.3kHz".
+bool readNumber(const QString &text, double *number, QString *unit)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^([+-]?(?:\\d+\\.?\\d*|\\.\\d+))\\s*([^\\d\\s]*)$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return false;
+    *number = match.captured(1).toDouble();
+    *unit = match.captured(2);
+    return true;
+}
+} // namespace
+
+bool TMemProxy::valueForText(const QString &typed, int *value, bool *beyondRange) const
+{
+    if (beyondRange)
+        *beyondRange = false;
+    const QString text = typed.trimmed();
+    if (!m_bound || text.isEmpty())
+        return false;
+    const int lowest = minimum();
+    const int highest = maximum();
+    for (int v = lowest; v <= highest; ++v) {
+        if (valueText(v).compare(text, Qt::CaseInsensitive) == 0) {
+            *value = v;
+            return true;
+        }
+    }
+    double wanted = 0;
+    QString unit;
+    if (!readNumber(text, &wanted, &unit))
+        return false;
+    // The value whose text reads nearest to the number typed.
+    double bestDistance = std::numeric_limits<double>::infinity();
+    double smallest = bestDistance;
+    double largest = -bestDistance;
+    for (int v = lowest; v <= highest; ++v) {
+        double number = 0;
+        QString textUnit;
+        if (!readNumber(valueText(v), &number, &textUnit)
+            || (!unit.isEmpty() && textUnit.compare(unit, Qt::CaseInsensitive) != 0))
+            continue;
+        smallest = std::min(smallest, number);
+        largest = std::max(largest, number);
+        if (std::abs(number - wanted) < bestDistance) {
+            bestDistance = std::abs(number - wanted);
+            *value = v;
+        }
+    }
+    if (largest < smallest) {
+        // No text reads as a number (nor with that unit): the number is the value.
+        if (!unit.isEmpty())
+            return false;
+        smallest = lowest;
+        largest = highest;
+        *value = int(std::lround(std::clamp(wanted, double(lowest), double(highest))));
+    }
+    if (beyondRange)
+        *beyondRange = wanted < smallest || wanted > largest;
+    return true;
 }
 
 bool TMemProxy::writeValue(int v)

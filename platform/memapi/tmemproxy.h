@@ -126,6 +126,21 @@ public:
     // The value text of v ("C3", "L63", "On" ...), and the parameter's name.
     QString valueText(int v) const;
     QString parameterName() const;
+    // The parameter's name in full, for tooltips and assistive tools (the
+    // short name above is what captions show).
+    QString fullName() const;
+    int defaultValue() const;
+    // The number of parts of the parameter's block: 4 elements, 73 drum
+    // keys, or 1.
+    int partCount() const;
+    // The value a person means by `typed`: one of the parameter's value
+    // texts ("C#3", "L20", "On"), compared without regard to case; or a
+    // number ("90", "-12", "250ms"), which picks the value whose text reads
+    // as the nearest number (with the unit typed, when one is), or, when no
+    // text reads as a number, is the value itself. A number beyond what the
+    // parameter can take gives the nearest end and sets *beyondRange (may be
+    // null). Returns false for anything else, and when unbound.
+    bool valueForText(const QString &typed, int *value, bool *beyondRange = nullptr) const;
     // Writes v, clipped to the range, through the memory. Returns whether the
     // value changed; a refused edit (compare mode) or an unbound proxy
     // returns false. Every proxy and notifier on the same parameter and part,

@@ -1,5 +1,6 @@
 #include "cdial.h"
 
+#include "controlaccessible.h"
 #include "controlsupport.h"
 
 #include <QKeyEvent>
@@ -26,6 +27,7 @@ CDial::CDial(QWidget *parent, const char *name)
     , m_focusColor(155, 255, 255)
 {
     setObjectName(QLatin1String(name));
+    ControlAccessible::installFactory();
     setFocusPolicy(Qt::WheelFocus);
 }
 
@@ -76,6 +78,7 @@ void CDial::memoryValueChanged(int value)
         m_value = value;
         update();
     }
+    ControlSupport::valueShown(this, *this, valueText(value), false);
 }
 
 void CDial::paintEvent(QPaintEvent *)

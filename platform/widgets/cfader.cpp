@@ -25,9 +25,10 @@ QSize CFader::thumbSize() const
 {
     if (m_thumb.isNull())
         return CSlider::thumbSize();
-    // The thumb image keeps its width (height, vertical) and fills the other way.
-    return orientation() == Qt::Horizontal ? QSize(m_thumb.width(), height())
-                                           : QSize(width(), m_thumb.height());
+    // The thumb is drawn at its own size, centred across the groove, so
+    // that its pixels stay sharp. An image for a high-density screen covers
+    // the same pixels as its plain original.
+    return m_thumb.deviceIndependentSize().toSize();
 }
 
 void CFader::paintSlider(QPainter &painter)

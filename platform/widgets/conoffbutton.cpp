@@ -1,10 +1,14 @@
 #include "conoffbutton.h"
 
+#include "controlaccessible.h"
+#include "controlsupport.h"
+
 COnOffButton::COnOffButton(QWidget *parent, const char *name)
     : QPushButton(parent)
     , TMemProxy(this)
 {
     setObjectName(QLatin1String(name));
+    ControlAccessible::installFactory();
     setCheckable(true);
     connect(this, &QPushButton::toggled, this, &COnOffButton::toggledByUser);
 }
@@ -23,6 +27,7 @@ void COnOffButton::memoryValueChanged(int value)
     setChecked(value > minimum());
     setText(valueText(value));
     m_following = false;
+    ControlSupport::valueShown(this, *this, text(), false);
 }
 
 void COnOffButton::toggledByUser(bool on)

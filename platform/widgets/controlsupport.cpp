@@ -1,8 +1,12 @@
 #include "controlsupport.h"
 
 #include <tmemproxy.h>
+#include <tparametermemory.h>
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStringList>
 #include <QWheelEvent>
@@ -93,11 +97,71 @@ bool wheelEdit(QWheelEvent *event, TMemProxy &proxy, int current)
 bool keyEdit(QKeyEvent *event, TMemProxy &proxy, int current)
 {
     int v = 0;
-    if (!proxy.isBound() || !keyStep(event, current, proxy.minimum(), proxy.maximum(), &v))
+    if (!proxy.isBound())
+        return false;
+    if (event->key() == Qt::Key_Delete)
+        v = proxy.defaultValue();
+    else if (!keyStep(event, current, proxy.minimum(), proxy.maximum(), &v))
         return false;
     proxy.writeValue(v);
     event->accept();
     return true;
+}
+
+bool resetClick(QMouseEvent *event, TMemProxy &proxy)
+{
+    if (event->button() != Qt::LeftButton || !(event->modifiers() & Qt::ControlModifier)
+        || !proxy.isBound())
+        return false;
+    proxy.writeValue(proxy.defaultValue());
+    event->accept();
+    return true;
+}
+
+QString controlName(const TMemProxy &proxy)
+{
+    const QString name = proxy.fullName();
+    switch (proxy.partCount()) {
+    case TParameterMemory::ElementCount:
+        return QCoreApplication::translate("ControlSupport", "%1 (Element %2)")
+            .arg(name, QString::number(proxy.boundPart() + 1));
+    case TParameterMemory::DrumKeyCount:
+        return QCoreApplication::translate("ControlSupport", "%1 (Key %2)")
+            .arg(name, QString::number(proxy.boundPart()));
+    default:
+        return name;
+    }
+}
+
+QString rangeText(const TMemProxy &proxy)
+{
+    return QCoreApplication::translate("ControlSupport", "%1 to %2")
+        .arg(proxy.valueText(proxy.minimum()), proxy.valueText(proxy.maximum()));
+}
+
+void valueShown(QWidget *control, const TMemProxy &proxy, const QString &valueText, bool typing)
+{
+    if (!proxy.isBound())
+        return;
+    const QString name = controlName(proxy);
+    const QString gestures = typing
+        ? QCoreApplication::translate("ControlSupport",
+                                      "Type a value and press Enter.\n"
+                                      "Delete or Ctrl+click: back to the default, %1.")
+        : QCoreApplication::translate("ControlSupport",
+                                      "Delete or Ctrl+click: back to the default, %1.");
+    const QString before = control->toolTip();
+    control->setToolTip(QCoreApplication::translate("ControlSupport", "%1\nValue: %2\nRange: %3\n")
+                            .arg(name, valueText, rangeText(proxy))
+                        + gestures.arg(proxy.valueText(proxy.defaultValue())));
+    if (!QAccessible::isActive())
+        return;
+    if (before.section(QLatin1Char('\n'), 0, 0) != name) {
+        QAccessibleEvent renamed(control, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+    QAccessibleValueChangeEvent changed(control, proxy.value());
+    QAccessible::updateAccessibility(&changed);
 }
 
 int valueAt(int offset, int length, int minimum, int maximum)

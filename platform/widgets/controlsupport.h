@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QKeyEvent;
+class QMouseEvent;
 class QPainter;
 class QWheelEvent;
 class QWidget;
@@ -26,7 +27,7 @@ void paintFocusRect(QPainter &painter, const QWidget *widget, const QColor &colo
 
 // The new value after a key press: arrows step by one, page keys by a
 // tenth of the range (at least one), Home and End go to the ends. Returns
-// false for keys that do not edit.
+// false for keys that do not edit. (Delete, which resets, is keyEdit's.)
 bool keyStep(const QKeyEvent *event, int value, int minimum, int maximum, int *result);
 
 // The new value after a wheel turn: one step per notch, up or right
@@ -34,11 +35,26 @@ bool keyStep(const QKeyEvent *event, int value, int minimum, int maximum, int *r
 bool wheelStep(QWheelEvent *event, int value, int *result);
 
 // A wheel turn or a key press on a control bound through `proxy`, whose
-// shown value is `current`: writes the stepped value and accepts the event.
-// Returns false (the event ignored) when the proxy is unbound or the event
-// does not edit.
+// shown value is `current`: writes the stepped value (Delete: the default)
+// and accepts the event. Returns false (the event ignored) when the proxy is
+// unbound or the event does not edit.
 bool wheelEdit(QWheelEvent *event, TMemProxy &proxy, int current);
 bool keyEdit(QKeyEvent *event, TMemProxy &proxy, int current);
+
+// Ctrl+click, the other way back to the default: writes the parameter's
+// default and accepts the event; false for any other press.
+bool resetClick(QMouseEvent *event, TMemProxy &proxy);
+
+// The name a control goes by in tooltips and for assistive tools: the
+// parameter's full name, with the element or drum key it edits where its
+// block has several ("Pan (Element 2)", "Level (Key 12)").
+QString controlName(const TMemProxy &proxy);
+// The range as texts: "L63 to R63".
+QString rangeText(const TMemProxy &proxy);
+// A control bound through `proxy` shows `valueText` now: refreshes its
+// tooltip (name, value, range and the gestures; `typing` for the value
+// fields, which take typed values) and tells assistive tools.
+void valueShown(QWidget *control, const TMemProxy &proxy, const QString &valueText, bool typing);
 
 // Accumulates wheel angle so that high-resolution wheels step once per notch.
 int wheelNotches(QWheelEvent *event);

@@ -1,5 +1,6 @@
 #include "cpopup.h"
 
+#include "controlaccessible.h"
 #include "controlsupport.h"
 
 #include "cpopupgrid.h"
@@ -16,6 +17,7 @@ CPopup::CPopup(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::WheelFocus);
     setAutoFillBackground(true);
+    ControlAccessible::installFactory();
 }
 
 CPopup::~CPopup() = default;
@@ -99,6 +101,7 @@ void CPopup::memoryValueChanged(int value)
     const bool changed = value != m_value;
     m_value = value;
     update();
+    ControlSupport::valueShown(this, *this, shownText(), false);
     if (changed)
         emit selectionChanged(value);
 }
@@ -168,6 +171,8 @@ void CPopup::choose(int value)
 
 void CPopup::mousePressEvent(QMouseEvent *event)
 {
+    if (ControlSupport::resetClick(event, *this))
+        return;
     if (event->button() == Qt::LeftButton) {
         openGrid();
         return;

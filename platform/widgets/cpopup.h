@@ -16,7 +16,8 @@ class CPopupGrid;
 // A selector bound to one parameter. It shows the text of the current value
 // and, when clicked (or on Space, Return or F4), opens a grid of all the
 // values' texts in setColumnsCount() columns, in value order; choosing one
-// writes that value. The wheel and the arrow keys step through the values.
+// writes that value. The wheel and the arrow keys step through the values;
+// Delete and Ctrl+click go back to the parameter's default.
 //
 // Its texts are those given to setLabels() ("Off;On;", each text followed
 // by ";"), one per value from the parameter's minimum; without them, the

@@ -1,5 +1,6 @@
 #include "cpulldownmenu.h"
 
+#include "controlaccessible.h"
 #include "controlsupport.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,7 @@ CPullDownMenu::CPullDownMenu(QWidget *parent, const char *name)
 {
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::StrongFocus);
+    ControlAccessible::installFactory();
 }
 
 CPullDownMenu::~CPullDownMenu() = default;
@@ -44,6 +46,7 @@ void CPullDownMenu::memoryValueChanged(int value)
 {
     m_value = value;
     showValue();
+    ControlSupport::valueShown(this, *this, text(), false);
 }
 
 void CPullDownMenu::showValue()
@@ -78,6 +81,8 @@ void CPullDownMenu::openMenu()
 
 void CPullDownMenu::mousePressEvent(QMouseEvent *event)
 {
+    if (ControlSupport::resetClick(event, *this))
+        return;
     if (event->button() == Qt::LeftButton) {
         openMenu();
         return;

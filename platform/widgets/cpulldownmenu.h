@@ -13,9 +13,10 @@
 
 // A label that selects its parameter's value from a menu: it shows the
 // current item's text and, when clicked, opens a menu of all items in value
-// order; choosing one writes that value. Its items are those given to
-// setMenuItemList() ("Off;On;", each text followed by ";"), one per value
-// from the parameter's minimum; without them, the memory's value texts.
+// order; choosing one writes that value. Delete and Ctrl+click go back to
+// the parameter's default. Its items are those given to setMenuItemList()
+// ("Off;On;", each text followed by ";"), one per value from the
+// parameter's minimum; without them, the memory's value texts.
 class VESTRA_WIDGETS_EXPORT CPullDownMenu : public QLabel,
                                             public TMemProxy,
                                             public IMemAPI::TSingleAddress

@@ -1,5 +1,6 @@
 #include "cslider.h"
 
+#include "controlaccessible.h"
 #include "controlsupport.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,7 @@ CSlider::CSlider(QWidget *parent, const char *name)
 {
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::WheelFocus);
+    ControlAccessible::installFactory();
 }
 
 CSlider::~CSlider() = default;
@@ -102,6 +104,7 @@ void CSlider::memoryValueChanged(int value)
         m_value = value;
         update();
     }
+    ControlSupport::valueShown(this, *this, valueText(value), false);
 }
 
 void CSlider::paintSlider(QPainter &painter)
@@ -128,18 +131,28 @@ void CSlider::paintEvent(QPaintEvent *)
 
 void CSlider::mousePressEvent(QMouseEvent *event)
 {
+    if (ControlSupport::resetClick(event, *this))
+        return;
     if (event->button() != Qt::LeftButton || !isBound()) {
         QWidget::mousePressEvent(event);
         return;
     }
     m_dragging = true;
-    writeValue(valueAtPoint(event->position().toPoint()));
+    const QPoint at = event->position().toPoint();
+    // Pressing on the thumb takes hold of it where it is; anywhere else
+    // moves it there.
+    if (thumbRect().contains(at)) {
+        m_grab = at - thumbCentre();
+        return;
+    }
+    m_grab = QPoint();
+    writeValue(valueAtPoint(at));
 }
 
 void CSlider::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_dragging)
-        writeValue(valueAtPoint(event->position().toPoint()));
+        writeValue(valueAtPoint(event->position().toPoint() - m_grab));
 }
 
 void CSlider::mouseReleaseEvent(QMouseEvent *event)

@@ -9,8 +9,10 @@
 #include <QWidget>
 
 // A slider bound to one parameter: a groove with a thumb whose position
-// shows the value. Pressing on the groove moves the thumb there, dragging
-// follows the pointer, the wheel and the arrow, page, Home and End keys step.
+// shows the value. Pressing on the groove moves the thumb there; dragging
+// the thumb, or from the groove, follows the pointer; the wheel and the
+// arrow, page, Home and End keys step; Delete and Ctrl+click go back to the
+// parameter's default.
 class VESTRA_WIDGETS_EXPORT CSlider : public QWidget,
                                       public TMemProxy,
                                       public IMemAPI::TSingleAddress
@@ -75,4 +77,5 @@ private:
     bool m_greyOnDisable = true;
     int m_value = 0;
     bool m_dragging = false;
+    QPoint m_grab; // where the thumb was taken hold of, from its centre
 };

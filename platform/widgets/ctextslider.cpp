@@ -1,17 +1,39 @@
 #include "ctextslider.h"
 
+#include "controlaccessible.h"
 #include "controlsupport.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
+
+#include <utility>
 
 namespace {
 // Pixels of vertical drag per step.
 constexpr int dragPixelsPerStep = 2;
 // A press that moves less than this is a click.
 constexpr int clickSlop = 3;
+// How long the field flashes.
+constexpr int flashMs = 300;
+
+// A key that starts typing a value: a digit, a sign, a decimal point or a
+// letter (of a value text such as "C#3" or "On"), without a modifier that
+// would make it a shortcut.
+bool startsEntry(const QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event->text();
+    if (text.size() != 1)
+        return false;
+    const QChar c = text.at(0);
+    return c.isLetterOrNumber() || c == QLatin1Char('+') || c == QLatin1Char('-')
+        || c == QLatin1Char('.');
+}
 } // namespace
 
 CTextSlider::CTextSlider(QWidget *parent, const char *name, int)
@@ -21,6 +43,7 @@ CTextSlider::CTextSlider(QWidget *parent, const char *name, int)
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::WheelFocus);
     setAutoFillBackground(true);
+    ControlAccessible::installFactory();
 }
 
 CTextSlider::~CTextSlider() = default;
@@ -59,6 +82,7 @@ void CTextSlider::forceUpdate()
 void CTextSlider::memoryValueChanged(int value)
 {
     showValue(value);
+    ControlSupport::valueShown(this, *this, m_text, true);
 }
 
 void CTextSlider::showValue(int value)
@@ -78,8 +102,12 @@ QSize CTextSlider::sizeHint() const
 void CTextSlider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setPen(ControlSupport::foreground(this, m_greyOnDisable));
+    QColor background = palette().color(QPalette::Window);
+    QColor text = ControlSupport::foreground(this, m_greyOnDisable);
+    if (m_flashing)
+        std::swap(background, text);
+    painter.fillRect(rect(), background);
+    painter.setPen(text);
     painter.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignCenter, m_text);
     if (m_focusRect && hasFocus())
         ControlSupport::paintFocusRect(painter, this, m_focusColor);
@@ -87,6 +115,8 @@ void CTextSlider::paintEvent(QPaintEvent *)
 
 void CTextSlider::mousePressEvent(QMouseEvent *event)
 {
+    if (ControlSupport::resetClick(event, *this))
+        return;
     if (event->button() != Qt::LeftButton || !isBound()) {
         QWidget::mousePressEvent(event);
         return;
@@ -126,6 +156,11 @@ void CTextSlider::wheelEvent(QWheelEvent *event)
 
 void CTextSlider::keyPressEvent(QKeyEvent *event)
 {
+    if (startsEntry(event) && !readOnly()) {
+        openEntry(event->text());
+        event->accept();
+        return;
+    }
     if (ControlSupport::keyEdit(event, *this, value()))
         return;
     QWidget::keyPressEvent(event);
@@ -136,4 +171,83 @@ void CTextSlider::changeEvent(QEvent *event)
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
         update();
     QWidget::changeEvent(event);
+}
+
+void CTextSlider::openEntry(const QString &typed)
+{
+    if (!m_entry) {
+        m_entry = new QLineEdit(this);
+        m_entry->setFrame(false);
+        m_entry->setAlignment(Qt::AlignCenter);
+        QPalette colours = m_entry->palette();
+        colours.setColor(QPalette::Base, palette().color(QPalette::Window));
+        colours.setColor(QPalette::Text, palette().color(QPalette::WindowText));
+        m_entry->setPalette(colours);
+        m_entry->installEventFilter(this);
+    }
+    m_entry->setGeometry(rect());
+    m_entry->setText(typed);
+    m_entry->show();
+    m_entry->setFocus(Qt::OtherFocusReason);
+}
+
+void CTextSlider::commitEntry()
+{
+    int v = 0;
+    bool beyondRange = false;
+    if (!valueForText(m_entry->text(), &v, &beyondRange)) {
+        flash();
+        m_entry->selectAll();
+        return;
+    }
+    closeEntry();
+    if (beyondRange)
+        flash();
+    writeValue(v);
+}
+
+void CTextSlider::closeEntry()
+{
+    QLineEdit *entry = m_entry;
+    if (!entry)
+        return;
+    // Cleared first: taking the focus back makes the entry lose it, which
+    // would close it again.
+    m_entry = nullptr;
+    if (entry->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    entry->hide();
+    entry->deleteLater();
+}
+
+void CTextSlider::flash()
+{
+    m_flashing = true;
+    update();
+    QTimer::singleShot(flashMs, this, [this] {
+        m_flashing = false;
+        update();
+    });
+}
+
+bool CTextSlider::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_entry || !m_entry)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            commitEntry();
+            return true;
+        case Qt::Key_Escape:
+            closeEntry();
+            return true;
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        closeEntry();
+    }
+    return QWidget::eventFilter(watched, event);
 }

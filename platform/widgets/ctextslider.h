@@ -6,12 +6,21 @@
 #include <tmemproxy.h>
 
 #include <QColor>
+#include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
 // A numeric value field: shows its parameter's value text (cyan on black as
 // the forms set it, grey when disabled) and edits it by dragging up and
 // down, by clicking (with click stepping: the right half steps up, the left
 // half down), by the wheel, and by the arrow, page, Home and End keys.
+//
+// Typing a digit, a sign or a letter opens an entry over the field that
+// takes a value as text ("90", "C#3", "L20", "On"): Enter writes it, Escape
+// or leaving the entry keeps the value. A number beyond the range is
+// clipped to it and the field flashes; so does a text the parameter does
+// not know, and the entry stays open. Delete and Ctrl+click go back to the
+// parameter's default.
 class VESTRA_WIDGETS_EXPORT CTextSlider : public QWidget,
                                           public TMemProxy,
                                           public IMemAPI::TSingleAddress
@@ -42,6 +51,11 @@ public:
 
     // The text shown now.
     QString shownText() const { return m_text; }
+    // The entry open over the field for a typed value; null when closed.
+    QLineEdit *entry() const { return m_entry; }
+    // Whether the field flashes now, after a typed value it had to clip or
+    // could not read.
+    bool isFlashing() const { return m_flashing; }
 
     void destroy(unsigned int deleteFlag) override;
     QSize sizeHint() const override;
@@ -56,9 +70,14 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showValue(int value);
+    void openEntry(const QString &typed);
+    void commitEntry();
+    void closeEntry();
+    void flash();
 
     QString m_text;
     int m_tableId = 0;
@@ -71,4 +90,6 @@ private:
     bool m_dragged = false;
     QPoint m_pressPos;
     int m_pressValue = 0;
+    QPointer<QLineEdit> m_entry;
+    bool m_flashing = false;
 };

@@ -5,6 +5,7 @@
 #include <ctextslider.h>
 #include <tparametermemory.h>
 
+#include <QAccessible>
 #include <QImage>
 #include <QMenu>
 #include <QSignalSpy>
@@ -16,8 +17,13 @@
 namespace {
 
 const QString pan = QStringLiteral("FEkNormalElement/kNrmElmPan");
+const QString note = QStringLiteral("FEkNormalElement/kNrmElmNoteLimitLow");
+const QString level = QStringLiteral("FEkNormalElementAmplitude/kNrmElmLevel");
+const QString offset = QStringLiteral("FEkNormalElementAmplitude/kNrmElmLevelKeyFollowSens");
 const QString eqType = QStringLiteral("FEkNormalElementEQ/kNrmElmEQType");
 const QString eqResonance = QStringLiteral("FEkNormalElementEQ/kNrmElmEQResonance");
+const QString chorusType = QStringLiteral("00kNormalCommonChorus/kNrmChoType");
+const QString chorusParam = QStringLiteral("00kNormalCommonChorus/kNrmChoParam1");
 
 // A page of controls as a form makes them: value field cyan on black.
 struct Page
@@ -74,19 +80,17 @@ private slots:
     void init();
     void cleanup();
 
-    void valueFieldAndFaderShowTheSameValue_data();
-    void valueFieldAndFaderShowTheSameValue();
+    void everyGestureIsOneChangeShownEverywhere_data();
+    void everyGestureIsOneChangeShownEverywhere();
     void anotherChannelDoesNotMove();
-    void changeMadeElsewhereMovesBoth();
     void compareModeRefusesEdits();
-    void faderDirectionFollowsHorDir();
 
     void popupOffersEveryValueTextAndWritesTheChoice();
-    void popupLabelsReplaceTheValueTexts();
-    void pullDownMenuWritesTheChosenItem();
 
     void hotspotClicksWithItsButtonsInsideItsSpot_data();
     void hotspotClicksWithItsButtonsInsideItsSpot();
+
+    void assistiveToolsFollowTheEffectType();
 
     void hidesWhenOutOfUseOrUnaddressed();
     void disabledValueFieldGreys();
@@ -105,30 +109,54 @@ void TestWidgets::cleanup()
     m_memory.reset();
 }
 
-void TestWidgets::valueFieldAndFaderShowTheSameValue_data()
+void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
 {
+    // Each row starts from the value 10 on channel 0.
+    QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("gesture");
-    QTest::newRow("drag the value field up") << "drag field";
-    QTest::newRow("click the right half of the value field") << "click field up";
-    QTest::newRow("click the left half of the value field") << "click field down";
-    QTest::newRow("wheel on the value field") << "wheel field";
-    QTest::newRow("Up key on the value field") << "key field";
-    QTest::newRow("Page Down on the value field") << "page field";
-    QTest::newRow("End on the fader") << "end fader";
-    QTest::newRow("click near the fader's left end") << "click fader";
-    QTest::newRow("drag the fader") << "drag fader";
-    QTest::newRow("wheel on the fader") << "wheel fader";
+    QTest::addColumn<QString>("typed"); // on the value field, before Enter or Escape
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("flashes");
+    QTest::newRow("drag the value field up") << pan << "drag field" << "" << 20 << false;
+    QTest::newRow("click its right half") << pan << "click field up" << "" << 11 << false;
+    QTest::newRow("click its left half") << pan << "click field down" << "" << 9 << false;
+    QTest::newRow("wheel on the value field") << pan << "wheel field" << "" << 12 << false;
+    QTest::newRow("Up key on the value field") << pan << "key field" << "" << 11 << false;
+    QTest::newRow("Page Down: a tenth of -63..63") << pan << "page field" << "" << -2 << false;
+    QTest::newRow("End on the fader") << pan << "end fader" << "" << 63 << false;
+    QTest::newRow("click near the fader's left end") << pan << "click fader" << "" << -63 << false;
+    QTest::newRow("click the reversed fader's left end") << pan << "click fader reversed" << ""
+                                                         << 63 << false;
+    QTest::newRow("drag the fader") << pan << "drag fader" << "" << 63 << false;
+    QTest::newRow("wheel on the fader") << pan << "wheel fader" << "" << 9 << false;
+    QTest::newRow("type 90") << level << "enter" << "90" << 90 << false;
+    QTest::newRow("type above the range") << level << "enter" << "200" << 127 << true;
+    QTest::newRow("type below the range") << level << "enter" << "-5" << 0 << true;
+    QTest::newRow("type a note name") << note << "enter" << "c#3" << 61 << false;
+    QTest::newRow("type a pan text") << pan << "enter" << "l20" << -20 << false;
+    QTest::newRow("type a pan as a number") << pan << "enter" << "-7" << -7 << false;
+    QTest::newRow("type a number shown offset") << offset << "enter" << "+10" << 74 << false;
+    QTest::newRow("type what no value reads") << level << "enter" << "loud" << 10 << true;
+    QTest::newRow("Escape keeps the value") << level << "escape" << "90" << 10 << false;
+    QTest::newRow("Delete on the value field") << pan << "delete field" << "" << 0 << false;
+    QTest::newRow("Ctrl+click on the value field") << pan << "ctrl field" << "" << 0 << false;
+    QTest::newRow("Delete on the fader") << pan << "delete fader" << "" << 0 << false;
+    QTest::newRow("Ctrl+click on the fader") << level << "ctrl fader" << "" << 100 << false;
 }
 
-void TestWidgets::valueFieldAndFaderShowTheSameValue()
+void TestWidgets::everyGestureIsOneChangeShownEverywhere()
 {
+    QFETCH(QString, address);
     QFETCH(QString, gesture);
-    Page page(pan);
-    m_memory->assignEditChannel(&page.widget, 1);
+    QFETCH(QString, typed);
+    QFETCH(int, expected);
+    QFETCH(bool, flashes);
+    Page page(address);
+    m_memory->setValue(address, 0, 10);
+    m_memory->assignEditChannel(&page.widget, 0);
     page.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page.widget));
-    const int before = m_memory->value(pan, 1);
-    QCOMPARE(page.valueField->shownText(), QStringLiteral("C"));
+    QSignalSpy changes(m_memory.get(), &TParameterMemory::parameterChanged);
 
     CTextSlider *field = page.valueField;
     CFader *fader = page.fader;
@@ -139,48 +167,54 @@ void TestWidgets::valueFieldAndFaderShowTheSameValue()
                           false);
         QApplication::sendEvent(w, &event);
     };
-    int expected = before;
-    if (gesture == QLatin1String("drag field")) {
+    if (!typed.isEmpty()) {
+        QTest::keyClick(field, typed.at(0).toLatin1());
+        QVERIFY(field->entry());
+        QTest::keyClicks(field->entry(), typed.mid(1));
+        QTest::keyClick(field->entry(), gesture == QLatin1String("enter") ? Qt::Key_Return
+                                                                          : Qt::Key_Escape);
+        // What the parameter cannot take leaves the entry open to be corrected.
+        QCOMPARE(bool(field->entry()), gesture == QLatin1String("enter") && expected == 10);
+    } else if (gesture == QLatin1String("drag field")) {
         QTest::mousePress(field, Qt::LeftButton, Qt::NoModifier, centre);
         QTest::mouseMove(field, centre - QPoint(0, 20));
         QTest::mouseRelease(field, Qt::LeftButton, Qt::NoModifier, centre - QPoint(0, 20));
-        QVERIFY(m_memory->value(pan, 1) > before);
-        expected = m_memory->value(pan, 1);
-    } else if (gesture == QLatin1String("click field up")) {
-        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(field->width() - 5, 8));
-        expected = before + 1;
-    } else if (gesture == QLatin1String("click field down")) {
-        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(5, 8));
-        expected = before - 1;
+    } else if (gesture.startsWith(QLatin1String("click field"))) {
+        const int x = gesture.endsWith(QLatin1String("up")) ? field->width() - 5 : 5;
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(x, 8));
     } else if (gesture == QLatin1String("wheel field")) {
         wheel(field, 240);
-        expected = before + 2;
     } else if (gesture == QLatin1String("key field")) {
-        field->setFocus();
         QTest::keyClick(field, Qt::Key_Up);
-        expected = before + 1;
     } else if (gesture == QLatin1String("page field")) {
         QTest::keyClick(field, Qt::Key_PageDown);
-        expected = before - 12; // a tenth of the range -63..63
     } else if (gesture == QLatin1String("end fader")) {
         QTest::keyClick(fader, Qt::Key_End);
-        expected = 63;
-    } else if (gesture == QLatin1String("click fader")) {
+    } else if (gesture.startsWith(QLatin1String("click fader"))) {
+        fader->setHorDir(!gesture.endsWith(QLatin1String("reversed")));
         QTest::mouseClick(fader, Qt::LeftButton, Qt::NoModifier, QPoint(1, 8));
-        expected = -63;
     } else if (gesture == QLatin1String("drag fader")) {
         QTest::mousePress(fader, Qt::LeftButton, Qt::NoModifier, fader->thumbCentre());
         QTest::mouseMove(fader, QPoint(fader->width() - 1, 8));
         QTest::mouseRelease(fader, Qt::LeftButton, Qt::NoModifier, QPoint(fader->width() - 1, 8));
-        expected = 63;
     } else if (gesture == QLatin1String("wheel fader")) {
         wheel(fader, -120);
-        expected = before - 1;
+    } else {
+        QWidget *target = gesture.endsWith(QLatin1String("field")) ? static_cast<QWidget *>(field)
+                                                                    : fader;
+        if (gesture.startsWith(QLatin1String("delete")))
+            QTest::keyClick(target, Qt::Key_Delete);
+        else
+            QTest::mouseClick(target, Qt::LeftButton, Qt::ControlModifier, QPoint(30, 8));
     }
-    QCOMPARE(m_memory->value(pan, 1), expected);
+    QCOMPARE(m_memory->value(address, 0), expected);
+    QCOMPARE(changes.count(), expected == 10 ? 0 : 1);
+    QCOMPARE(field->isFlashing(), flashes);
     QCOMPARE(fader->shownValue(), expected);
-    QCOMPARE(field->shownText(), m_memory->valueText(pan, 1, expected));
-    QVERIFY(field->shownText() != QStringLiteral("C"));
+    const QString text = m_memory->valueText(address, 0, expected);
+    QCOMPARE(field->shownText(), text);
+    QVERIFY(field->toolTip().contains(QStringLiteral("Value: ") + text));
+    QVERIFY(fader->toolTip().contains(QStringLiteral("Value: ") + text));
 }
 
 void TestWidgets::anotherChannelDoesNotMove()
@@ -194,26 +228,14 @@ void TestWidgets::anotherChannelDoesNotMove()
     QCOMPARE(second.valueField->shownText(), QStringLiteral("C"));
     QCOMPARE(m_memory->value(pan, 2), 0);
 
-    // Re-targeting the second page to channel 1 makes it follow the first.
+    // Re-targeting the second page to channel 1 makes it follow the first,
+    // and a change made elsewhere moves both.
     m_memory->assignEditChannel(&second.widget, 1);
     QCOMPARE(second.valueField->shownText(), QStringLiteral("L63"));
     QCOMPARE(second.fader->shownValue(), -63);
-}
-
-void TestWidgets::changeMadeElsewhereMovesBoth()
-{
-    Page page(pan);
-    m_memory->assignEditChannel(&page.widget, 0);
-    m_memory->setValue(pan, 0, 63);
-    QCOMPARE(page.valueField->shownText(), QStringLiteral("R63"));
-    QCOMPARE(page.fader->shownValue(), 63);
-    double value = 0, minimum = 0, maximum = 0;
-    bool valid = false;
-    page.fader->getInformation(value, minimum, maximum, valid);
-    QVERIFY(valid);
-    QCOMPARE(value, 63.0);
-    QCOMPARE(minimum, -63.0);
-    QCOMPARE(maximum, 63.0);
+    m_memory->setValue(pan, 1, 63);
+    QCOMPARE(first.valueField->shownText(), QStringLiteral("R63"));
+    QCOMPARE(second.fader->shownValue(), 63);
 }
 
 void TestWidgets::compareModeRefusesEdits()
@@ -226,22 +248,13 @@ void TestWidgets::compareModeRefusesEdits()
     m_memory->setCompareMode(true);
     QCOMPARE(page.fader->shownValue(), 10);
     QTest::keyClick(page.valueField, Qt::Key_Up);
+    QTest::keyClick(page.fader, Qt::Key_Delete);
+    QTest::keyClick(page.valueField, '5');
+    QVERIFY(!page.valueField->entry());
     QCOMPARE(page.fader->shownValue(), 10);
     m_memory->setCompareMode(false);
     QCOMPARE(page.fader->shownValue(), 20);
     QCOMPARE(m_memory->value(pan, 0), 20);
-}
-
-void TestWidgets::faderDirectionFollowsHorDir()
-{
-    Page page(pan);
-    m_memory->assignEditChannel(&page.widget, 0);
-    page.fader->setHorDir(true);
-    QTest::mouseClick(page.fader, Qt::LeftButton, Qt::NoModifier, QPoint(1, 8));
-    QCOMPARE(m_memory->value(pan, 0), -63);
-    page.fader->setHorDir(false);
-    QTest::mouseClick(page.fader, Qt::LeftButton, Qt::NoModifier, QPoint(1, 8));
-    QCOMPARE(m_memory->value(pan, 0), 63);
 }
 
 void TestWidgets::popupOffersEveryValueTextAndWritesTheChoice()
@@ -273,39 +286,11 @@ void TestWidgets::popupOffersEveryValueTextAndWritesTheChoice()
     QCOMPARE(m_memory->value(eqType, 0), 3);
     QCOMPARE(popup->shownText(), expected.at(3));
     QTRY_VERIFY(!popup->choiceGrid());
-}
 
-void TestWidgets::popupLabelsReplaceTheValueTexts()
-{
-    QWidget page;
-    auto *popup = new CPopup(&page, "cPullDownMenu1");
-    popup->setNamedAddress(eqType);
-    m_memory->assignEditChannel(&page, 0);
+    // Labels given to the popup replace the memory's texts.
     popup->setLabels(QStringLiteral("a;b;c;d;e;f;"));
     QCOMPARE(popup->items(), QStringList({ "a", "b", "c", "d", "e", "f" }));
-    m_memory->setValue(eqType, 0, 4);
-    QCOMPARE(popup->shownText(), QStringLiteral("e"));
-}
-
-void TestWidgets::pullDownMenuWritesTheChosenItem()
-{
-    QWidget page;
-    auto *menu = new CPullDownMenu(&page, "cPullDownMenu1");
-    menu->setGeometry(10, 10, 80, 16);
-    menu->setNamedAddress(eqType);
-    m_memory->assignEditChannel(&page, 0);
-    menu->setMenuItemList(QStringLiteral("A;B;C;D;E;F;"));
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QCOMPARE(menu->text(), QStringLiteral("ABCDEF").mid(m_memory->value(eqType, 0), 1));
-
-    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, QPoint(5, 8));
-    QMenu *open = menu->menu();
-    QVERIFY(open);
-    QCOMPARE(open->actions().size(), 6);
-    open->actions().at(2)->trigger();
-    QCOMPARE(m_memory->value(eqType, 0), 2);
-    QCOMPARE(menu->text(), QStringLiteral("C"));
+    QCOMPARE(popup->shownText(), QStringLiteral("d"));
 }
 
 void TestWidgets::hotspotClicksWithItsButtonsInsideItsSpot_data()
@@ -335,6 +320,50 @@ void TestWidgets::hotspotClicksWithItsButtonsInsideItsSpot()
     QSignalSpy spy(&label, &CHotspotLabel::hotspotClicked);
     QTest::mouseClick(&label, button, Qt::NoModifier, at);
     QCOMPARE(spy.count(), clicked ? 1 : 0);
+}
+
+void TestWidgets::assistiveToolsFollowTheEffectType()
+{
+    QWidget page;
+    auto *field = new CTextSlider(&page, "cTextSlider1", 0);
+    auto *menu = new CPullDownMenu(&page, "cPullDownMenu2");
+    auto *element = new CFader(&page, "cFader3");
+    field->setNamedAddress(chorusParam);
+    menu->setNamedAddress(chorusType);
+    element->setNamedAddress(pan);
+    m_memory->assignEditChannel(&page, 1);
+    QAccessibleInterface *fieldAccess = QAccessible::queryAccessibleInterface(field);
+    QAccessibleInterface *menuAccess = QAccessible::queryAccessibleInterface(menu);
+    QCOMPARE(QAccessible::queryAccessibleInterface(element)->text(QAccessible::Name),
+             m_memory->name(pan, 1) + QStringLiteral(" (Element 2)"));
+
+    // The type set elsewhere, then chosen from the pull-down's menu.
+    QString before;
+    for (int type : { 10, 1 }) {
+        if (type == 10) {
+            m_memory->setValue(chorusType, 0, type);
+        } else {
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, QPoint(5, 8));
+            QVERIFY(menu->menu());
+            menu->menu()->actions().at(type)->trigger();
+            QCOMPARE(m_memory->value(chorusType, 0), type);
+        }
+        const QString name = m_memory->name(chorusParam, 0);
+        QVERIFY(name != before);
+        before = name;
+        QCOMPARE(fieldAccess->text(QAccessible::Name), name);
+        QVERIFY(field->toolTip().startsWith(name + QLatin1Char('\n')));
+        QCOMPARE(fieldAccess->text(QAccessible::Value),
+                 m_memory->valueText(chorusParam, 0, m_memory->value(chorusParam, 0)));
+        QCOMPARE(fieldAccess->valueInterface()->minimumValue().toInt(), field->minimum());
+        QCOMPARE(fieldAccess->valueInterface()->maximumValue().toInt(), field->maximum());
+        const QString typeText = m_memory->valueText(chorusType, 0, type);
+        QCOMPARE(menuAccess->text(QAccessible::Value), typeText);
+        QCOMPARE(menuAccess->childCount(), 16); // no effect and fifteen effects
+        QCOMPARE(menuAccess->child(type)->text(QAccessible::Name), typeText);
+        QVERIFY(menuAccess->child(type)->state().selected);
+        QVERIFY(!menuAccess->child(type - 1)->state().selected);
+    }
 }
 
 void TestWidgets::hidesWhenOutOfUseOrUnaddressed()

@@ -10,11 +10,6 @@ DifferencesFilter::DifferencesFilter(TParameterMemory *memory, QObject *parent)
     : QSortFilterProxyModel(parent)
     , m_memory(memory)
 {
-    for (int b = 0; b < memory->blockCount(); ++b) {
-        for (int p = 0; p < memory->parameterCount(b); ++p)
-            m_parameters.insert(memory->blockWord(b) + QLatin1Char('/') + memory->parameterWord(b, p),
-                                { quint16(b), quint16(p) });
-    }
     connect(memory, &TParameterMemory::parameterChanged, this, &DifferencesFilter::refilterLater);
     connect(memory, &TParameterMemory::storedVoiceChanged, this, &DifferencesFilter::refilterLater);
     connect(memory, &TParameterMemory::editBufferLoaded, this, &DifferencesFilter::refilterLater);
@@ -43,12 +38,8 @@ bool DifferencesFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourc
 {
     if (!m_only)
         return true;
-    const QAbstractItemModel *model = sourceModel();
-    auto text = [&](int column) {
-        return model->index(sourceRow, column, sourceParent).data().toString();
-    };
-    const auto it = m_parameters.constFind(text(ParameterModel::Block) + QLatin1Char('/')
-                                           + text(ParameterModel::Parameter));
-    return it != m_parameters.constEnd()
-           && m_memory->differsFromStored(it->first, it->second, text(ParameterModel::Part).toInt());
+    const QModelIndex index = sourceModel()->index(sourceRow, 0, sourceParent);
+    return m_memory->differsFromStored(quint16(index.data(ParameterModel::HighRole).toInt()),
+                                       quint16(index.data(ParameterModel::LowRole).toInt()),
+                                       index.data(ParameterModel::PartRole).toInt());
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QHash>
-#include <QPair>
 #include <QSortFilterProxyModel>
 
 class TParameterMemory;
@@ -29,7 +27,6 @@ private:
 
     TParameterMemory *m_memory;
     // (high, low) by "block/parameter" words, as the view's rows name them.
-    QHash<QString, QPair<quint16, quint16>> m_parameters;
     bool m_only = false;
     bool m_pending = false;
 };

@@ -8,10 +8,6 @@
 
 namespace {
 
-// Drum key 0 plays C1 (note 36); the memory's note texts name the keys.
-constexpr int firstDrumNote = 36;
-const QString noteParameter = QStringLiteral("00kNormalElement/kNrmElmNoteLimitLow");
-
 // "NormalElementLFO" reads "Normal Element LFO".
 QString spacedWords(const QString &word)
 {
@@ -50,7 +46,7 @@ void ParameterModel::setElement(int element)
 
 QString ParameterModel::drumKeyName(int key) const
 {
-    return m_memory->valueText(noteParameter, 0, firstDrumNote + key);
+    return TParameterMemory::drumKeyName(key);
 }
 
 int ParameterModel::partOf(quint16 high) const
@@ -116,6 +112,12 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
         return m_memory->maximum(row.high, row.low, part);
     case VoiceTypeRole:
         return m_memory->blockVoiceType(row.high);
+    case HighRole:
+        return row.high;
+    case LowRole:
+        return row.low;
+    case PartRole:
+        return part;
     case ValueTextsRole: {
         const int low = m_memory->minimum(row.high, row.low, part);
         const int high = m_memory->maximum(row.high, row.low, part);

@@ -27,6 +27,11 @@ public:
         ValueTextsRole,
         // Of any column: the voice type of the row's block (1 to 3; 4 boards).
         VoiceTypeRole,
+        // Of any column: the parameter's numbers in the memory (block,
+        // parameter) and the part the row shows.
+        HighRole,
+        LowRole,
+        PartRole,
     };
 
     explicit ParameterModel(TParameterMemory *memory, QObject *parent = nullptr);
@@ -35,7 +40,7 @@ public:
     void setElement(int element);
     int element() const { return m_element; }
 
-    // The note name of drum key `key` (0 to 72): "C1" to "C7".
+    // The note name of drum key `key` (0 to 72): "C0" to "C6".
     QString drumKeyName(int key) const;
 
     // The row of the parameter (block word, parameter word), or -1.

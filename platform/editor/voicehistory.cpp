@@ -207,12 +207,8 @@ void VoiceHistory::voiceSaved()
 
 QString VoiceHistory::partName(int parts, int part)
 {
-    if (parts == TParameterMemory::DrumKeyCount) {
-        // Key 0 is note C0.
-        static const char *const notes[]
-            = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
-        return tr("key %1%2").arg(QLatin1String(notes[part % 12])).arg(part / 12);
-    }
+    if (parts == TParameterMemory::DrumKeyCount)
+        return tr("key %1").arg(TParameterMemory::drumKeyName(part));
     return parts > 1 ? tr("element %1").arg(part + 1) : QString();
 }
 

@@ -203,7 +203,7 @@ QString TMemProxy::parameterName() const
 
 QString TMemProxy::fullName() const
 {
-    return parameterName();
+    return m_bound ? m_memory->fullName(m_triple->high, m_triple->low, m_part) : QString();
 }
 
 int TMemProxy::defaultValue() const

@@ -521,6 +521,13 @@ QString TParameterMemory::name(const QString &address, int part) const
     return findParameter(address, &h, &l, &fixed) ? name(h, l, partOf(fixed, part)) : QString();
 }
 
+QString TParameterMemory::fullName(const QString &address, int part) const
+{
+    quint16 h = 0, l = 0;
+    int fixed = -1;
+    return findParameter(address, &h, &l, &fixed) ? fullName(h, l, partOf(fixed, part)) : QString();
+}
+
 bool TParameterMemory::inUse(const QString &address, int part) const
 {
     quint16 h = 0, l = 0;
@@ -615,6 +622,14 @@ bool TParameterMemory::saveVoice(const QString &path, QString *error) const
 int TParameterMemory::voiceType() const
 {
     return d->voiceType;
+}
+
+QString TParameterMemory::drumKeyName(int key)
+{
+    static const char *const notes[] = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
+    // Key 0 is note 24, C0 where note 60 is C3.
+    const int note = 24 + key;
+    return QLatin1String(notes[note % 12]) + QString::number(note / 12 - 2);
 }
 
 void TParameterMemory::setVoiceType(int type)

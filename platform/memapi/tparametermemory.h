@@ -117,6 +117,7 @@ public:
     bool setValue(const QString &address, int part, int v);
     QString valueText(const QString &address, int part, int v) const;
     QString name(const QString &address, int part = 0) const;
+    QString fullName(const QString &address, int part = 0) const;
     bool inUse(const QString &address, int part = 0) const;
 
     // ---- Voices.
@@ -165,6 +166,10 @@ public:
     // was.
     void setCompareMode(bool on);
     bool compareMode() const;
+
+    // The note name of drum key `key` (0 to 72): "C0" to "C6", as a drum
+    // voice's keys are named everywhere.
+    static QString drumKeyName(int key);
 
     // ---- The current drum key (0 to 72); emits signalDrumKeyNoteChange(int) on change.
     void setCurrentDrumKey(int key);

@@ -1,5 +1,7 @@
 #include "voicefile.h"
 
+#include "tparametermemory.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -20,8 +22,6 @@ const char formatName[] = "zinta-voice";
 
 namespace {
 
-// The drum keys run from C0 (note 24) to C6.
-constexpr int firstDrumKeyNote = 24;
 constexpr int drumKeyCount = 73;
 constexpr int elementCount = 4;
 
@@ -141,9 +141,7 @@ QString systemError(int error)
 QString partName(int part, int parts)
 {
     if (parts == drumKeyCount) {
-        static const char *const notes[] = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
-        const int note = firstDrumKeyNote + part;
-        return QStringLiteral("key %1%2").arg(QLatin1String(notes[note % 12])).arg(note / 12 - 2);
+        return QStringLiteral("key ") + TParameterMemory::drumKeyName(part);
     }
     if (parts == elementCount)
         return QStringLiteral("element %1").arg(part + 1);

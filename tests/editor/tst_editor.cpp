@@ -224,7 +224,7 @@ void TestEditor::drumVoiceDialogsFollowThePanel()
     QTest::keyClick(level, Qt::Key_Up);
     QCOMPARE(m_memory->value(keyLevel, 1), 34);
     QTest::keyClicks(m_window->filterBox(), QStringLiteral("Key EQ"));
-    QCOMPARE(m_window->view()->model()->index(0, ParameterModel::Part).data().toString(), QStringLiteral("C#1"));
+    QCOMPARE(m_window->view()->model()->index(0, ParameterModel::Part).data().toString(), QStringLiteral("C#0"));
 }
 
 // Choosing an open entry raises its dialog. A voice type's menu offers its
@@ -336,10 +336,10 @@ void TestEditor::viewFindsAndEditsParameters_data()
     secondText.addKeyClick(Qt::Key_Home);
     secondText.addKeyClick(Qt::Key_Down);
     number.addKeyClick(Qt::Key_A, Qt::ControlModifier);
-    number.addKeyClicks(QStringLiteral("17"));
+    number.addKeyClicks(QStringLiteral("5"));
     QTest::newRow("list of texts")
         << ViewEdit{ "Cutoff", "FEkNormalElementFilter/kNrmElmFilterCutoffFreq", 2, "Element 2", secondText, 1 };
-    QTest::newRow("number") << ViewEdit{ "legato", "00kNormalCommon/kNrmComLegatoSlope", 12, "", number, 17 };
+    QTest::newRow("number") << ViewEdit{ "legato", "00kNormalCommon/kNrmComLegatoSlope", 12, "", number, 5 };
 }
 
 // The filter finds parameters by name; an edit in place, from a list of

@@ -76,7 +76,10 @@ bool readContent(const QString &path, QList<QByteArray> *files, QStringList *fil
 class TParameterMemory::Private
 {
 public:
-    ParameterSchema::Schema schema;
+    // Shared by every memory that loaded the same content: a schema never
+    // changes once parsed.
+    std::shared_ptr<const ParameterSchema::Schema> parsed = std::make_shared<ParameterSchema::Schema>();
+    const ParameterSchema::Schema &schema() const { return *parsed; }
     QString schemaSource;
     Values edit;
     Values stored;
@@ -107,14 +110,14 @@ public:
 
     bool known(int high, int low, int part) const
     {
-        return high >= 0 && std::size_t(high) < schema.blocks.size() && low >= 0
-               && std::size_t(low) < schema.blocks[std::size_t(high)].parameters.size()
-               && part >= 0 && part < schema.blocks[std::size_t(high)].parts;
+        return high >= 0 && std::size_t(high) < schema().blocks.size() && low >= 0
+               && std::size_t(low) < schema().blocks[std::size_t(high)].parameters.size()
+               && part >= 0 && part < schema().blocks[std::size_t(high)].parts;
     }
     const Values &shown() const { return compare ? stored : edit; }
     ParameterSchema::Parameter effective(int high, int low, int part) const
     {
-        return schema.effective(high, low, shown()[std::size_t(high)][std::size_t(part)], part);
+        return schema().effective(high, low, shown()[std::size_t(high)][std::size_t(part)], part);
     }
 };
 
@@ -137,23 +140,31 @@ TParameterMemory::~TParameterMemory()
 
 bool TParameterMemory::loadSchema(const QString &path, QString *error)
 {
-    QList<QByteArray> files;
-    QStringList names;
-    QString why;
-    if (!readContent(path, &files, &names, &why)) {
-        if (error)
-            *error = why;
-        return false;
+    // The embedded content is parsed once per process.
+    static std::shared_ptr<const ParameterSchema::Schema> embedded;
+    std::shared_ptr<const ParameterSchema::Schema> schema = path == embeddedSchema ? embedded : nullptr;
+    if (!schema) {
+        QList<QByteArray> files;
+        QStringList names;
+        QString why;
+        if (!readContent(path, &files, &names, &why)) {
+            if (error)
+                *error = why;
+            return false;
+        }
+        auto parsed = std::make_shared<ParameterSchema::Schema>();
+        if (!parsed->parse(files, names, &why)) {
+            if (error)
+                *error = QStringLiteral("%1 is not a parameter schema: %2").arg(path, why);
+            return false;
+        }
+        schema = std::move(parsed);
+        if (path == embeddedSchema)
+            embedded = schema;
     }
-    ParameterSchema::Schema schema;
-    if (!schema.parse(files, names, &why)) {
-        if (error)
-            *error = QStringLiteral("%1 is not a parameter schema: %2").arg(path, why);
-        return false;
-    }
-    d->schema = std::move(schema);
+    d->parsed = std::move(schema);
     d->schemaSource = path;
-    d->edit = defaultsOf(d->schema);
+    d->edit = defaultsOf(d->schema());
     d->stored = d->edit;
     for (TMemProxy *proxy : std::as_const(d->proxies))
         bindProxy(proxy, proxy->m_channel);
@@ -172,35 +183,35 @@ void TParameterMemory::setVoiceData(QObject *voiceData)
 
 int TParameterMemory::blockCount() const
 {
-    return int(d->schema.blocks.size());
+    return int(d->schema().blocks.size());
 }
 
 QString TParameterMemory::blockWord(int high) const
 {
-    return high >= 0 && high < blockCount() ? d->schema.blocks[std::size_t(high)].word : QString();
+    return high >= 0 && high < blockCount() ? d->schema().blocks[std::size_t(high)].word : QString();
 }
 
 int TParameterMemory::blockVoiceType(int high) const
 {
-    return high >= 0 && high < blockCount() ? d->schema.blocks[std::size_t(high)].voiceType : 0;
+    return high >= 0 && high < blockCount() ? d->schema().blocks[std::size_t(high)].voiceType : 0;
 }
 
 int TParameterMemory::partCount(int high) const
 {
-    return high >= 0 && high < blockCount() ? d->schema.blocks[std::size_t(high)].parts : 0;
+    return high >= 0 && high < blockCount() ? d->schema().blocks[std::size_t(high)].parts : 0;
 }
 
 int TParameterMemory::parameterCount(int high) const
 {
     return high >= 0 && high < blockCount()
-               ? int(d->schema.blocks[std::size_t(high)].parameters.size()) : 0;
+               ? int(d->schema().blocks[std::size_t(high)].parameters.size()) : 0;
 }
 
 QString TParameterMemory::parameterWord(int high, int low) const
 {
     if (!d->known(high, low, 0))
         return QString();
-    return d->schema.blocks[std::size_t(high)].parameters[std::size_t(low)].word;
+    return d->schema().blocks[std::size_t(high)].parameters[std::size_t(low)].word;
 }
 
 QString TParameterMemory::parameterPath(int high, int low) const
@@ -218,10 +229,10 @@ bool TParameterMemory::findParameter(const QString &address, quint16 *high, quin
     const QRegularExpressionMatch match = pattern.match(address);
     if (!match.hasMatch())
         return false;
-    const int b = d->schema.index.value(match.captured(2), -1);
+    const int b = d->schema().index.value(match.captured(2), -1);
     if (b < 0)
         return false;
-    const int p = d->schema.blocks[std::size_t(b)].index.value(match.captured(3), -1);
+    const int p = d->schema().blocks[std::size_t(b)].index.value(match.captured(3), -1);
     if (p < 0)
         return false;
     if (high)
@@ -241,11 +252,11 @@ bool TParameterMemory::findParameter(const QString &address, quint16 *high, quin
 
 QStringList TParameterMemory::schemaListing() const
 {
-    const Values initial = defaultsOf(d->schema);
+    const Values initial = defaultsOf(d->schema());
     QStringList lines;
     for (int b = 0; b < blockCount(); ++b) {
         for (int p = 0; p < parameterCount(b); ++p) {
-            const ParameterSchema::Parameter e = d->schema.effective(b, p, initial[std::size_t(b)][0], 0);
+            const ParameterSchema::Parameter e = d->schema().effective(b, p, initial[std::size_t(b)][0], 0);
             lines << QStringList{ parameterPath(b, p), e.name, QString::number(e.minimum),
                                   QString::number(e.maximum), e.format.text(e.minimum, e.minimum),
                                   e.format.text(e.maximum, e.minimum),
@@ -258,23 +269,23 @@ QStringList TParameterMemory::schemaListing() const
 
 QStringList TParameterMemory::typeListing() const
 {
-    const Values initial = defaultsOf(d->schema);
+    const Values initial = defaultsOf(d->schema());
     QStringList lines;
     for (int b = 0; b < blockCount(); ++b) {
-        const ParameterSchema::Block &block = d->schema.blocks[std::size_t(b)];
+        const ParameterSchema::Block &block = d->schema().blocks[std::size_t(b)];
         for (const ParameterSchema::TypeRule &rule : block.typeRules) {
             // The parameters the type governs: those any of its values changes.
             std::set<int> governed;
             for (const auto &variant : rule.variants)
                 for (const auto &o : variant.second)
                     governed.insert(o.first);
-            const ParameterSchema::Parameter type = d->schema.effective(b, rule.typeParameter,
+            const ParameterSchema::Parameter type = d->schema().effective(b, rule.typeParameter,
                                                                         initial[std::size_t(b)][0], 0);
             for (int t = type.minimum; t <= type.maximum; ++t) {
                 std::vector<int> values = initial[std::size_t(b)][0];
                 values[std::size_t(rule.typeParameter)] = t;
                 for (int p : governed) {
-                    const ParameterSchema::Parameter e = d->schema.effective(b, p, values, 0);
+                    const ParameterSchema::Parameter e = d->schema().effective(b, p, values, 0);
                     if (!e.inUse)
                         continue;
                     lines << QStringList{ parameterPath(b, rule.typeParameter), QString::number(t),
@@ -312,7 +323,7 @@ bool TParameterMemory::setValue(quint16 high, quint16 low, int part, int v)
     if (slot == v)
         return false;
     beginEdit();
-    const bool typeChange = d->schema.isTypeParameter(high, low);
+    const bool typeChange = d->schema().isTypeParameter(high, low);
     if (typeChange && d->recording) {
         // Changes a type change makes to its part without setValue() are
         // found by comparing the part afterwards.
@@ -339,7 +350,7 @@ void TParameterMemory::applyType(quint16 high, quint16 low, int part, int type)
 {
     std::vector<int> &values = d->edit[high][std::size_t(part)];
     // An effect's parameters take the defaults of its new type.
-    for (const ParameterSchema::TypeRule &rule : d->schema.blocks[high].typeRules) {
+    for (const ParameterSchema::TypeRule &rule : d->schema().blocks[high].typeRules) {
         const auto variant = rule.typeParameter == low && rule.resetsValues ? rule.variants.find(type)
                                                                            : rule.variants.end();
         if (variant == rule.variants.end())
@@ -360,7 +371,7 @@ void TParameterMemory::applyType(quint16 high, quint16 low, int part, int type)
 void TParameterMemory::queueChange(quint16 high, quint16 low, int part)
 {
     d->pending.push_back(keyOf(high, low, part));
-    if (d->schema.isTypeParameter(high, low)) {
+    if (d->schema().isTypeParameter(high, low)) {
         // Other parameters of the part may read differently now.
         for (int p = 0; p < parameterCount(high); ++p) {
             if (p != low)
@@ -483,7 +494,7 @@ bool TParameterMemory::isKnown(quint16 high, quint16 low, int part) const
 
 bool TParameterMemory::isTypeParameter(quint16 high, quint16 low) const
 {
-    return d->known(high, low, 0) && d->schema.isTypeParameter(high, low);
+    return d->known(high, low, 0) && d->schema().isTypeParameter(high, low);
 }
 
 namespace {
@@ -551,7 +562,7 @@ void refreshAll(TParameterMemory *memory, const QSet<TMemProxy *> proxies)
 void TParameterMemory::resetToDefaults()
 {
     const Values before = d->shown();
-    d->edit = defaultsOf(d->schema);
+    d->edit = defaultsOf(d->schema());
     d->stored = d->edit;
     for (std::size_t b = 0; b < before.size(); ++b)
         for (std::size_t pt = 0; pt < before[b].size(); ++pt)
@@ -582,7 +593,7 @@ int TParameterMemory::storedValue(quint16 high, quint16 low, int part) const
     if (!d->known(high, low, part))
         return 0;
     const ParameterSchema::Parameter e
-        = d->schema.effective(high, low, d->stored[high][std::size_t(part)], part);
+        = d->schema().effective(high, low, d->stored[high][std::size_t(part)], part);
     return qBound(e.minimum, d->stored[high][std::size_t(part)][low], e.maximum);
 }
 
@@ -595,7 +606,7 @@ bool TParameterMemory::differsFromStored(quint16 high, quint16 low, int part) co
 bool TParameterMemory::loadVoice(const QString &path, QString *error)
 {
     VoiceFile::Voice voice;
-    if (!VoiceFile::read(path, d->schema, &voice, error))
+    if (!VoiceFile::read(path, d->schema(), &voice, error))
         return false;
     const Values &loaded = voice.values;
     const int type = voice.voiceType;
@@ -616,7 +627,7 @@ bool TParameterMemory::loadVoice(const QString &path, QString *error)
 
 bool TParameterMemory::saveVoice(const QString &path, QString *error) const
 {
-    return VoiceFile::write(path, VoiceFile::encode(d->schema, d->voiceType, d->edit), error);
+    return VoiceFile::write(path, VoiceFile::encode(d->schema(), d->voiceType, d->edit), error);
 }
 
 int TParameterMemory::voiceType() const

@@ -222,6 +222,7 @@ void MainWindow::buildMenus()
         detail->addAction(tr("(no add-on loaded)"))->setEnabled(false);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
     view->addAction(tr("&Find Parameter"), QKeySequence::Find, this, [this] {
         m_filterBox->setFocus();
         m_filterBox->selectAll();

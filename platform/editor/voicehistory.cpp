@@ -261,7 +261,12 @@ void VoiceHistory::install(QMainWindow *window, QAbstractItemView *view)
         m_filter = new DifferencesFilter(m_memory, view);
         m_filter->setSourceModel(view->model());
         view->setModel(m_filter);
-        QMenu *show = window->menuBar()->addMenu(tr("&View"));
+        // The window's View menu, or one of its own.
+        QMenu *show = window->findChild<QMenu *>(QStringLiteral("viewMenu"));
+        if (show)
+            show->addSeparator();
+        else
+            show = window->menuBar()->addMenu(tr("&View"));
         QAction *only = show->addAction(tr("Only Parameters That Differ From the Stored Voice"));
         only->setObjectName(QStringLiteral("differencesOnly"));
         only->setCheckable(true);
@@ -278,6 +283,8 @@ void VoiceHistory::install(QMainWindow *window, QAbstractItemView *view)
     connect(m_memory, &TParameterMemory::enterCompareMode, list,
             [list](bool on) { list->setEnabled(!on); });
     window->addDockWidget(Qt::RightDockWidgetArea, dock);
+    if (QMenu *show = window->findChild<QMenu *>(QStringLiteral("viewMenu")))
+        show->addAction(dock->toggleViewAction());
 
     auto *indicator = new QLabel(tr("COMPARE: showing the stored voice"), window);
     indicator->setObjectName(QStringLiteral("compareIndicator"));

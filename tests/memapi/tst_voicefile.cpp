@@ -229,15 +229,16 @@ private slots:
         writeAll(path, m_saved);
         TParameterMemory memory;
         memory.setValue(pan, 0, 21);
-        rlimit unlimited{}, limit{};
-        QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-        limit = { rlim_t(m_saved.size() / 2), unlimited.rlim_max };
+        rlimit before{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
+        const rlimit limit{ rlim_t(m_saved.size() / 2), before.rlim_max };
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         QString error;
-        const bool saved = ::setrlimit(RLIMIT_FSIZE, &limit) == 0 && memory.saveVoice(path, &error);
-        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        const bool limited = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        const bool saved = limited && memory.saveVoice(path, &error);
+        ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, handler);
-        QVERIFY(!saved);
+        QVERIFY(limited && !saved);
         QVERIFY2(error.startsWith(QStringLiteral("Cannot save the voice %1: ").arg(path)), qPrintable(error));
         QVERIFY2(error.contains(qt_error_string(EFBIG)), qPrintable(error));
         QCOMPARE(readAll(path), m_saved);
@@ -246,7 +247,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_saved; // a normal voice, its pan of element 4 at -7
+    QByteArray m_saved; // a normal voice of random values, its pan of element 4 at -7
     QByteArray m_drum;  // a drum voice
 };
 

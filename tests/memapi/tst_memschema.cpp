@@ -4,7 +4,6 @@
 
 #include <tparametermemory.h>
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QSignalSpy>
@@ -17,10 +16,7 @@ namespace {
 
 constexpr int initial = std::numeric_limits<int>::min();
 
-struct Where
-{
-    quint16 high = 0, low = 0;
-};
+struct Where { quint16 high = 0, low = 0; };
 
 Where find(const TParameterMemory &memory, const QString &path)
 {
@@ -145,7 +141,7 @@ private slots:
         QTest::addColumn<int>("parts");
         QTest::addColumn<int>("value"); // initial: the initial voice's, in every part
         QTest::addColumn<QString>("text");
-        // The initial voice plays in every form: full ranges, level, tempo, centre.
+        // The initial voice sounds in every form: full key and velocity ranges, full level.
         const struct Form { const char *block, *word; } forms[] = {
             { "Normal", "Nrm" }, { "Plugin", "Plg" }, { "Drum", "Drm" } };
         for (const Form &f : forms) {
@@ -156,12 +152,8 @@ private slots:
             row("FEk%1Element/k%2ElmNoteLimitLow", 4, "C-2");
             row("FEk%1Element/k%2ElmNoteLimitHigh", 4, "G8");
             row("FEk%1Element/k%2ElmVeloLimitLow", 4, "1");
-            row("00k%1CommonExtra/k%2ComARPVeloLimitHigh", 1, "127");
-            row("00k%1CommonExtra/k%2ComARPTempo", 1, "120 BPM");
-            row("00k%1CommonExtra/k%2ComARPGTRate", 1, "100%");
+            row("FEk%1Element/k%2ElmVeloLimitHigh", 4, "127");
             row("00k%1ElementAmplitude/k%2ElmLevel", 1, "100");
-            row("FEk%1Element/k%2ElmPan", 4, "C");
-            row("FEk%1ElementEQ/k%2ElmEQ1Gain", 4, "0dB");
         }
         QTest::newRow("drum keys play their waves") << "FEkDrumKey/kDrmKeyWaveType" << 73 << initial << "Wave";
         const QString noteLow = QStringLiteral("FEkNormalElement/kNrmElmNoteLimitLow");

@@ -9,216 +9,130 @@
 
 #include <QtTest>
 
+using ImageFactory = MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon;
+
 class TestAddresses : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase() { ImageFactory::install(); }
+    void cleanupTestCase() { ImageFactory::uninstall(); }
 
-    void recognition_data();
-    void recognition();
-    void voiceTypeRewriting_data();
-    void voiceTypeRewriting();
-    void drumKeyAddressInAnyCase_data();
-    void drumKeyAddressInAnyCase();
+    void recognition_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isAddress");
+        QTest::addColumn<bool>("drumKey");
+        QTest::newRow("edit channel") << "FEkNormalElement/kNrmElmWaveNumber" << true << false;
+        QTest::newRow("fixed part") << "00kNormalCommon/kNrmComPortamentoMode" << true << false;
+        QTest::newRow("lower-case hex") << "feknormalElement/kx" << true << false;
+        QTest::newRow("element 4") << "30kNormalElement/kNrmElmPan" << true << false;
+        QTest::newRow("placeholder") << "StaticText" << false << false;
+        QTest::newRow("plain caption") << "Time Mode" << false << false;
+        QTest::newRow("not hex") << "GEkNormalElement/kNrmElmPan" << false << false;
+        QTest::newRow("one digit") << "0kNormalElement/kNrmElmPan" << false << false;
+        QTest::newRow("no parameter word") << "FEkNormalElement/NrmElmPan" << false << false;
+        QTest::newRow("upper-case K") << "FEKNormalElement/kNrmElmPan" << false << false;
+        QTest::newRow("not at the start") << " FEkNormalElement/kNrmElmPan" << false << false;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("drum key") << "FEkDrumKey/kDrmKeyLevel" << true << true;
+        QTest::newRow("drum key in lower case") << "fekdrumkey/kDrmKeyLevel" << true << true;
+        QTest::newRow("drum key in mixed case") << "FeKdRuMkEyEQ/kDrmKeyEQType" << false << true;
+        QTest::newRow("drum element") << "FEkDrumElement/kDrmElmPan" << true << false;
+        QTest::newRow("drum key, fixed part") << "00kDrumKey/kDrmKeyLevel" << true << false;
+    }
+    void recognition()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, isAddress);
+        QFETCH(bool, drumKey);
+        QCOMPARE(ParameterAddress::isAddress(text), isAddress);
+        QCOMPARE(ParameterAddress::isDrumKeyAddress(text), drumKey);
+    }
 
-    void slotCommands_data();
-    void slotCommands();
-    void commandArguments();
-    void noHostSendsNothing();
+    void voiceTypeRewriting_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("voiceType");
+        QTest::addColumn<QString>("expected");
+        const QString wave = QStringLiteral("FEkNormalElement/kNrmElmWaveNumber");
+        QTest::newRow("normal") << wave << 1 << wave;
+        QTest::newRow("plug-in") << wave << 2 << "FEkPluginElement/kPlgElmWaveNumber";
+        QTest::newRow("drum") << wave << 3 << "FEkDrumElement/kDrmElmWaveNumber";
+        QTest::newRow("board") << wave << 4 << wave;
+        QTest::newRow("none") << wave << 0 << wave;
+        QTest::newRow("every occurrence") << "00kNormalNormal/kNrmNrm" << 2 << "00kPluginPlugin/kPlgPlg";
+        QTest::newRow("case-sensitive") << "00knormalCommon/knrmComX" << 3 << "00knormalCommon/knrmComX";
+        QTest::newRow("Normal before Nrm") << "00kNormal/kNormalNrm" << 3 << "00kDrum/kDrumDrm";
+    }
+    void voiceTypeRewriting()
+    {
+        QFETCH(QString, address);
+        QFETCH(int, voiceType);
+        QFETCH(QString, expected);
+        QCOMPARE(ParameterAddress::forVoiceType(address, voiceType), expected);
+    }
 
-    void imageLookup_data();
-    void imageLookup();
-    void secondRequestIsServedFromTheCache();
-    void unknownImageRegistersNothing();
-};
+    // Each request is one synchronous command of the host's group; there are
+    // wave selectors for elements 0 to 4 only. The clicks that send them are
+    // the dialogs' business.
+    void hostCommands()
+    {
+        // A dialog made before the host attached itself sends nothing.
+        DetailDialogsSlotHelper alone(nullptr);
+        alone.slotArpTypeSelect();
+        alone.slotWaveTypeSelect(1);
+        alone.slotDrumWaveTypeSelect();
+        alone.slotDrumVoiceSelect();
+        alone.slotArpSFAssignTypeSelect(1);
 
-void TestAddresses::initTestCase()
-{
-    MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::install();
-}
-
-void TestAddresses::cleanupTestCase()
-{
-    MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::uninstall();
-}
-
-void TestAddresses::recognition_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("isAddress");
-    QTest::newRow("edit channel") << "FEkNormalElement/kNrmElmWaveNumber" << true;
-    QTest::newRow("fixed part") << "00kNormalCommon/kNrmComPortamentoMode" << true;
-    QTest::newRow("lower-case hex") << "feknormalElement/kx" << true;
-    QTest::newRow("element 4") << "30kNormalElement/kNrmElmPan" << true;
-    QTest::newRow("placeholder") << "StaticText" << false;
-    QTest::newRow("plain caption") << "Time Mode" << false;
-    QTest::newRow("not hex") << "GEkNormalElement/kNrmElmPan" << false;
-    QTest::newRow("one digit") << "0kNormalElement/kNrmElmPan" << false;
-    QTest::newRow("no parameter word") << "FEkNormalElement/NrmElmPan" << false;
-    QTest::newRow("upper-case K") << "FEKNormalElement/kNrmElmPan" << false;
-    QTest::newRow("not at the start") << " FEkNormalElement/kNrmElmPan" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TestAddresses::recognition()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, isAddress);
-    QCOMPARE(ParameterAddress::isAddress(text), isAddress);
-}
-
-void TestAddresses::voiceTypeRewriting_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<int>("voiceType");
-    QTest::addColumn<QString>("expected");
-    const QString wave = QStringLiteral("FEkNormalElement/kNrmElmWaveNumber");
-    QTest::newRow("normal") << wave << 1 << wave;
-    QTest::newRow("plug-in") << wave << 2 << "FEkPluginElement/kPlgElmWaveNumber";
-    QTest::newRow("drum") << wave << 3 << "FEkDrumElement/kDrmElmWaveNumber";
-    QTest::newRow("board") << wave << 4 << wave;
-    QTest::newRow("none") << wave << 0 << wave;
-    QTest::newRow("drum EQ") << "FEkNormalElementEQ/kNrmElmEQType" << 3
-                             << "FEkDrumElementEQ/kDrmElmEQType";
-    QTest::newRow("every occurrence") << "00kNormalNormal/kNrmNrm" << 2 << "00kPluginPlugin/kPlgPlg";
-    QTest::newRow("case-sensitive") << "00knormalCommon/knrmComX" << 3 << "00knormalCommon/knrmComX";
-    QTest::newRow("Normal before Nrm") << "00kNormal/kNormalNrm" << 3 << "00kDrum/kDrumDrm";
-}
-
-void TestAddresses::voiceTypeRewriting()
-{
-    QFETCH(QString, address);
-    QFETCH(int, voiceType);
-    QFETCH(QString, expected);
-    QCOMPARE(ParameterAddress::forVoiceType(address, voiceType), expected);
-}
-
-void TestAddresses::drumKeyAddressInAnyCase_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("drumKey");
-    QTest::newRow("as written") << "FEkDrumKey/kDrmKeyLevel" << true;
-    QTest::newRow("lower case") << "fekdrumkey/kDrmKeyLevel" << true;
-    QTest::newRow("mixed") << "FeKdRuMkEyEQ/kDrmKeyEQType" << true;
-    QTest::newRow("drum element") << "FEkDrumElement/kDrmElmPan" << false;
-    QTest::newRow("fixed part") << "00kDrumKey/kDrmKeyLevel" << false;
-}
-
-void TestAddresses::drumKeyAddressInAnyCase()
-{
-    QFETCH(QString, address);
-    QFETCH(bool, drumKey);
-    QCOMPARE(ParameterAddress::isDrumKeyAddress(address), drumKey);
-}
-
-void TestAddresses::slotCommands_data()
-{
-    QTest::addColumn<QString>("request");
-    QTest::addColumn<int>("argument");
-    QTest::addColumn<QList<int>>("commands");
-    QTest::newRow("arpeggio type") << "arp" << 0 << QList<int>{ 10 };
-    QTest::newRow("wave 0") << "wave" << 0 << QList<int>{ 41 };
-    QTest::newRow("wave 1") << "wave" << 1 << QList<int>{ 42 };
-    QTest::newRow("wave 4") << "wave" << 4 << QList<int>{ 45 };
-    QTest::newRow("wave 5") << "wave" << 5 << QList<int>{};
-    QTest::newRow("wave -1") << "wave" << -1 << QList<int>{};
-    QTest::newRow("drum wave") << "drumWave" << 0 << QList<int>{ 38 };
-    QTest::newRow("drum voice") << "drumVoice" << 0 << QList<int>{ 17 };
-    QTest::newRow("SF 1") << "sf" << 1 << QList<int>{ 46 };
-    QTest::newRow("SF 3") << "sf" << 3 << QList<int>{ 48 };
-    QTest::newRow("SF 5") << "sf" << 5 << QList<int>{ 50 };
-    QTest::newRow("SF any number") << "sf" << 9 << QList<int>{ 54 };
-}
-
-void TestAddresses::slotCommands()
-{
-    QFETCH(QString, request);
-    QFETCH(int, argument);
-    QFETCH(QList<int>, commands);
-
-    RecordingHost host;
-    DetailDialogsSlotHelper helper(&host);
-    if (request == QLatin1String("arp"))
+        RecordingHost host;
+        DetailDialogsSlotHelper helper(&host);
         helper.slotArpTypeSelect();
-    else if (request == QLatin1String("wave"))
-        helper.slotWaveTypeSelect(argument);
-    else if (request == QLatin1String("drumWave"))
+        for (int element : { -1, 0, 4, 5 })
+            helper.slotWaveTypeSelect(element);
         helper.slotDrumWaveTypeSelect();
-    else if (request == QLatin1String("drumVoice"))
         helper.slotDrumVoiceSelect();
-    else
-        helper.slotArpSFAssignTypeSelect(argument);
-    QCOMPARE(host.commands, commands);
-}
+        helper.slotArpSFAssignTypeSelect(3);
+        QCOMPARE(host.commands, (QList<int>{ 10, 41, 45, 38, 17, 48 }));
+        const W_GUID group(0x1ACA2154, 0x5EFA, 0x4154, 0x8C, 0xF4, 0x10, 0xA8, 0xB1, 0xB8, 0x72, 0x0F);
+        for (int i = 0; i < host.commands.size(); ++i) {
+            QVERIFY(host.groups[i] == group);
+            QVERIFY(host.replyWasZero[i] && host.synchronousFlags[i]);
+            QCOMPARE(host.reservedWords[i], 0u);
+        }
+    }
 
-void TestAddresses::commandArguments()
-{
-    RecordingHost host;
-    DetailDialogsSlotHelper helper(&host);
-    helper.slotWaveTypeSelect(2);
-    QCOMPARE(host.commands.size(), 1);
-    QVERIFY(host.groups.first() == W_GUID(0x1ACA2154, 0x5EFA, 0x4154, 0x8C, 0xF4, 0x10, 0xA8,
-                                          0xB1, 0xB8, 0x72, 0x0F));
-    QVERIFY(host.replyWasZero.first());
-    QCOMPARE(host.reservedWords.first(), 0u);
-    QVERIFY(host.synchronousFlags.first());
-}
-
-void TestAddresses::noHostSendsNothing()
-{
-    // A dialog made before the host attached itself has no host commands;
-    // every request must pass without effect.
-    DetailDialogsSlotHelper helper(nullptr);
-    helper.slotArpTypeSelect();
-    helper.slotWaveTypeSelect(1);
-    helper.slotDrumWaveTypeSelect();
-    helper.slotDrumVoiceSelect();
-    helper.slotArpSFAssignTypeSelect(1);
-}
-
-void TestAddresses::imageLookup_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("groove") << "zinta_horzfader.png" << QSize(55, 16);
-    QTest::newRow("thumb") << "zinta_horzfaderthumb.png" << QSize(6, 14);
-}
-
-void TestAddresses::imageLookup()
-{
-    QFETCH(QString, name);
-    QFETCH(QSize, size);
-    const QPixmap pixmap = fromMimeSource(name);
-    QVERIFY(!pixmap.isNull());
-    QCOMPARE(pixmap.size(), size);
-    const QImage image = MimeSourceFactory::defaultFactory()->data(name);
-    QCOMPARE(image.format(), QImage::Format_Indexed8);
-    QVERIFY(!image.hasAlphaChannel());
-}
-
-void TestAddresses::secondRequestIsServedFromTheCache()
-{
-    const QString name = QStringLiteral("zinta_horzfader.png");
-    const QImage first = MimeSourceFactory::defaultFactory()->data(name);
-    const QImage second = MimeSourceFactory::defaultFactory()->data(name);
-    QVERIFY(!first.isNull());
-    // The same shared image both times: it was uncompressed once.
-    QCOMPARE(second.cacheKey(), first.cacheKey());
-    // The groove's background is the dialogs' grey.
-    QCOMPARE(QColor(first.pixel(0, 0)), QColor(192, 192, 192));
-}
-
-void TestAddresses::unknownImageRegistersNothing()
-{
-    auto *factory = MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::instance();
-    const QString name = QStringLiteral("zinta_vertfader.png");
-    QVERIFY(fromMimeSource(name).isNull());
-    QVERIFY(factory->MimeSourceFactory::data(name).isNull());
-    QVERIFY(fromMimeSource(QString()).isNull());
-}
+    void images_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size"); // invalid: there is no such image
+        QTest::addColumn<QColor>("corner");
+        QTest::newRow("groove on the dialogs' grey") << "zinta_horzfader.png" << QSize(55, 16) << QColor(192, 192, 192);
+        QTest::newRow("thumb") << "zinta_horzfaderthumb.png" << QSize(6, 14) << QColor(Qt::white);
+        QTest::newRow("unknown") << "zinta_vertfader.png" << QSize() << QColor();
+        QTest::newRow("no name") << QString() << QSize() << QColor();
+    }
+    void images()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QColor, corner);
+        const QPixmap pixmap = fromMimeSource(name);
+        const QImage image = MimeSourceFactory::defaultFactory()->data(name);
+        // Served once uncompressed, then from the cache; nothing is kept of an unknown name.
+        QCOMPARE(ImageFactory::instance()->MimeSourceFactory::data(name).isNull(), !size.isValid());
+        if (!size.isValid()) {
+            QVERIFY(pixmap.isNull() && image.isNull());
+            return;
+        }
+        QCOMPARE(pixmap.size(), size);
+        QCOMPARE(image.format(), QImage::Format_Indexed8);
+        QCOMPARE(MimeSourceFactory::defaultFactory()->data(name).cacheKey(), image.cacheKey());
+        QCOMPARE(QColor(image.pixel(0, 0)), corner);
+    }
+};
 
 QTEST_MAIN(TestAddresses)
 #include "tst_addresses.moc"

@@ -72,25 +72,20 @@ private slots:
         QCOMPARE(frame->frameShadow(), QFrame::Sunken);
     }
 
-    void rowsFollowLayoutAndExceptions()
-    {
-        QWidget page;
-        Form::Built built;
-        Form::Builder(&page).rows(rows).build(built);
-        QCOMPARE(built.rows.size(), std::size_t(3));
-        QCOMPARE(built.rows[0].caption->geometry(), QRect(15, 30, 130, 16));
-        QCOMPARE(built.rows[0].valueField->geometry(), QRect(20, 46, 60, 16));
-        QCOMPARE(built.rows[0].fader->geometry(), QRect(90, 46, 55, 16));
-        // A wider caption set one pixel higher, and a fader one pixel high.
-        QCOMPARE(built.rows[1].caption->geometry(), QRect(170, 29, 145, 16));
-        QCOMPARE(built.rows[1].fader->geometry(), QRect(245, 45, 55, 16));
-    }
-
-    void textsAndAddresses()
+    // Rows are placed by their layout and exceptions (a wider caption set one
+    // pixel higher, a fader one pixel high) and get their texts and addresses.
+    void rowsPlacedAndNamed()
     {
         QWidget page;
         Form::Built built;
         Form::Builder(&page).rows(rows).widgets(widgets).build(built);
+        QCOMPARE(built.rows.size(), std::size_t(3));
+        QCOMPARE(built.rows[0].caption->geometry(), QRect(15, 30, 130, 16));
+        QCOMPARE(built.rows[0].valueField->geometry(), QRect(20, 46, 60, 16));
+        QCOMPARE(built.rows[0].fader->geometry(), QRect(90, 46, 55, 16));
+        QCOMPARE(built.rows[1].caption->geometry(), QRect(170, 29, 145, 16));
+        QCOMPARE(built.rows[1].fader->geometry(), QRect(245, 45, 55, 16));
+
         Form::applyTexts("TestForm", built);
         QCOMPARE(built.rows[0].caption->text(), QStringLiteral("Level"));
         QCOMPARE(built.rows[1].caption->text(), QStringLiteral("00kNormalCommon/kNrmComPan"));

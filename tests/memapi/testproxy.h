@@ -25,9 +25,8 @@ public:
             delete this;
     }
 
-    // Every value the memory reported, oldest first.
+    // Every value the memory reported, and every decision of process(), oldest first.
     QList<int> reported;
-    // Every decision of process(), oldest first.
     QList<bool> visibilityDecisions;
 
     int lastReported() const { return reported.isEmpty() ? -1 : reported.last(); }
@@ -40,19 +39,3 @@ protected:
         TMemProxy::applyVisibility(visible);
     }
 };
-
-// A proxy's range and value as a dialog reads them.
-struct ProxyInformation
-{
-    double value = -1e9;
-    double minimum = -1e9;
-    double maximum = -1e9;
-    bool valid = false;
-};
-
-inline ProxyInformation informationOf(TMemProxyBasic &proxy)
-{
-    ProxyInformation info;
-    proxy.getInformation(info.value, info.minimum, info.maximum, info.valid);
-    return info;
-}

@@ -47,7 +47,7 @@ public:
     QString loadError() const { return addOn ? QString() : m_library.errorString(); }
 
     // The dialog of a menu entry, created but without a parameter memory.
-    // Its label texts as built are kept for captionsAsBuilt().
+    // Its label texts as built are kept for namedByMemory().
     QWidget *create(int entry)
     {
         HRESULT code = -1;
@@ -80,13 +80,11 @@ public:
         return dialog;
     }
 
-    // The text a label had when its dialog was built.
-    QString builtText(QLabel *label) const { return m_builtTexts.value(label); }
     // Whether the form drew the label as a caption to be named by the memory.
     bool namedByMemory(QLabel *label) const
     {
         static const QRegularExpression address(QStringLiteral("^[0-9a-fA-F][0-9a-fA-F]k.*/k"));
-        const QString text = builtText(label);
+        const QString text = m_builtTexts.value(label);
         return text == QLatin1String("StaticText") || address.match(text).hasMatch();
     }
 

@@ -103,12 +103,10 @@ void TestEffects::rowsStandOnTheGrid()
         QVERIFY(name && Form::faderBeside(field));
         QCOMPARE(name->text(), QStringLiteral("StaticText"));
         QCOMPARE(name->width(), 140);
-        const QList<QLabel *> labels = Form::on<QLabel>(field->parentWidget());
-        const auto number = std::find_if(labels.cbegin(), labels.cend(), [n](QLabel *l) {
-            return l->text() == QStringLiteral("%1.").arg(n);
-        });
-        QVERIFY(number != labels.cend());
-        QVERIFY(qAbs((*number)->y() - name->y()) <= 32 && (*number)->x() < name->x());
+        int numbers = 0;
+        for (QLabel *l : Form::on<QLabel>(field->parentWidget()))
+            numbers += l->text() == QStringLiteral("%1.").arg(n) && qAbs(l->y() - name->y()) <= 32 && l->x() < name->x();
+        QCOMPARE(numbers, 1);
     }
     auto *type = Form::child<CPopup>(dialog, QStringLiteral("cPullDownMenu%1").arg(2495 + 66 * effect + (effect == 3 ? 6 : 0)));
     QVERIFY(type);

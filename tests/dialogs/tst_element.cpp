@@ -67,7 +67,7 @@ private slots:
     void typeParametersReshapeTheRows_data();
     void typeParametersReshapeTheRows();
 
-    void drumKeyRegistersAndNamesItsKey();
+    void drumKeyNamesItsRowsForItsKey();
     void drumKeyShowsWaveOrVoiceByWaveType();
     void drumKeyFollowsTheHostsKey();
     void drumKeyDisplaysFollowCompareMode();
@@ -221,7 +221,7 @@ void TestElement::typeParametersReshapeTheRows()
 
 // The EQ rows are named for the EQ type of the host's current key, not of
 // key 0.
-void TestElement::drumKeyRegistersAndNamesItsKey()
+void TestElement::drumKeyNamesItsRowsForItsKey()
 {
     HostFixture host;
     const int key = 7;

@@ -100,7 +100,6 @@ private slots:
 
     void everyGestureIsOneChangeShownEverywhere_data();
     void everyGestureIsOneChangeShownEverywhere();
-    void eachPageEditsItsChannel();
     void compareModeRefusesEdits();
 
     void popupOffersEveryValueTextAndWritesTheChoice();
@@ -200,23 +199,6 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere()
     QCOMPARE(field->shownText(), text);
     QVERIFY(field->toolTip().contains(QStringLiteral("Value: ") + text));
     QVERIFY(page.fader->toolTip().contains(QStringLiteral("Value: ") + text));
-}
-
-// Pages on two channels edit two parts; a page moved to the other channel
-// follows it.
-void TestWidgets::eachPageEditsItsChannel()
-{
-    Page first(pan), second(pan);
-    m_memory->assignEditChannel(&first.widget, 1);
-    m_memory->assignEditChannel(&second.widget, 2);
-    QTest::keyClick(first.fader, Qt::Key_Home);
-    QCOMPARE(second.valueField->shownText(), QStringLiteral("C"));
-    QCOMPARE(m_memory->value(pan, 2), 0);
-    m_memory->assignEditChannel(&second.widget, 1);
-    QCOMPARE(second.fader->shownValue(), -63);
-    m_memory->setValue(pan, 1, 63);
-    QCOMPARE(first.valueField->shownText(), QStringLiteral("R63"));
-    QCOMPARE(second.fader->shownValue(), 63);
 }
 
 void TestWidgets::compareModeRefusesEdits()

@@ -99,7 +99,7 @@ void TestAllEntries::openDialogEditsItsVoice()
     int rows = 0;
     QStringList wrong = Form::checkRows(host, dialog, part, &rows);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-    QCOMPARE(rows > 0, entry != 10 && entry != 11 && entry != 18 && entry != 19 && entry != 26 && entry != 27);
+    QCOMPARE(rows > 0, initialises(entry)); // the controller-set forms have no faders
 
     // An edit-buffer load refreshes every control.
     host.memory.resetToDefaults();

@@ -1,6 +1,6 @@
 // The native-parameter dialogs of the seven expansion boards (entries 29 to
-// 35): rows on one grid, bound to the board's own block, edited by mouse,
-// and the report of the board model to the host when a dialog closes.
+// 35): rows on one grid, bound to the board's own block, and the report of
+// the board model to the host when a dialog closes.
 
 #include <hostfixture.h>
 
@@ -29,8 +29,6 @@ class TestBoards : public QObject
 private slots:
     void rowsStandOnTheGrid_data();
     void rowsStandOnTheGrid();
-    void clicksEditTheParameters_data() { rowsStandOnTheGrid_data(); }
-    void clicksEditTheParameters();
     void closingReportsTheModelOnce_data();
     void closingReportsTheModelOnce();
     void closingWithoutVoiceDataStillCloses();
@@ -95,37 +93,6 @@ void TestBoards::rowsStandOnTheGrid()
             QVERIFY2(!addresses.contains(field->namedAddress()), qPrintable(where));
             addresses << field->namedAddress();
             QVERIFY2(host.memory.findParameter(field->namedAddress(), nullptr, nullptr), qPrintable(where));
-        }
-    }
-}
-
-// A click in the right half of a value field steps its parameter up, in the
-// left half down; a click at a fader's right end takes the parameter up.
-void TestBoards::clicksEditTheParameters()
-{
-    QFETCH(int, board);
-    HostFixture host;
-    QWidget *dialog = host.open(boards[board].entry);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    auto *tabs = Form::child<QTabWidget>(dialog, "tabWidget2");
-    for (int p = 0; p < tabs->count(); ++p) {
-        tabs->setCurrentIndex(p);
-        for (CTextSlider *field : Form::on<CTextSlider>(tabs->widget(p))) {
-            const QString address = field->namedAddress();
-            const int low = host.minimum(address, 0);
-            const int middle = (low + host.maximum(address, 0)) / 2;
-            if (middle == low)
-                continue;
-            host.memory.setValue(address, 0, middle);
-            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(field->width() - 5, 8));
-            QCOMPARE(host.memory.value(address), middle + 1);
-            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(5, 8));
-            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(5, 8));
-            QCOMPARE(host.memory.value(address), middle - 1);
-            CFader *fader = Form::faderBeside(field);
-            QTest::mouseClick(fader, Qt::LeftButton, Qt::NoModifier, QPoint(fader->width() - 2, 8));
-            QVERIFY2(host.memory.value(address) > middle, qPrintable(address));
-            QCOMPARE(field->value(), host.memory.value(address));
         }
     }
 }

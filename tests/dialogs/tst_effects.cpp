@@ -3,7 +3,6 @@
 // and reshaped from the parameter memory whenever the effect type changes.
 
 #include <hostfixture.h>
-#include <signallog.h>
 
 #include <cpopup.h>
 
@@ -66,11 +65,7 @@ private slots:
     void rowsStandOnTheGrid();
     void everyTypeRelabelsAndReshapesTheRows_data() { addEntries(); }
     void everyTypeRelabelsAndReshapesTheRows();
-    void choosingATypeInThePullDownReshapesTheForm_data();
-    void choosingATypeInThePullDownReshapesTheForm();
     void aTypeChangeRefreshesOnlyItsOwnDialog();
-    void theTypeIsWatchedBeforeInitialising_data();
-    void theTypeIsWatchedBeforeInitialising();
 };
 
 void TestEffects::rowsStandOnTheGrid_data()
@@ -108,12 +103,10 @@ void TestEffects::rowsStandOnTheGrid()
         QVERIFY(name && Form::faderBeside(field));
         QCOMPARE(name->text(), QStringLiteral("StaticText"));
         QCOMPARE(name->width(), 140);
-        const QList<QLabel *> labels = Form::on<QLabel>(field->parentWidget());
-        const auto number = std::find_if(labels.cbegin(), labels.cend(), [n](QLabel *l) {
-            return l->text() == QStringLiteral("%1.").arg(n);
-        });
-        QVERIFY(number != labels.cend());
-        QVERIFY(qAbs((*number)->y() - name->y()) <= 32 && (*number)->x() < name->x());
+        int numbers = 0;
+        for (QLabel *l : Form::on<QLabel>(field->parentWidget()))
+            numbers += l->text() == QStringLiteral("%1.").arg(n) && qAbs(l->y() - name->y()) <= 32 && l->x() < name->x();
+        QCOMPARE(numbers, 1);
     }
     auto *type = Form::child<CPopup>(dialog, QStringLiteral("cPullDownMenu%1").arg(2495 + 66 * effect + (effect == 3 ? 6 : 0)));
     QVERIFY(type);
@@ -174,37 +167,6 @@ void TestEffects::everyTypeRelabelsAndReshapesTheRows()
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
-void TestEffects::choosingATypeInThePullDownReshapesTheForm_data()
-{
-    addEntries();
-}
-
-void TestEffects::choosingATypeInThePullDownReshapesTheForm()
-{
-    QFETCH(int, effect);
-    QFETCH(int, voiceType);
-    const Effect &e = effects[effect];
-    HostFixture host;
-    QWidget *dialog = host.open(e.entry + 8 * (voiceType - 1));
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    const QString type = addressOf(e, voiceType, QStringLiteral("Type"));
-    CPopup *popup = dialog->findChildren<CPopup *>().value(0);
-    // The last type, which the form has not shown yet.
-    const int wanted = host.maximum(type, 0);
-    QVERIFY(host.memory.value(type) != wanted);
-    QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, popup->rect().center());
-    QWidget *grid = popup->choiceGrid();
-    QVERIFY(grid && QTest::qWaitForWindowExposed(grid));
-    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, popup->choiceRect(wanted).center());
-    QCOMPARE(host.memory.value(type), wanted);
-    for (int n = 1; n <= 16; ++n) {
-        const QString address = addressOf(e, voiceType, QStringLiteral("Param%1").arg(n));
-        QLabel *name = Form::captionAbove(rowField(dialog, address));
-        QCOMPARE(name->text(), host.memory.name(address));
-        QCOMPARE(name->isHidden(), !host.memory.inUse(address));
-    }
-}
-
 // A name label marked by the test keeps its mark until its own dialog
 // refreshes.
 void TestEffects::aTypeChangeRefreshesOnlyItsOwnDialog()
@@ -224,27 +186,6 @@ void TestEffects::aTypeChangeRefreshesOnlyItsOwnDialog()
         QCOMPARE((i ? nameB : nameA)->text(), host.memory.name(i ? paramB : paramA));
         QCOMPARE((i ? nameA : nameB)->text(), QStringLiteral("marked"));
     }
-}
-
-void TestEffects::theTypeIsWatchedBeforeInitialising_data()
-{
-    addEntries();
-}
-
-// The dialog asks for a notifier on its type (never flushed) before it
-// starts the population helper; without a memory it asks for nothing.
-void TestEffects::theTypeIsWatchedBeforeInitialising()
-{
-    QFETCH(int, effect);
-    QFETCH(int, voiceType);
-    HostFixture host;
-    QWidget *dialog = host.create(effects[effect].entry + 8 * (voiceType - 1));
-    SignalLog log(dialog);
-    QMetaObject::invokeMethod(dialog, "connectMemAPI");
-    QVERIFY(log.seen.isEmpty());
-    host.attach(dialog, &host.memory);
-    QCOMPARE(log.seen, QStringList({ QLatin1String("register ") + addressOf(effects[effect], 1, QStringLiteral("Type")),
-                                     QStringLiteral("initialise") }));
 }
 
 QTEST_MAIN(TestEffects)

@@ -36,11 +36,6 @@ public:
         return *static_cast<const IGenericEditorPluginInterfaceVtbl *const *>(object);
     }
 
-    static const IEditorExtensionsVtbl *extensionsTable(void *object)
-    {
-        return *static_cast<const IEditorExtensionsVtbl *const *>(object);
-    }
-
 private:
     void *m_handle;
 };

@@ -47,7 +47,7 @@ public:
     QString loadError() const { return addOn ? QString() : m_library.errorString(); }
 
     // The dialog of a menu entry, created but without a parameter memory.
-    // Its label texts as built are kept for captionsAsBuilt().
+    // Its label texts as built are kept for namedByMemory().
     QWidget *create(int entry)
     {
         HRESULT code = -1;
@@ -80,13 +80,11 @@ public:
         return dialog;
     }
 
-    // The text a label had when its dialog was built.
-    QString builtText(QLabel *label) const { return m_builtTexts.value(label); }
     // Whether the form drew the label as a caption to be named by the memory.
     bool namedByMemory(QLabel *label) const
     {
         static const QRegularExpression address(QStringLiteral("^[0-9a-fA-F][0-9a-fA-F]k.*/k"));
-        const QString text = builtText(label);
+        const QString text = m_builtTexts.value(label);
         return text == QLatin1String("StaticText") || address.match(text).hasMatch();
     }
 
@@ -192,9 +190,9 @@ inline int partOf(const QString &address, int editPart)
 // the fader beside the value field edits the same parameter, the caption
 // above names it when the form left the naming to the memory, a value set
 // in the memory shows in both controls, and keys on the value field (Home,
-// then Page Up, which must move any range of two values or more) write the
-// parameter and reach the fader. Returns what is wrong, one line a row;
-// `rows` counts the rows with a fader.
+// then Page Up, which must move any range of two values or more) and a click
+// on its left half (one step down) write the parameter and reach the fader.
+// Returns what is wrong, one line a row; `rows` counts the rows with a fader.
 inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, int *rows = nullptr)
 {
     TParameterMemory &memory = host.memory;
@@ -232,9 +230,12 @@ inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, i
             QTest::keyClick(field, Qt::Key_PageUp);
             const int high = memory.value(address, part);
             const bool moves = host.maximum(address, part) > host.minimum(address, part);
-            if (low != host.minimum(address, part) || (moves && high <= low) || shown() != high)
-                wrong << where + QStringLiteral("Home gave %1, Page Up %2, %3 shows %4")
-                                     .arg(low).arg(high).arg(follower->objectName()).arg(shown());
+            // A click on the field's left half steps down.
+            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(4, field->height() / 2));
+            const int clicked = memory.value(address, part);
+            if (low != host.minimum(address, part) || (moves && (high <= low || clicked != high - 1)) || shown() != clicked)
+                wrong << where + QStringLiteral("Home gave %1, Page Up %2, a click %3, %4 shows %5")
+                                     .arg(low).arg(high).arg(clicked).arg(follower->objectName()).arg(shown());
         }
     }
     if (rows)

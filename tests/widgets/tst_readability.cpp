@@ -1,7 +1,6 @@
 #include <hostfixture.h>
 
 #include <cfader.h>
-#include <tmemproxy.h>
 
 #include <QApplication>
 #include <QFontInfo>
@@ -13,19 +12,6 @@
 
 namespace {
 
-// The address of the control a caption names: the one just below it.
-QString addressUnder(const QLabel *label)
-{
-    const QWidget *page = label->parentWidget();
-    for (QWidget *w : page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QPoint d = w->pos() - label->pos();
-        auto *proxy = dynamic_cast<TMemProxy *>(w);
-        if (proxy && d.y() > 0 && d.y() <= 24 && std::abs(d.x()) <= 10)
-            return proxy->namedAddress();
-    }
-    return QString();
-}
-
 // Every page of the dialog in turn, as the current one.
 template <typename Visit>
 void forEachPage(QWidget *dialog, Visit visit)
@@ -36,6 +22,11 @@ void forEachPage(QWidget *dialog, Visit visit)
             visit(tabs->widget(page));
         }
     }
+}
+
+QImage rgb(const QPixmap &pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -84,9 +75,10 @@ void TestReadability::captionsFitTheirLabels()
             const int needed = label->fontMetrics().size(0, label->text()).width();
             if (needed <= label->contentsRect().width())
                 continue;
-            clipped << QStringLiteral("entry %1 %2 %3 \"%4\" needs %5 px, has %6")
-                           .arg(QString::number(entry), label->objectName(), addressUnder(label), label->text(),
-                                QString::number(needed), QString::number(label->contentsRect().width()));
+            clipped << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                           .arg(label->objectName(), label->text())
+                           .arg(needed)
+                           .arg(label->contentsRect().width());
         }
     });
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
@@ -113,9 +105,6 @@ void TestReadability::rendersAtTheScreensRatio()
         for (CFader *fader : page->findChildren<CFader *>()) {
             if (!fader->isVisibleTo(dialog.get()))
                 continue;
-            const auto rgb = [](const QPixmap &p) {
-                return p.toImage().convertToFormat(QImage::Format_RGB32);
-            };
             const QImage groove = rgb(fader->pixmap());
             const QImage thumb = rgb(fader->thumbImage());
             QCOMPARE(groove.size(), QSize(55, 16) * ratio);

@@ -6,7 +6,6 @@
 #include <voicefile.h>
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cstdint>
 #include <cstdlib>
@@ -21,9 +20,8 @@ const ParameterSchema::Schema &schema()
     static QCoreApplication app(argc, argv);
     static ParameterSchema::Schema theSchema = [] {
         ParameterSchema::Schema s;
-        QFile file(QStringLiteral(":/vestra/memapi/schema.json"));
         QString error;
-        if (!file.open(QIODevice::ReadOnly) || !s.parse(file.readAll(), &error))
+        if (!s.load(QStringLiteral(":/vestra/memapi/content"), &error))
             std::abort();
         return s;
     }();
@@ -55,10 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(voice.values.size() == s.blocks.size());
     for (std::size_t b = 0; b < s.blocks.size(); ++b) {
         check(voice.values[b].size() == std::size_t(s.blocks[b].parts));
-        for (const std::vector<int> &part : voice.values[b]) {
+        for (std::size_t pt = 0; pt < voice.values[b].size(); ++pt) {
+            const std::vector<int> &part = voice.values[b][pt];
             check(part.size() == s.blocks[b].parameters.size());
             for (std::size_t p = 0; p < part.size(); ++p) {
-                const ParameterSchema::Parameter e = s.effective(int(b), int(p), part);
+                const ParameterSchema::Parameter e = s.effective(int(b), int(p), part, int(pt));
                 check(part[p] >= e.minimum && part[p] <= e.maximum);
             }
         }

@@ -1,5 +1,8 @@
 #include "parameterschema.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -651,6 +654,33 @@ bool Schema::isTypeParameter(int high, int low) const
             return true;
     }
     return false;
+}
+
+bool Schema::load(const QString &path, QString *error)
+{
+    QStringList names;
+    if (QFileInfo(path).isDir()) {
+        const QDir dir(path);
+        for (const QString &name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name))
+            names << dir.filePath(name);
+    } else {
+        names << path;
+    }
+    QList<QByteArray> files;
+    for (const QString &name : std::as_const(names)) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("cannot read the schema %1: %2").arg(name, file.errorString());
+            return false;
+        }
+        files.append(file.readAll());
+    }
+    QString why;
+    if (!parse(files, names, &why)) {
+        *error = QStringLiteral("%1 is not a parameter schema: %2").arg(path, why);
+        return false;
+    }
+    return true;
 }
 
 } // namespace ParameterSchema

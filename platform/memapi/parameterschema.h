@@ -105,6 +105,9 @@ struct Schema
     // Reads the content files (their texts, in any order, and their names
     // for messages); false with *error set when they do not make a schema.
     bool parse(const QList<QByteArray> &files, const QStringList &names, QString *error);
+    // Reads and parses the content at `path`: a folder's *.json files, or
+    // one file; false with *error naming the file and the fault.
+    bool load(const QString &path, QString *error);
 
     // The parameter (high, low) of `part` as the current values of the part
     // make it (its default is the part's own).

@@ -4,9 +4,6 @@
 #include "tmemproxy.h"
 #include "voicefile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <QRegularExpression>
 #include <QSet>
@@ -47,28 +44,6 @@ Values defaultsOf(const ParameterSchema::Schema &schema)
         }
     }
     return values;
-}
-
-// Reads the content files of `path`: a folder's *.json files, or one file.
-bool readContent(const QString &path, QList<QByteArray> *files, QStringList *fileNames, QString *error)
-{
-    QStringList &names = *fileNames;
-    if (QFileInfo(path).isDir()) {
-        const QDir dir(path);
-        for (const QString &name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name))
-            names << dir.filePath(name);
-    } else {
-        names << path;
-    }
-    for (const QString &name : std::as_const(names)) {
-        QFile file(name);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("cannot read the schema %1: %2").arg(name, file.errorString());
-            return false;
-        }
-        files->append(file.readAll());
-    }
-    return true;
 }
 
 } // namespace
@@ -144,18 +119,11 @@ bool TParameterMemory::loadSchema(const QString &path, QString *error)
     static std::shared_ptr<const ParameterSchema::Schema> embedded;
     std::shared_ptr<const ParameterSchema::Schema> schema = path == embeddedSchema ? embedded : nullptr;
     if (!schema) {
-        QList<QByteArray> files;
-        QStringList names;
+        auto parsed = std::make_shared<ParameterSchema::Schema>();
         QString why;
-        if (!readContent(path, &files, &names, &why)) {
+        if (!parsed->load(path, &why)) {
             if (error)
                 *error = why;
-            return false;
-        }
-        auto parsed = std::make_shared<ParameterSchema::Schema>();
-        if (!parsed->parse(files, names, &why)) {
-            if (error)
-                *error = QStringLiteral("%1 is not a parameter schema: %2").arg(path, why);
             return false;
         }
         schema = std::move(parsed);

@@ -109,8 +109,8 @@ bool ElementTools::copyDrumKey(int from, int to)
 {
     const int parts = TParameterMemory::DrumKeyCount;
     return m_history->runAsOneStep(tr("Copy drum %1 to %2")
-                                       .arg(VoiceHistory::partName(parts, from),
-                                            VoiceHistory::partName(parts, to)),
+                                       .arg(TParameterMemory::partName(parts, from),
+                                            TParameterMemory::partName(parts, to)),
                                    [&] { write(parts, to, valuesOf(parts, from)); });
 }
 
@@ -137,7 +137,7 @@ void ElementTools::addTo(QMenu *menu, QWidget *parent)
         const int from = m_history->memory()->currentDrumKey();
         QStringList names;
         for (int k = 0; k < keys; ++k)
-            names << VoiceHistory::partName(keys, k);
+            names << TParameterMemory::partName(keys, k);
         bool ok = false;
         const QString target = QInputDialog::getItem(
             parent, tr("Copy Drum Key"), tr("Copy %1 to:").arg(names.at(from)), names,

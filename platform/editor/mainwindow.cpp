@@ -137,7 +137,7 @@ void MainWindow::buildControls()
     m_drumKey = new QComboBox(panel);
     m_drumKey->setObjectName(QStringLiteral("drumKey"));
     for (int key = 0; key < TParameterMemory::DrumKeyCount; ++key)
-        m_drumKey->addItem(m_model->drumKeyName(key));
+        m_drumKey->addItem(TParameterMemory::drumKeyName(key));
     m_drumKey->setCurrentIndex(m_memory->currentDrumKey());
     form->addRow(tr("Drum key"), m_drumKey);
     m_compare = new QCheckBox(tr("Compare with the stored voice"), panel);
@@ -337,17 +337,6 @@ public:
     void redo() override { m_apply(m_to); }
 
 private:
-    static QString voiceTypeName(int type)
-    {
-        switch (type) {
-        case 2:
-            return QCoreApplication::translate("MainWindow", "Plug-in");
-        case 3:
-            return QCoreApplication::translate("MainWindow", "Drum");
-        default:
-            return QCoreApplication::translate("MainWindow", "Normal");
-        }
-    }
     int m_from;
     int m_to;
     std::function<void(int)> m_apply;

@@ -44,11 +44,6 @@ void ParameterModel::setElement(int element)
     everythingChanged();
 }
 
-QString ParameterModel::drumKeyName(int key) const
-{
-    return TParameterMemory::drumKeyName(key);
-}
-
 int ParameterModel::partOf(quint16 high) const
 {
     switch (m_memory->partCount(high)) {
@@ -67,7 +62,7 @@ QString ParameterModel::partName(quint16 high) const
     case TParameterMemory::ElementCount:
         return tr("Element %1").arg(m_element + 1);
     case TParameterMemory::DrumKeyCount:
-        return drumKeyName(m_memory->currentDrumKey());
+        return TParameterMemory::drumKeyName(m_memory->currentDrumKey());
     default:
         return QString();
     }

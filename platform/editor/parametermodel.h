@@ -40,9 +40,6 @@ public:
     void setElement(int element);
     int element() const { return m_element; }
 
-    // The note name of drum key `key` (0 to 72): "C0" to "C6".
-    QString drumKeyName(int key) const;
-
     // The row of the parameter (block word, parameter word), or -1.
     int rowOf(const QString &block, const QString &parameter) const;
 

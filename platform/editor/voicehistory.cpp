@@ -205,17 +205,10 @@ void VoiceHistory::voiceSaved()
     m_stack->setClean();
 }
 
-QString VoiceHistory::partName(int parts, int part)
-{
-    if (parts == TParameterMemory::DrumKeyCount)
-        return tr("key %1").arg(TParameterMemory::drumKeyName(part));
-    return parts > 1 ? tr("element %1").arg(part + 1) : QString();
-}
-
 QString VoiceHistory::describe(const Change &c) const
 {
     QString what = m_memory->name(c.high, c.low, c.part);
-    const QString part = partName(m_memory->partCount(c.high), c.part);
+    const QString part = TParameterMemory::partName(m_memory->partCount(c.high), c.part);
     if (!part.isEmpty())
         what += QStringLiteral(", ") + part;
     return tr("%1: %2 -> %3")

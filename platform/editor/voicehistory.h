@@ -73,8 +73,6 @@ public:
 
     // The step name of one change: "Filter Cutoff, element 2: 1.3kHz -> 4.0kHz".
     QString describe(const Change &change) const;
-    // "element 2", "key C#1", or empty for a block of one part.
-    static QString partName(int parts, int part);
 
     QAction *undoAction() const { return m_undo; }
     QAction *redoAction() const { return m_redo; }

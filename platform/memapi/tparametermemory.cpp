@@ -605,10 +605,21 @@ int TParameterMemory::voiceType() const
 
 QString TParameterMemory::drumKeyName(int key)
 {
-    static const char *const notes[] = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
-    // Key 0 is note 24, C0 where note 60 is C3.
-    const int note = 24 + key;
-    return QLatin1String(notes[note % 12]) + QString::number(note / 12 - 2);
+    // Key 0 is note 24, C0 where note 60 is C3: named as every note is.
+    ParameterSchema::ValueFormat note;
+    note.kind = ParameterSchema::ValueFormat::Note;
+    return note.text(24 + key, 0);
+}
+
+QString TParameterMemory::partName(int parts, int part)
+{
+    if (parts == DrumKeyCount)
+        return QStringLiteral("key ") + drumKeyName(part);
+    if (parts == ElementCount)
+        return QStringLiteral("element %1").arg(part + 1);
+    if (parts > 1)
+        return QStringLiteral("part %1").arg(part + 1);
+    return QString();
 }
 
 void TParameterMemory::setVoiceType(int type)

@@ -170,6 +170,9 @@ public:
     // The note name of drum key `key` (0 to 72): "C0" to "C6", as a drum
     // voice's keys are named everywhere.
     static QString drumKeyName(int key);
+    // How a user counts part `part` of a block of `parts` parts: "element 2",
+    // "key C1" (drum keys, by note), "part 3"; empty for a block of one part.
+    static QString partName(int parts, int part);
 
     // ---- The current drum key (0 to 72); emits signalDrumKeyNoteChange(int) on change.
     void setCurrentDrumKey(int key);

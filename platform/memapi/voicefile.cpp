@@ -22,9 +22,6 @@ const char formatName[] = "zinta-voice";
 
 namespace {
 
-constexpr int drumKeyCount = 73;
-constexpr int elementCount = 4;
-
 const QLatin1String formatKey("format");
 const QLatin1String versionKey("version");
 const QLatin1String voiceTypeKey("voiceType");
@@ -67,7 +64,7 @@ bool wholeNumber(const QJsonValue &value, int *out, QString *why)
 QString where(const ParameterSchema::Block &block, int part, const QString &parameter = QString())
 {
     QString text = QStringLiteral("block \"%1\"").arg(block.word);
-    const QString partText = partName(part, block.parts);
+    const QString partText = TParameterMemory::partName(block.parts, part);
     if (part >= 0 && !partText.isEmpty())
         text += QStringLiteral(", ") + partText;
     if (!parameter.isEmpty())
@@ -137,18 +134,6 @@ QString systemError(int error)
 }
 
 } // namespace
-
-QString partName(int part, int parts)
-{
-    if (parts == drumKeyCount) {
-        return QStringLiteral("key ") + TParameterMemory::drumKeyName(part);
-    }
-    if (parts == elementCount)
-        return QStringLiteral("element %1").arg(part + 1);
-    if (parts > 1)
-        return QStringLiteral("part %1").arg(part + 1);
-    return QString();
-}
 
 QByteArray encode(const ParameterSchema::Schema &schema, int voiceType, const Values &values)
 {

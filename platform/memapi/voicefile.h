@@ -62,8 +62,4 @@ VESTRA_MEMAPI_EXPORT bool read(const QString &path, const ParameterSchema::Schem
 // gives the system's reason ("No space left on device").
 VESTRA_MEMAPI_EXPORT bool write(const QString &path, const QByteArray &text, QString *error);
 
-// How a user counts part `part` of a block of `parts` parts: "element 2",
-// "key C1" (drum keys, by note), "part 3"; empty for a block of one part.
-VESTRA_MEMAPI_EXPORT QString partName(int part, int parts);
-
 } // namespace VoiceFile

@@ -93,7 +93,6 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     m_history->install(this, m_view);
     // The voice is modified exactly when the history is away from the point
     // of the last save, load or new voice.
-    m_document->setTrackMemoryEdits(false);
     connect(m_history->stack(), &QUndoStack::cleanChanged, m_document,
             [this](bool clean) { m_document->setModified(!clean); });
 

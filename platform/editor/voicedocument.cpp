@@ -7,12 +7,7 @@
 VoiceDocument::VoiceDocument(TParameterMemory *memory, QObject *parent)
     : QObject(parent)
     , m_memory(memory)
-    , m_comparing(memory->compareMode())
 {
-    connect(memory, &TParameterMemory::parameterChanged, this, &VoiceDocument::memoryEdited);
-    // Compare mode reports the values it shows and hides as changes, before
-    // it tells that it changed: those are no edits.
-    connect(memory, &TParameterMemory::enterCompareMode, this, [this](bool on) { m_comparing = on; });
 }
 
 QString VoiceDocument::displayName() const
@@ -28,12 +23,6 @@ void VoiceDocument::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-void VoiceDocument::memoryEdited()
-{
-    if (m_trackEdits && !m_replacing && !m_comparing && !m_memory->compareMode())
-        setModified(true);
-}
-
 void VoiceDocument::setFilePath(const QString &path)
 {
     if (path == m_path)
@@ -44,10 +33,8 @@ void VoiceDocument::setFilePath(const QString &path)
 
 void VoiceDocument::newVoice()
 {
-    m_replacing = true;
     m_memory->setVoiceType(1);
     m_memory->resetToDefaults();
-    m_replacing = false;
     setFilePath(QString());
     setModified(false);
     emit voiceReplaced();
@@ -55,10 +42,7 @@ void VoiceDocument::newVoice()
 
 bool VoiceDocument::load(const QString &path, QString *error)
 {
-    m_replacing = true;
-    const bool loaded = m_memory->loadVoice(path, error);
-    m_replacing = false;
-    if (!loaded)
+    if (!m_memory->loadVoice(path, error))
         return false;
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
@@ -72,7 +56,6 @@ bool VoiceDocument::save(const QString &path, QString *error)
         return false;
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    emit saved();
     return true;
 }
 

@@ -7,11 +7,9 @@ class TParameterMemory;
 
 // The voice being edited as a document: the file it came from and whether it
 // has changed since it was loaded or saved. The modified state lives here and
-// nowhere else; the window shows it, and anything that knows better (an undo
-// history's clean state) sets it with setModified().
-//
-// Until told otherwise every edit of a value in the memory marks the voice
-// modified; loading a voice, the initial voice and compare mode do not.
+// nowhere else; the window shows it, and the undo history, which knows when
+// the voice is back at its last save, sets it with setModified(). Loading,
+// saving and starting a voice make it unmodified.
 class VoiceDocument : public QObject
 {
     Q_OBJECT
@@ -26,9 +24,6 @@ public:
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified);
-    // Whether edits of values in the memory set the modified state (true at
-    // first). An undo history that sets it from its clean state turns this off.
-    void setTrackMemoryEdits(bool on) { m_trackEdits = on; }
 
     // The initial voice: a normal voice with every parameter at its default,
     // without a file.
@@ -50,18 +45,11 @@ signals:
     void filePathChanged(const QString &path);
     // New, Open or Revert put another voice into the memory.
     void voiceReplaced();
-    // The voice was written to filePath(): what is in the memory is now saved.
-    void saved();
 
 private:
-    void memoryEdited();
     void setFilePath(const QString &path);
 
     TParameterMemory *m_memory;
     QString m_path;
     bool m_modified = false;
-    bool m_trackEdits = true;
-    // Set while the memory changes for reasons other than an edit.
-    bool m_replacing = false;
-    bool m_comparing = false;
 };

@@ -630,23 +630,6 @@ Parameter Schema::effective(int high, int low, const std::vector<int> &partValue
     return p;
 }
 
-std::pair<int, int> Schema::widestRange(int high, int low) const
-{
-    const Block &block = blocks.at(std::size_t(high));
-    const Parameter &p = block.parameters.at(std::size_t(low));
-    std::pair<int, int> range(p.minimum, p.maximum);
-    for (const TypeRule &rule : block.typeRules) {
-        for (const auto &variant : rule.variants) {
-            const auto o = variant.second.find(low);
-            if (o == variant.second.end())
-                continue;
-            range.first = qMin(range.first, o->second.minimum.value_or(p.minimum));
-            range.second = qMax(range.second, o->second.maximum.value_or(p.maximum));
-        }
-    }
-    return range;
-}
-
 bool Schema::isTypeParameter(int high, int low) const
 {
     for (const TypeRule &rule : blocks.at(std::size_t(high)).typeRules) {

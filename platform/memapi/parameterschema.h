@@ -114,8 +114,6 @@ struct Schema
     Parameter effective(int high, int low, const std::vector<int> &partValues, int part) const;
     // Whether changing parameter `low` of block `high` can reshape its block.
     bool isTypeParameter(int high, int low) const;
-    // The lowest minimum and highest maximum of (high, low) over all types.
-    std::pair<int, int> widestRange(int high, int low) const;
 };
 
 } // namespace ParameterSchema

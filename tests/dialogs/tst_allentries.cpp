@@ -1,9 +1,13 @@
 // What every one of the 35 menu entries does for the host and the user: it
-// opens bound to the memory, its rows edit their parameters, compare mode
-// greys it, a language change leaves it alone, it closes (boards report
-// their model), and without a memory it neither shows nor stays.
+// opens the form its menu entry names, bound to the memory, its rows edit
+// their parameters, compare mode greys it, a language change leaves it
+// alone, it closes (boards report their model), and without a memory it
+// neither shows nor stays.
 
 #include <hostfixture.h>
+
+#include <entryplaces.h>
+#include <menuentryrecord.h>
 
 #include <QSignalSpy>
 #include <QTranslator>
@@ -52,6 +56,52 @@ void addEntries()
         QTest::addRow("entry %d", entry) << entry;
 }
 
+// A title's words: "CtrlSet/ComLFO" reads Ctrl, Set, Com, LFO.
+QStringList wordsOf(const QString &text)
+{
+    static const QRegularExpression word(QStringLiteral("[A-Z]+(?![a-z])|[A-Z]?[a-z]+|[0-9]+"));
+    QStringList words;
+    for (auto it = word.globalMatch(text); it.hasNext();)
+        words << it.next().captured();
+    return words;
+}
+
+// Whether a dialog's title word stands for a menu word: the same number,
+// or the letter counting to it (effect 2 is effect B), or an abbreviation
+// (Ctrl, EF, Com: the word's letters in order, from its first).
+bool standsFor(const QString &title, const QString &menu)
+{
+    bool isNumber = false;
+    const int n = menu.toInt(&isNumber);
+    if (isNumber)
+        return title == menu || (title.size() == 1 && title.at(0) == QLatin1Char('A' + n - 1));
+    const QString t = title.toLower(), m = menu.toLower();
+    if (t.isEmpty() || t.at(0) != m.at(0))
+        return false;
+    int i = 0;
+    for (QChar c : m)
+        if (i < t.size() && c == t.at(i))
+            ++i;
+    return i == t.size();
+}
+
+// Whether a dialog's title names the menu entry: every word of the title
+// stands, in order, for the next word of the menu label, but for what a
+// detail dialog's title adds to it.
+bool titleNames(const QString &title, const QString &label)
+{
+    static const QStringList added = { QStringLiteral("Detail"), QStringLiteral("Native"), QStringLiteral("Parameter") };
+    const QStringList menu = wordsOf(label);
+    int next = 0;
+    for (const QString &word : wordsOf(title)) {
+        if (next < menu.size() && standsFor(word, menu.at(next)))
+            ++next;
+        else if (!added.contains(word))
+            return false;
+    }
+    return next == menu.size();
+}
+
 } // namespace
 
 class TestAllEntries : public QObject
@@ -59,6 +109,8 @@ class TestAllEntries : public QObject
     Q_OBJECT
 
 private slots:
+    void eachEntryOpensTheFormItsMenuNames_data();
+    void eachEntryOpensTheFormItsMenuNames();
     void openDialogEditsItsVoice_data() { addEntries(); }
     void openDialogEditsItsVoice();
     void withoutAMemoryNothingHappens_data() { addEntries(); }
@@ -66,6 +118,66 @@ private slots:
     void theHostsCompareFlagIsWrittenBackOnce_data();
     void theHostsCompareFlagIsWrittenBackOnce();
 };
+
+// Driven by the entries the add-on reports, as the editor's menu shows them:
+// "Element 3" under Normal, "Controller Set Common LFO" under Plug-in,
+// "XPB900-JW" under the boards.
+void TestAllEntries::eachEntryOpensTheFormItsMenuNames_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("voiceType");
+    QTest::addColumn<bool>("board");
+    QTest::addColumn<QString>("label");
+    HostFixture host;
+    QVERIFY2(host.addOn, qPrintable(host.loadError()));
+    const int count = host.addOn->entryCount(nullptr);
+    QCOMPARE(count, 35);
+    for (int entry = 1; entry <= count; ++entry) {
+        MenuEntryRecord *record = host.addOn->menuEntry(entry, nullptr);
+        QVERIFY(record && record->title);
+        const EntryPlace place = entryPlace({ entry, *record->title, record->instance });
+        host.addOn->releaseMenuEntry(record);
+        QTest::addRow("%s %s", qPrintable(voiceTypeName(place.voiceType)), qPrintable(place.label))
+            << entry << place.voiceType << (place.group == EntryPlace::Boards) << place.label;
+    }
+}
+
+// What a person sees tells the entry's form from its neighbours': the
+// window title names the entry, every control binds the voice type's (or
+// the board's) parameters, and an element's controls its element.
+void TestAllEntries::eachEntryOpensTheFormItsMenuNames()
+{
+    QFETCH(int, entry);
+    QFETCH(int, voiceType);
+    QFETCH(bool, board);
+    QFETCH(QString, label);
+    HostFixture host;
+    host.memory.setVoiceType(voiceType);
+    QWidget *dialog = host.open(entry);
+    QVERIFY(dialog);
+    QVERIFY2(titleNames(dialog->windowTitle(), label), qPrintable(dialog->windowTitle()));
+
+    const QStringList words = wordsOf(label);
+    bool numbered = false;
+    const int element = words.constLast().toInt(&numbered);
+    int bound = 0;
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        auto *proxy = dynamic_cast<TMemProxy *>(w);
+        if (!proxy || !proxy->isBound())
+            continue;
+        ++bound;
+        const QString address = proxy->namedAddress();
+        quint16 high = 0, low = 0;
+        QVERIFY(host.memory.findParameter(address, &high, &low));
+        const QString where = w->objectName() + QLatin1Char(' ') + address;
+        QVERIFY2(host.memory.blockVoiceType(high) == (board ? 4 : voiceType), qPrintable(where));
+        if (board)
+            QVERIFY2(host.memory.blockWord(high).endsWith(words.constLast()), qPrintable(where));
+        if (numbered && address.startsWith(QLatin1String("FE")))
+            QVERIFY2(proxy->boundPart() == element - 1, qPrintable(where));
+    }
+    QVERIFY(bound > 0);
+}
 
 // One open per entry serves every check.
 void TestAllEntries::openDialogEditsItsVoice()

@@ -19,7 +19,7 @@ namespace {
 const QString pan = QStringLiteral("FEkNormalElement/kNrmElmPan");
 const QString note = QStringLiteral("FEkNormalElement/kNrmElmNoteLimitLow");
 const QString level = QStringLiteral("FEkNormalElementAmplitude/kNrmElmLevel");
-const QString offset = QStringLiteral("FEkNormalElementAmplitude/kNrmElmLevelKeyFollowSens");
+const QString offset = QStringLiteral("FEkNormalElementFilter/kNrmElmFilterCutoffVeloSens");
 const QString eqType = QStringLiteral("FEkNormalElementEQ/kNrmElmEQType");
 const QString eqResonance = QStringLiteral("FEkNormalElementEQ/kNrmElmEQResonance");
 const QString chorusType = QStringLiteral("00kNormalCommonChorus/kNrmChoType");

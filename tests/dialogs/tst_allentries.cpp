@@ -152,7 +152,7 @@ void TestAllEntries::eachEntryOpensTheFormItsMenuNames()
     QFETCH(bool, board);
     QFETCH(QString, label);
     HostFixture host;
-    host.memory.setVoiceType(voiceType);
+    host.memory.setVoiceType(VoiceType(voiceType));
     QWidget *dialog = host.open(entry);
     QVERIFY(dialog);
     QVERIFY2(titleNames(dialog->windowTitle(), label), qPrintable(dialog->windowTitle()));
@@ -170,7 +170,7 @@ void TestAllEntries::eachEntryOpensTheFormItsMenuNames()
         quint16 high = 0, low = 0;
         QVERIFY(host.memory.findParameter(address, &high, &low));
         const QString where = w->objectName() + QLatin1Char(' ') + address;
-        QVERIFY2(host.memory.blockVoiceType(high) == (board ? 4 : voiceType), qPrintable(where));
+        QVERIFY2(int(host.memory.blockVoiceType(high)) == (board ? 4 : voiceType), qPrintable(where));
         if (board)
             QVERIFY2(host.memory.blockWord(high).endsWith(words.constLast()), qPrintable(where));
         if (numbered && address.startsWith(QLatin1String("FE")))

@@ -118,7 +118,7 @@ void TestCaptions::captionsNameTheirParameter()
     QFETCH(int, entry);
     HostFixture host;
     QVERIFY2(host.addOn, qPrintable(host.loadError()));
-    host.memory.setVoiceType(voiceTypeOf(entry));
+    host.memory.setVoiceType(VoiceType(voiceTypeOf(entry)));
     host.voiceData.drumKey = drumKey;
     host.memory.setCurrentDrumKey(drumKey);
     QWidget *dialog = host.open(entry);

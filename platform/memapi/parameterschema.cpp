@@ -43,6 +43,11 @@ QString ValueFormat::text(int value, int minimum) const
     case Frequency: {
         // Twenty steps to the decade from 20 Hz.
         const double hz = 20.0 * std::pow(10.0, (value - offset) / 20.0);
+        // A unit of kHz reads every step in kHz, for controls captioned in kHz.
+        if (unit == QLatin1String("kHz")) {
+            const double khz = hz / 1000;
+            return QStringLiteral("%1kHz").arg(khz, 0, 'f', khz < 0.1 ? 3 : khz < 10 ? 2 : 1);
+        }
         return hz >= 1000 ? QStringLiteral("%1kHz").arg(hz / 1000, 0, 'f', hz >= 10000 ? 1 : 2)
                           : QStringLiteral("%1Hz").arg(std::lround(hz));
     }

@@ -8,7 +8,6 @@
 #include <shape/rangeview.h>
 #include <shape/responseview.h>
 #include <shape/shapepanel.h>
-#include <shape/shapesource.h>
 #include <voicehistory.h>
 
 #include <QCheckBox>
@@ -22,6 +21,7 @@ const QString attackTime = QStringLiteral("FEkNormalElementAmplitude/kNrmElmAEGA
 const QString attackLevel = QStringLiteral("FEkNormalElementAmplitude/kNrmElmAEGAttackLevel");
 const QString decay1Time = QStringLiteral("FEkNormalElementAmplitude/kNrmElmAEGDecay1Time");
 const QString decay1Level = QStringLiteral("FEkNormalElementAmplitude/kNrmElmAEGDecay1Level");
+const QString noteLow = QStringLiteral("FEkNormalElement/kNrmElmNoteLimitLow");
 const QString noteHigh = QStringLiteral("FEkNormalElement/kNrmElmNoteLimitHigh");
 const QString veloLow = QStringLiteral("FEkNormalElement/kNrmElmVeloLimitLow");
 const QString veloHigh = QStringLiteral("FEkNormalElement/kNrmElmVeloLimitHigh");
@@ -30,6 +30,12 @@ const QString resonance = QStringLiteral("FEkNormalElementFilter/kNrmElmFilterRe
 const QString eqLowFreq = QStringLiteral("FEkNormalElementEQ/kNrmElmEQ1Freq");
 const QString eqLowGain = QStringLiteral("FEkNormalElementEQ/kNrmElmEQ1Gain");
 constexpr int element2 = 1;
+
+// A time text as milliseconds: "12.5ms", "1.20s".
+double milliseconds(const QString &text)
+{
+    return text.endsWith(QLatin1String("ms")) ? text.chopped(2).toDouble() : text.chopped(1).toDouble() * 1000;
+}
 
 // Presses on `point`'s centre, moves by `by` in four steps and lets go.
 void drag(ShapeGraph *graph, int point, const QPoint &by)
@@ -94,19 +100,21 @@ void TestShape::aDragEditsItsParameterInOneStep_data()
     QTest::addColumn<QString>("changed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("grows");
-    // Where a drag far past the end stops: the range's end, or the other
-    // end of a note or velocity range (-1: not checked).
+    // The kept parameter's value set first (-1: as it is), and where a drag
+    // far past the end stops: the range's end, or the other end of a note
+    // or velocity range (-1: not checked).
+    QTest::addColumn<int>("keptValue");
     QTest::addColumn<int>("far");
     QTest::newRow("attack time") << "amplitudeEnvelope" << "Attack" << QPoint(60, 0) << attackTime
-                                 << attackLevel << true << -1;
+                                 << attackLevel << true << -1 << -1;
     QTest::newRow("note limit high") << "noteRanges" << "Highest note" << QPoint(-60, 0) << noteHigh
-                                     << QString() << false << 0;
+                                     << noteLow << false << 36 << 36;
     QTest::newRow("velocity limit low") << "velocityRanges" << "Lowest velocity" << QPoint(50, 0)
-                                        << veloLow << veloHigh << true << 127;
+                                        << veloLow << veloHigh << true << 100 << 100;
     QTest::newRow("filter cutoff") << "filterResponse" << "Cutoff" << QPoint(-100, 0) << cutoff
-                                   << resonance << false << 0;
+                                   << resonance << false << -1 << 0;
     QTest::newRow("EQ low gain") << "filterResponse" << "EQ low" << QPoint(0, -30) << eqLowGain
-                                 << eqLowFreq << true << 76;
+                                 << eqLowFreq << true << -1 << 76;
 }
 
 // The parameter alone changes, clamped to its range, in one step named as
@@ -119,21 +127,25 @@ void TestShape::aDragEditsItsParameterInOneStep()
     QFETCH(QString, changed);
     QFETCH(QString, kept);
     QFETCH(bool, grows);
+    QFETCH(int, keptValue);
     QFETCH(int, far);
+    if (keptValue >= 0) {
+        m_memory->setValue(kept, element2, keptValue);
+        m_stack->clear();
+    }
     QWidget *dialog = m_window->openEntry(2);
     QVERIFY(dialog);
     ShapeGraph *view = this->graph(graph);
     const int index = view->handleIndex(point);
     QVERIFY(index >= 0);
     const int before = m_memory->value(changed, element2);
-    const int keptBefore = kept.isEmpty() ? 0 : m_memory->value(kept, element2);
+    const int keptBefore = m_memory->value(kept, element2);
 
     drag(view, index, by);
 
     const int after = m_memory->value(changed, element2);
     QVERIFY2(grows ? after > before : after < before, qPrintable(QString::number(after)));
-    if (!kept.isEmpty())
-        QCOMPARE(m_memory->value(kept, element2), keptBefore);
+    QCOMPARE(m_memory->value(kept, element2), keptBefore);
     QCOMPARE(m_memory->value(changed, 0), m_memory->value(changed, 2)); // other elements untouched
     QCOMPARE(m_stack->count(), 1);
     QCOMPARE(m_stack->text(0), QStringLiteral("%1, element 2: %2 -> %3")
@@ -226,8 +238,8 @@ void TestShape::theCurvePassesThroughItsPoints()
     m_memory->setValue(decay1Time, element2, decay);
     m_memory->setValue(decay1Level, element2, level);
     auto *view = static_cast<EnvelopeView *>(amplitude());
-    const double attackMs = ShapeSource::readNumber(m_memory->valueText(attackTime, element2, attack));
-    const double decayMs = ShapeSource::readNumber(m_memory->valueText(decay1Time, element2, decay));
+    const double attackMs = milliseconds(m_memory->valueText(attackTime, element2, attack));
+    const double decayMs = milliseconds(m_memory->valueText(decay1Time, element2, decay));
     if (attack == 0)
         QCOMPARE(view->levelAt(0), double(peak));
     QCOMPARE(view->levelAt(attackMs), double(peak));

@@ -10,6 +10,7 @@
 #include <shape/shapepanel.h>
 #include <voicehistory.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QStatusBar>
@@ -294,6 +295,12 @@ void TestShape::theKeysMoveTheSelectedPoint()
                                                  .arg(m_memory->valueText(attackTime, element2, 1))),
              qPrintable(view->accessibleName()));
     QVERIFY(view->accessibleDescription().contains(QStringLiteral("AEG Attack Level 126")));
+    QAccessibleInterface *graph = QAccessible::queryAccessibleInterface(view);
+    QCOMPARE(graph->childCount(), view->handleCount());
+    QAccessibleInterface *point = graph->child(view->selected());
+    QCOMPARE(point->text(QAccessible::Name), QStringLiteral("Attack, element 2"));
+    QCOMPARE(point->text(QAccessible::Value),
+             m_memory->valueText(attackTime, element2, 1) + QStringLiteral(", 126"));
 }
 
 // The stored voice is drawn and nothing moves.

@@ -1,6 +1,9 @@
 #include "shapegraph.h"
 
+#include "shapeaccessible.h"
 #include "shapesource.h"
+
+#include <QAccessible>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -25,6 +28,7 @@ ShapeGraph::ShapeGraph(ShapeSource *source, const QString &title, QWidget *paren
     , m_source(source)
     , m_title(title)
 {
+    installShapeAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAccessibleName(title);
@@ -99,6 +103,15 @@ void ShapeGraph::setSelected(int i)
         return;
     m_selected = i;
     updateAccessibleText();
+    if (hasFocus() && i >= 0 && QAccessible::isActive()) {
+        // The child's index counts the points that can be moved.
+        int child = 0;
+        for (int j = 0; j < i; ++j)
+            child += m_handles.at(j).x || m_handles.at(j).y ? 1 : 0;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(child);
+        QAccessible::updateAccessibility(&focus);
+    }
     update();
 }
 

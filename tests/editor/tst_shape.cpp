@@ -13,7 +13,9 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProcess>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 namespace {
@@ -30,6 +32,13 @@ const QString cutoff = QStringLiteral("FEkNormalElementFilter/kNrmElmFilterCutof
 const QString resonance = QStringLiteral("FEkNormalElementFilter/kNrmElmFilterResonance");
 const QString eqLowFreq = QStringLiteral("FEkNormalElementEQ/kNrmElmEQ1Freq");
 const QString eqLowGain = QStringLiteral("FEkNormalElementEQ/kNrmElmEQ1Gain");
+const QString eqType = QStringLiteral("FEkNormalElementEQ/kNrmElmEQType");
+const QString filterType = QStringLiteral("FEkNormalElementFilter/kNrmElmFilterType");
+const QString highPass = QStringLiteral("FEkNormalElementFilter/kNrmElmHPFCutoffFreq");
+const QString sustainLevel = QStringLiteral("FEkNormalElementAmplitude/kNrmElmAEGDecay2Level");
+const QString sustainTime = QStringLiteral("FEkNormalElementAmplitude/kNrmElmAEGSustainTime");
+const QString releaseTime = QStringLiteral("FEkNormalElementAmplitude/kNrmElmAEGReleaseTime");
+const QString filterRelease = QStringLiteral("FEkNormalElementFilter/kNrmElmFEGReleaseTime");
 constexpr int element2 = 1;
 
 // A time text as milliseconds: "12.5ms", "1.20s".
@@ -66,7 +75,11 @@ private slots:
     void theCurvePassesThroughItsPoints_data();
     void theCurvePassesThroughItsPoints();
     void thePanelFollowsTheElementAndTheDrumKey();
+    void theEnvelopesShareKeyOff();
+    void theFilterReadsAsItsType_data();
+    void theFilterReadsAsItsType();
     void theKeysMoveTheSelectedPoint();
+    void renderWindowWritesTheWindow();
     void compareShowsTheStoredVoiceAndRefusesDrags();
 
 private:
@@ -260,21 +273,108 @@ void TestShape::thePanelFollowsTheElementAndTheDrumKey()
     const auto partOfAttack = [this] {
         return amplitude()->handle(amplitude()->handleIndex(QStringLiteral("Attack"))).x->part;
     };
+    const auto blockOfAttack = [this] {
+        return amplitude()->handle(amplitude()->handleIndex(QStringLiteral("Attack"))).x->high;
+    };
+    const auto block = [this](const QString &address) {
+        quint16 high = 0, low = 0;
+        m_memory->findParameter(address, &high, &low);
+        return high;
+    };
     QCOMPARE(partOfAttack(), element2);
+    QCOMPARE(blockOfAttack(), block(QStringLiteral("kNormalElementAmplitude/kNrmElmAEGAttackTime")));
     m_window->findChild<QComboBox *>(QStringLiteral("element"))->setCurrentIndex(2);
     QCOMPARE(partOfAttack(), 2);
 
-    // A drum voice shows its current drum key's amplitude envelope, and no other.
+    // A plug-in voice shows its element's.
     auto *type = m_window->findChild<QComboBox *>(QStringLiteral("voiceType"));
+    type->setCurrentIndex(type->findData(2));
+    QCOMPARE(blockOfAttack(), block(QStringLiteral("kPluginElementAmplitude/kPlgElmAEGAttackTime")));
+    m_stack->undo();
+
+    // A drum voice shows its current drum key's amplitude envelope, and no other.
     type->setCurrentIndex(type->findData(3));
     m_window->findChild<QComboBox *>(QStringLiteral("drumKey"))->setCurrentIndex(12);
     QCOMPARE(partOfAttack(), 12);
-    QCOMPARE(m_memory->name(amplitude()->handle(1).x->high, amplitude()->handle(1).x->low, 12),
-             m_memory->name(QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyAEGAttackTime")));
+    QCOMPARE(blockOfAttack(), block(QStringLiteral("kDrumKeyAmplitude/kDrmKeyAEGAttackTime")));
     QVERIFY(graph(QStringLiteral("filterEnvelope"))->isHidden());
     QVERIFY(graph(QStringLiteral("velocityRanges"))->isHidden());
     m_stack->undo();
     QVERIFY(!graph(QStringLiteral("filterEnvelope"))->isHidden());
+}
+
+// The element's envelopes let the key go at one time, a while after the
+// slowest reaches its sustain; the release starts there. A sustain time that
+// is not Hold lets the level fall meanwhile.
+void TestShape::theEnvelopesShareKeyOff()
+{
+    auto *amp = static_cast<EnvelopeView *>(amplitude());
+    auto *filter = m_panel->envelope(EnvelopeView::Filter);
+    m_memory->setValue(QStringLiteral("FEkNormalElementFilter/kNrmElmFEGDecay2Time"), element2, 120);
+    QCOMPARE(amp->keyOffTime(), filter->keyOffTime());
+    QVERIFY(amp->keyOffTime() > milliseconds(m_memory->valueText(decay1Time, element2, 70)) * 2);
+    const ShapeHandle &release = amp->handle(amp->handleIndex(QStringLiteral("Release")));
+    QCOMPARE(release.at.x(),
+             amp->keyOffTime() + milliseconds(m_memory->valueText(releaseTime, element2, 80)));
+    QCOMPARE(amp->levelAt(amp->keyOffTime()), double(m_memory->value(sustainLevel, element2)));
+    m_memory->setValue(filterRelease, element2, 127);
+    QVERIFY(amp->handlePixel(amp->handleIndex(QStringLiteral("Release"))).x()
+            < filter->handlePixel(filter->handleIndex(QStringLiteral("Release"))).x());
+
+    m_memory->setValue(sustainTime, element2, 60); // over before key-off
+    QCOMPARE(amp->levelAt(amp->keyOffTime()), 0.0);
+    m_memory->setValue(sustainTime, element2, 126); // still falling at key-off
+    const double atKeyOff = amp->levelAt(amp->keyOffTime());
+    QVERIFY2(atKeyOff > 0 && atKeyOff < m_memory->value(sustainLevel, element2), qPrintable(QString::number(atKeyOff)));
+}
+
+void TestShape::theFilterReadsAsItsType_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("resonance");
+    QTest::addColumn<double>("below");  // dB an octave and a half under the cutoff
+    QTest::addColumn<double>("at");     // at the cutoff
+    QTest::addColumn<double>("above");  // an octave and a half over it
+    // Each a range: the least and most a musician would accept, in dB.
+    QTest::newRow("LPF24 resonant") << "LPF24 Digital" << 100 << 0.0 << 12.0 << -30.0;
+    QTest::newRow("LPF12") << "LPF12" << 0 << 0.0 << -6.0 << -15.0;
+    QTest::newRow("HPF12") << "HPF12" << 0 << -15.0 << -6.0 << 0.0;
+    QTest::newRow("BPF12") << "BPF12 Digital" << 60 << -20.0 << 0.0 << -20.0;
+    QTest::newRow("BEF12") << "BEF12" << 20 << 0.0 << -36.0 << 0.0;
+    QTest::newRow("Thru") << "Thru" << 0 << 0.0 << 0.0 << 0.0;
+}
+
+// Approximate, but as a musician expects of each type at 1 kHz: resonant
+// peaks, slopes on the right side, a notch; the EQ's low band boosts the lows.
+void TestShape::theFilterReadsAsItsType()
+{
+    QFETCH(QString, type);
+    QFETCH(int, resonance);
+    QFETCH(double, below);
+    QFETCH(double, at);
+    QFETCH(double, above);
+    auto *view = m_panel->response();
+    int typeValue = -1;
+    for (int v = 0; v < 32 && typeValue < 0; ++v)
+        if (m_memory->valueText(filterType, element2, v) == type)
+            typeValue = v;
+    QVERIFY(typeValue >= 0);
+    m_memory->setValue(filterType, element2, typeValue);
+    m_memory->setValue(cutoff, element2, 40); // 2.00kHz
+    m_memory->setValue(::resonance, element2, resonance);
+    const double hz = 2000;
+    const auto near = [](double measured, double expected) { return std::abs(measured - expected) <= 6; };
+    QVERIFY2(near(view->filterDbAt(hz / 2.83), below), qPrintable(QString::number(view->filterDbAt(hz / 2.83))));
+    QVERIFY2(at <= -36 ? view->filterDbAt(hz) <= -30 : near(view->filterDbAt(hz), at),
+             qPrintable(QString::number(view->filterDbAt(hz))));
+    QVERIFY2(above <= -30 ? view->filterDbAt(hz * 2.83) <= above : near(view->filterDbAt(hz * 2.83), above),
+             qPrintable(QString::number(view->filterDbAt(hz * 2.83))));
+
+    m_memory->setValue(eqLowGain, element2, 76); // +12dB at 100Hz
+    QVERIFY(view->eqDbAt(30) > 9);
+    QVERIFY(std::abs(view->eqDbAt(1000)) < 1);
+    m_memory->setValue(eqType, element2, 5); // Thru
+    QCOMPARE(view->eqDbAt(30), 0.0);
 }
 
 // Tab goes to the next point, the arrows move it one value, and screen
@@ -320,6 +420,22 @@ void TestShape::compareShowsTheStoredVoiceAndRefusesDrags()
     m_window->findChild<QCheckBox *>()->setChecked(false);
     QCOMPARE(m_memory->value(attackTime, element2), 60);
     QCOMPARE(view->handlePixel(attack), edited);
+}
+
+// The program renders its window with the Shape panel, display or not.
+void TestShape::renderWindowWritesTheWindow()
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("window.png"));
+    QProcess process;
+    process.start(QStringLiteral(ZINTA_EDITOR_PATH),
+                  { "--addon", VESTRA_ADDON_PATH, "--render-window", "--output", png, "--scale", "2",
+                    "--quit-after", "5000" });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QImage image(png);
+    QVERIFY(image.width() >= 2 * m_window->width() - 2);
+    QCOMPARE(process.readAllStandardOutput().contains("rendered the window"), true);
 }
 
 QTEST_MAIN(TestShape)

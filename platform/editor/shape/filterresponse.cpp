@@ -51,6 +51,9 @@ double filterDb(const QString &type, double cutoff, int resonance, int distance,
     // A band-eliminate filter's resonance is its width: the wider, the lower the quality.
     const double width = 4.0 / (1 + 10.0 * resonance / 127.0);
     const double ratio = distanceRatio(distance);
+    // A band-pass filter's resonance narrows its band more gently than it
+    // raises a low-pass filter's peak.
+    const double band = 0.7 * std::sqrt(q);
     const double w1 = f / (cutoff / std::sqrt(ratio));
     const double w2 = f / (cutoff * std::sqrt(ratio));
     double m = 1;
@@ -67,9 +70,9 @@ double filterDb(const QString &type, double cutoff, int resonance, int distance,
     else if (type == QLatin1String("HPF12"))
         m = highPass2(w, q);
     else if (type == QLatin1String("BPF6"))
-        m = bandPass2(w, qMax(0.5, q / 2));
+        m = bandPass2(w, band);
     else if (type.startsWith(QLatin1String("BPF12")))
-        m = bandPass2(w, q) * bandPass2(w, q);
+        m = bandPass2(w, band) * bandPass2(w, band);
     else if (type == QLatin1String("BPF Wide"))
         m = bandPass2(w, 0.35);
     else if (type == QLatin1String("BEF6"))
@@ -81,13 +84,13 @@ double filterDb(const QString &type, double cutoff, int resonance, int distance,
     else if (type == QLatin1String("Dual HPF"))
         m = highPass2(w1, q) * highPass2(w2, q) / q;
     else if (type == QLatin1String("Dual BPF"))
-        m = (bandPass2(w1, q) + bandPass2(w2, q)) / 2;
+        m = (bandPass2(w1, band) + bandPass2(w2, band)) / 2;
     else if (type == QLatin1String("Dual BEF"))
         m = notch2(w1, width) * notch2(w2, width);
     else if (type == QLatin1String("LPF12+BPF6"))
-        m = (lowPass2(w1, q) + bandPass2(w2, qMax(0.5, q / 2))) / 2;
+        m = (lowPass2(w1, q) + bandPass2(w2, band)) / 2;
     else if (type == QLatin1String("HPF12+BPF6"))
-        m = (highPass2(w2, q) + bandPass2(w1, qMax(0.5, q / 2))) / 2;
+        m = (highPass2(w2, q) + bandPass2(w1, band)) / 2;
     return db(m) + gain;
 }
 

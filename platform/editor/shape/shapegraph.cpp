@@ -323,6 +323,8 @@ void ShapeGraph::mouseReleaseEvent(QMouseEvent *event)
 void ShapeGraph::dragTo(int i, const QPointF &pixel)
 {
     ensureBuilt();
+    if (i >= m_handles.size())
+        return;
     const ShapeHandle h = m_handles.at(i);
     auto nearest = [this](const ParameterRef &ref, int low, int high,
                           const std::function<double(int)> &coordinate) {
@@ -343,8 +345,8 @@ void ShapeGraph::dragTo(int i, const QPointF &pixel)
             return std::isfinite(c) ? std::abs(toPixel({ c, h.at.y() }).x() - pixel.x())
                                     : std::numeric_limits<double>::infinity();
         }));
-    if (h.y) {
-        ensureBuilt();
+    ensureBuilt();
+    if (h.y && i < m_handles.size()) {
         const ShapeHandle &now = m_handles.at(i);
         write(*h.y, nearest(*h.y, INT_MIN, INT_MAX, [&](int v) {
             const double c = now.yAt(v);
@@ -382,9 +384,10 @@ void ShapeGraph::finishDrag()
         if (!changes.isEmpty()) {
             changes.first().replace(QStringLiteral(": "),
                                     QStringLiteral(", %1: ").arg(m_source->partName()));
-            // The open step is the stack's last command until it ends.
-            const_cast<QUndoCommand *>(m_stack->command(m_stack->count() - 1))
-                ->setText(changes.join(QStringLiteral("; ")));
+            // The open step is the stack's last command until it ends (a
+            // load during the drag may have cleared the stack).
+            if (auto *open = const_cast<QUndoCommand *>(m_stack->command(m_stack->count() - 1)))
+                open->setText(changes.join(QStringLiteral("; ")));
         }
         m_stack->endMacro();
     }

@@ -148,8 +148,10 @@ void RangeView::paintShape(QPainter &painter)
     auto tint = [&](int note) {
         if (note == drumNote)
             return curveColour(QColor(210, 110, 0));
+        if (note >= shown.low && note <= shown.high && s->editable())
+            return isBlack(note) ? QColor(40, 80, 150) : QColor(170, 200, 240);
         if (note >= shown.low && note <= shown.high)
-            return curveColour(isBlack(note) ? QColor(40, 80, 150) : QColor(170, 200, 240));
+            return isBlack(note) ? QColor(80, 80, 80) : QColor(215, 215, 215);
         return isBlack(note) ? QColor(30, 30, 30) : QColor(255, 255, 255);
     };
     painter.setPen(QPen(grid, 0.5));

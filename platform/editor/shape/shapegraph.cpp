@@ -181,11 +181,6 @@ void ShapeGraph::paintEvent(QPaintEvent *)
     painter.setFont(bold);
     painter.drawText(QRectF(plot.left(), 1, plot.width(), plot.top() - 2),
                      Qt::AlignLeft | Qt::AlignVCenter, m_title);
-    if (!m_source->editable()) {
-        painter.setPen(QColor(150, 110, 0));
-        painter.drawText(QRectF(plot.left(), 1, plot.width(), plot.top() - 2),
-                         Qt::AlignRight | Qt::AlignVCenter, tr("stored voice"));
-    }
     painter.setFont(scaleFont());
     painter.save();
     paintShape(painter);

@@ -75,6 +75,21 @@ int render(AddOnHost &addOn, TParameterMemory &memory, const QString &entryText,
     return 0;
 }
 
+// The main window with its docks and panels as a person would see it.
+int renderWindow(MainWindow &window, const QString &output)
+{
+    if (output.isEmpty())
+        return fail(QStringLiteral("--render-window needs --output FILE.png"));
+    window.show();
+    QCoreApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    if (image.isNull() || !image.save(output, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(output));
+    std::printf("rendered the window (%dx%d) to %s\n", image.width(), image.height(),
+                qPrintable(output));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,8 +115,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption renderOption(QStringLiteral("render"),
         QStringLiteral("Render menu entry <entry>'s dialog to the --output file and exit."),
         QStringLiteral("entry"));
+    const QCommandLineOption renderWindowOption(QStringLiteral("render-window"),
+        QStringLiteral("Render the main window with its panels to the --output file and exit."));
     const QCommandLineOption outputOption(QStringLiteral("output"),
-        QStringLiteral("The PNG file --render writes."), QStringLiteral("file"));
+        QStringLiteral("The PNG file --render or --render-window writes."), QStringLiteral("file"));
     const QCommandLineOption voiceOption(QStringLiteral("voice"),
         QStringLiteral("Load the voice file <file> at start, as File > Open does."),
         QStringLiteral("file"));
@@ -114,7 +131,7 @@ int main(int argc, char *argv[])
         QStringLiteral("Show and render at <factor> device pixels per pixel (2: twice the size)."),
         QStringLiteral("factor"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
-                        outputOption, voiceOption, openOption, quitAfter, scaleOption });
+                        renderWindowOption, outputOption, voiceOption, openOption, quitAfter, scaleOption });
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
@@ -170,6 +187,8 @@ int main(int argc, char *argv[])
     MainWindow window(&memory, &voiceData, &addOn);
     if (parser.isSet(voiceOption) && !window.openVoice(parser.value(voiceOption), &error))
         return fail(error);
+    if (parser.isSet(renderWindowOption))
+        return renderWindow(window, parser.value(outputOption));
     window.show();
     // The dialogs go beside the window, so they open once it is shown.
     for (const QString &entryText : parser.values(openOption)) {

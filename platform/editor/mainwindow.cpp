@@ -5,6 +5,7 @@
 #include "entryplaces.h"
 #include "hostselections.h"
 #include "parametermodel.h"
+#include "shape/shapepanel.h"
 #include "voicedocument.h"
 #include "voicehistory.h"
 
@@ -91,6 +92,9 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     // indicator and the view's differences filter.
     m_history = new VoiceHistory(memory, this);
     m_history->install(this, m_view);
+    // The shown element's envelopes, filter and ranges, beside the history.
+    m_shape = ShapePanel::addDockTo(this, memory);
+    connect(m_element, qOverload<int>(&QComboBox::currentIndexChanged), m_shape, &ShapePanel::setElement);
     // The voice is modified exactly when the history is away from the point
     // of the last save, load or new voice.
     connect(m_history->stack(), &QUndoStack::cleanChanged, m_document,
@@ -368,6 +372,8 @@ void MainWindow::showVoiceType()
     m_voiceData->setVoiceType(type);
     m_filter->setVoiceType(type);
     m_drumKey->setEnabled(type == 3);
+    if (m_shape)
+        m_shape->voiceChanged();
     for (auto it = m_entryActions.cbegin(); it != m_entryActions.cend(); ++it)
         it.value()->setEnabled(entryVoiceType(it.key()) == type);
     for (int t = 1; t <= 3; ++t) {

@@ -16,6 +16,7 @@ class QListWidget;
 class QMenu;
 class QTableView;
 class SelectionWindow;
+class ShapePanel;
 class TParameterMemory;
 class VoiceHistory;
 class VoiceDocument;
@@ -99,6 +100,7 @@ private:
     QComboBox *m_drumKey = nullptr;
     QCheckBox *m_compare = nullptr;
     VoiceHistory *m_history = nullptr;
+    ShapePanel *m_shape = nullptr;
     QMenu *m_recentMenu = nullptr;
     QAction *m_revertAction = nullptr;
     // The entry actions by entry number, and the open dialogs.

@@ -190,9 +190,9 @@ void TestShape::aBreakpointDragMovesTimeAndLevelInOneStep()
     QVERIFY(time > 70);
     QVERIFY(level < 100);
     QCOMPARE(m_stack->count(), 1);
-    QVERIFY2(m_stack->text(0).startsWith(QStringLiteral("AEG Decay 1 Time, element 2: ")),
+    QVERIFY2(m_stack->text(0).startsWith(QStringLiteral("AEG Decay1 Time, element 2: ")),
              qPrintable(m_stack->text(0)));
-    QVERIFY(m_stack->text(0).contains(QStringLiteral("AEG Decay 1 Level: 100 -> %1").arg(level)));
+    QVERIFY(m_stack->text(0).contains(QStringLiteral("AEG Decay1 Level: 100 -> %1").arg(level)));
     m_stack->undo();
     QCOMPARE(m_memory->value(decay1Time, element2), 70);
     QCOMPARE(m_memory->value(decay1Level, element2), 100);

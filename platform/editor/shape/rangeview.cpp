@@ -180,7 +180,7 @@ void RangeView::paintShape(QPainter &painter)
     if (drumNote >= 0) {
         painter.setPen(text);
         drawGridLabel(painter, { xOf(drumNote), keys.top() - 2 },
-                      tr("key %1").arg(TParameterMemory::drumKeyName(s->part())),
+                      tr("key %1").arg(PartNames::drumKeyName(s->part())),
                       Qt::AlignHCenter | Qt::AlignBottom);
     }
 }

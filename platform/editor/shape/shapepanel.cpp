@@ -93,7 +93,7 @@ void ShapePanel::showWhatTheVoiceHas()
     m_envelopes[EnvelopeView::Pitch]->setVisible(!drum);
     m_velocities->setVisible(!drum);
     m_notes->updateGeometry();
-    QString heading = drum ? tr("Drum key %1").arg(TParameterMemory::drumKeyName(m_source->part()))
+    QString heading = drum ? tr("Drum key %1").arg(PartNames::drumKeyName(m_source->part()))
                            : tr("Element %1").arg(m_source->element() + 1);
     if (!m_source->editable())
         heading += tr(" (the stored voice: compare is on)");

@@ -34,7 +34,7 @@ void ShapeSource::voiceChanged()
 
 bool ShapeSource::isDrum() const
 {
-    return m_memory->voiceType() == 3;
+    return m_memory->voiceType() == VoiceType::Drum;
 }
 
 int ShapeSource::part() const
@@ -44,8 +44,8 @@ int ShapeSource::part() const
 
 QString ShapeSource::partName() const
 {
-    return isDrum() ? TParameterMemory::partName(TParameterMemory::DrumKeyCount, part())
-                    : TParameterMemory::partName(TParameterMemory::ElementCount, part());
+    return isDrum() ? PartNames::partName(PartNames::drumKeyCount, part())
+                    : PartNames::partName(PartNames::elementCount, part());
 }
 
 std::optional<ParameterRef> ShapeSource::findInPart(const QString &group, const QString &word,
@@ -54,11 +54,11 @@ std::optional<ParameterRef> ShapeSource::findInPart(const QString &group, const 
     QString block;
     QString prefix;
     switch (m_memory->voiceType()) {
-    case 2:
+    case VoiceType::Plugin:
         block = QStringLiteral("PluginElement");
         prefix = QStringLiteral("PlgElm");
         break;
-    case 3:
+    case VoiceType::Drum:
         block = QStringLiteral("DrumKey");
         prefix = QStringLiteral("DrmKey");
         break;

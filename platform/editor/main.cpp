@@ -5,11 +5,14 @@
 #include "editorvoicedata.h"
 #include "mainwindow.h"
 
+#include <editortranslations.h>
+
 #include <tparametermemory.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -50,6 +53,19 @@ void applyScale(int argc, char *argv[])
     }
 }
 
+// The add-on beside the editor (a build), else in the editor's private
+// library folder (an installed editor: bin/ and lib/zinta-editor/).
+QString defaultAddOnPath()
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath(QLatin1String(addOnFileName));
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(
+        programFolder.filePath(QStringLiteral("../lib/zinta-editor/") + QLatin1String(addOnFileName)));
+    return QFileInfo::exists(installed) ? installed : beside;
+}
+
 int render(AddOnHost &addOn, TParameterMemory &memory, const QString &entryText,
            const QString &output)
 {
@@ -87,7 +103,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("The Zinta voice editor with its detail dialogs."));
     parser.addHelpOption();
     const QCommandLineOption addOnOption(QStringLiteral("addon"),
-        QStringLiteral("Load the add-on from <path> (default: beside the editor)."),
+        QStringLiteral("Load the add-on from <path> (default: beside the editor, else in ../lib/zinta-editor/)."),
         QStringLiteral("path"));
     const QCommandLineOption listEntries(QStringLiteral("list-entries"),
         QStringLiteral("Print the add-on's menu entries and exit."));
@@ -111,12 +127,30 @@ int main(int argc, char *argv[])
     const QCommandLineOption scaleOption(QStringLiteral("scale"),
         QStringLiteral("Show and render at <factor> device pixels per pixel (2: twice the size)."),
         QStringLiteral("factor"));
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+        QStringLiteral("Show the editor in <language> (de, en); default: the system's locale."),
+        QStringLiteral("language"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
-                        outputOption, voiceOption, openOption, quitAfter, scaleOption });
+                        outputOption, voiceOption, openOption, quitAfter, scaleOption, languageOption });
+    parser.addPositionalArgument(QStringLiteral("file"),
+        QStringLiteral("A voice file to load at start, the same as --voice <file>."),
+        QStringLiteral("[file]"));
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1 || (!positional.isEmpty() && parser.isSet(voiceOption)))
+        return fail(QStringLiteral("unexpected argument \"%1\": give one voice file").arg(positional.last()));
+    const QString voiceFile = positional.isEmpty() ? parser.value(voiceOption) : positional.first();
+
+    const QLocale locale = parser.isSet(languageOption) ? QLocale(parser.value(languageOption)) : QLocale::system();
+    if (parser.isSet(languageOption) && locale.language() == QLocale::C)
+        return fail(QStringLiteral("--language needs a language code such as de or en, not \"%1\"")
+                        .arg(parser.value(languageOption)));
+    const QStringList translations = EditorTranslations::install(locale, EditorTranslations::folder());
+    if (parser.isSet(languageOption) && locale.language() != QLocale::English
+        && translations.filter(QStringLiteral("zinta-editor_")).isEmpty())
+        std::fprintf(stderr, "zinta-editor: no translation for \"%s\" in %s; the texts stay English\n",
+                     qPrintable(parser.value(languageOption)), qPrintable(EditorTranslations::folder()));
 
     if (parser.isSet(scaleOption) && !(parser.value(scaleOption).toDouble() > 0))
         return fail(QStringLiteral("--scale needs a factor above 0, such as 2"));
@@ -141,9 +175,7 @@ int main(int argc, char *argv[])
     }
 
     AddOnHost addOn;
-    const QString addOnPath = parser.isSet(addOnOption)
-        ? parser.value(addOnOption)
-        : QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(addOnFileName));
+    const QString addOnPath = parser.isSet(addOnOption) ? parser.value(addOnOption) : defaultAddOnPath();
     QString error;
     if (!addOn.load(addOnPath, &error))
         return fail(error);
@@ -155,13 +187,13 @@ int main(int argc, char *argv[])
     }
 
     if (parser.isSet(renderOption)) {
-        if (parser.isSet(voiceOption) && !memory.loadVoice(parser.value(voiceOption), &error))
+        if (!voiceFile.isEmpty() && !memory.loadVoice(voiceFile, &error))
             return fail(error);
         return render(addOn, memory, parser.value(renderOption), parser.value(outputOption));
     }
 
     MainWindow window(&memory, &voiceData, &addOn);
-    if (parser.isSet(voiceOption) && !window.openVoice(parser.value(voiceOption), &error))
+    if (!voiceFile.isEmpty() && !window.openVoice(voiceFile, &error))
         return fail(error);
     window.show();
     // The dialogs go beside the window, so they open once it is shown.

@@ -17,6 +17,7 @@ private slots:
     void initTestCase();
     void installedEditorRuns_data();
     void installedEditorRuns();
+    void desktopEntryOpensAVoiceFile();
     void loadsNothingFromTheBuild_data();
     void loadsNothingFromTheBuild();
 
@@ -49,19 +50,13 @@ void TestInstalled::initTestCase()
     QVERIFY2(install->exitCode() == 0, install->readAllStandardError().constData());
 }
 
-// The desktop entry's command line with %f standing for a voice file, and
-// the options a script uses.
+// The options a script uses.
 void TestInstalled::installedEditorRuns_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("expected"); // a line of the output, as a pattern
     QTest::addColumn<QString>("image");    // the PNG it writes, if any
 
-    const QSettings desktop(m_prefix.filePath(QStringLiteral("share/applications/zinta-editor.desktop")),
-                            QSettings::IniFormat);
-    QStringList exec = desktop.value(QStringLiteral("Desktop Entry/Exec")).toString().split(QLatin1Char(' '));
-    const QString voice = QStringLiteral(VESTRA_SOURCE_DIR "/fuzz/voices/normal-common");
-    exec.replaceInStrings(QStringLiteral("%f"), voice);
     const QString png = m_prefix.filePath(QStringLiteral("r.png"));
 
     QTest::newRow("list entries")
@@ -71,9 +66,6 @@ void TestInstalled::installedEditorRuns_data()
         << QStringList { QStringLiteral("zinta-editor"), QStringLiteral("--render"), QStringLiteral("1"),
                          QStringLiteral("--output"), png }
         << QStringLiteral("^rendered entry 1 ") << png;
-    QTest::newRow("desktop entry with a voice file")
-        << exec + QStringList { QStringLiteral("--render"), QStringLiteral("12"), QStringLiteral("--output"), png }
-        << QStringLiteral("^rendered entry 12 ") << png;
     QTest::newRow("German") // the installed translations are found: nothing said
         << QStringList { QStringLiteral("zinta-editor"), QStringLiteral("--language"), QStringLiteral("de"),
                          QStringLiteral("--list-entries") }
@@ -85,7 +77,8 @@ void TestInstalled::installedEditorRuns()
     QFETCH(QStringList, arguments);
     QFETCH(QString, expected);
     QFETCH(QString, image);
-    QFile::remove(image);
+    if (!image.isEmpty())
+        QFile::remove(image);
     QCOMPARE(arguments.first(), QStringLiteral("zinta-editor"));
     QProcess *editor = run(m_prefix.filePath(QStringLiteral("bin/zinta-editor")), arguments.mid(1));
     const QString output = QString::fromUtf8(editor->readAllStandardOutput());
@@ -96,6 +89,33 @@ void TestInstalled::installedEditorRuns()
     QVERIFY2(line.match(output).hasMatch(), qPrintable(output));
     if (!image.isEmpty())
         QVERIFY(!QImage(image).isNull());
+}
+
+// The desktop entry's command line, %f a voice file whose portamento time
+// differs from the initial voice's: the portamento dialog shows it.
+void TestInstalled::desktopEntryOpensAVoiceFile()
+{
+    const QSettings desktop(m_prefix.filePath(QStringLiteral("share/applications/zinta-editor.desktop")),
+                            QSettings::IniFormat);
+    QStringList exec = desktop.value(QStringLiteral("Desktop Entry/Exec")).toString().split(QLatin1Char(' '));
+    QCOMPARE(exec.value(0), QStringLiteral("zinta-editor"));
+    const QString voice = m_prefix.filePath(QStringLiteral("kit.json"));
+    QFile voiceFile(voice);
+    QVERIFY(voiceFile.open(QIODevice::WriteOnly));
+    voiceFile.write("{\n    \"format\": \"zinta-voice\",\n    \"version\": 1,\n    \"voiceType\": 1,\n"
+                    "    \"blocks\": { \"NormalCommon\": [ { \"NrmComQEDPortamentoTime\": 100 } ] }\n}\n");
+    voiceFile.close();
+    exec.replaceInStrings(QStringLiteral("%f"), voice);
+
+    const QStringList render { QStringLiteral("--render"), QStringLiteral("12"), QStringLiteral("--output") };
+    const QString withVoice = m_prefix.filePath(QStringLiteral("voice.png"));
+    const QString initial = m_prefix.filePath(QStringLiteral("initial.png"));
+    QProcess *editor = run(m_prefix.filePath(QStringLiteral("bin/") + exec.first()),
+                           exec.mid(1) + render + QStringList { withVoice });
+    QVERIFY2(editor->exitCode() == 0, editor->readAllStandardError().constData());
+    QCOMPARE(run(m_prefix.filePath(QStringLiteral("bin/zinta-editor")), render + QStringList { initial })->exitCode(), 0);
+    QVERIFY(!QImage(withVoice).isNull());
+    QVERIFY(QImage(withVoice) != QImage(initial));
 }
 
 void TestInstalled::loadsNothingFromTheBuild_data()
@@ -119,9 +139,12 @@ void TestInstalled::loadsNothingFromTheBuild()
     QCOMPARE(ldd->exitCode(), 0);
     QVERIFY2(!libraries.contains(QStringLiteral("not found")), qPrintable(libraries));
     QVERIFY2(!libraries.contains(m_build), qPrintable(libraries));
-    if (file.endsWith(QStringLiteral("zinta-editor")))
-        QVERIFY2(libraries.contains(m_prefix.filePath(QStringLiteral("lib/zinta-editor/libvestra_ziv21_memapi.so"))),
-                 qPrintable(libraries));
+    if (file.endsWith(QStringLiteral("zinta-editor"))) {
+        const QRegularExpression memory(QStringLiteral("libvestra_ziv21_memapi.so => ")
+                                        + QRegularExpression::escape(m_prefix.path())
+                                        + QStringLiteral("/\\S*lib/zinta-editor/libvestra_ziv21_memapi.so"));
+        QVERIFY2(memory.match(libraries).hasMatch(), qPrintable(libraries));
+    }
     QProcess *readelf = run(QStringLiteral("readelf"), { QStringLiteral("-d"), file });
     const QString dynamic = QString::fromUtf8(readelf->readAllStandardOutput());
     QVERIFY2(!dynamic.contains(m_build), qPrintable(dynamic));

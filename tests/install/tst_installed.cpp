@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -18,6 +19,8 @@ private slots:
     void installedEditorRuns_data();
     void installedEditorRuns();
     void desktopEntryOpensAVoiceFile();
+    void voiceFilesAreTheirOwnType_data();
+    void voiceFilesAreTheirOwnType();
     void loadsNothingFromTheBuild_data();
     void loadsNothingFromTheBuild();
 
@@ -116,6 +119,46 @@ void TestInstalled::desktopEntryOpensAVoiceFile()
     QCOMPARE(run(m_prefix.filePath(QStringLiteral("bin/zinta-editor")), render + QStringList { initial })->exitCode(), 0);
     QVERIFY(!QImage(withVoice).isNull());
     QVERIFY(QImage(withVoice) != QImage(initial));
+}
+
+// With the installed type known, a voice file is told by its format name,
+// whatever its name ends in; other JSON stays JSON.
+void TestInstalled::voiceFilesAreTheirOwnType_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("type");
+    const QByteArray voice = "{\n    \"format\": \"zinta-voice\",\n    \"version\": 1,\n    \"voiceType\": 1\n}\n";
+    QTest::newRow("voice.json") << "voice.json" << voice << "application/x-zinta-voice";
+    QTest::newRow("voice, no suffix") << "voice" << voice << "application/x-zinta-voice";
+    QTest::newRow("other JSON") << "other.json" << QByteArray("{\n    \"format\": \"other\"\n}\n")
+                                << "application/json";
+}
+
+void TestInstalled::voiceFilesAreTheirOwnType()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, type);
+    // One database of the system's types and the installed one, as the
+    // package leaves /usr/share/mime.
+    static const bool known = [this] {
+        const QString share = m_prefix.filePath(QStringLiteral("mimedb"));
+        const QString packages = share + QStringLiteral("/mime/packages/");
+        return QDir().mkpath(packages)
+            && QFile::copy(QStringLiteral("/usr/share/mime/packages/freedesktop.org.xml"),
+                           packages + QStringLiteral("freedesktop.org.xml"))
+            && QFile::copy(m_prefix.filePath(QStringLiteral("share/mime/packages/zinta-editor.xml")),
+                           packages + QStringLiteral("zinta-editor.xml"))
+            && run(QStringLiteral("update-mime-database"), { share + QStringLiteral("/mime") })->exitCode() == 0
+            && qputenv("XDG_DATA_DIRS", share.toLocal8Bit());
+    }();
+    QVERIFY(known);
+    QFile file(m_prefix.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name(), type);
 }
 
 void TestInstalled::loadsNothingFromTheBuild_data()

@@ -10,7 +10,11 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 vestra_install_missing
 
 build=$here/build-package
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESTRA_BUILD_TESTS=OFF
+# Debian's hardening flags, as a Debian build would use them.
+cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+ldflags="$(dpkg-buildflags --get LDFLAGS) -Wl,-z,now"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVESTRA_BUILD_TESTS=OFF \
+    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_SHARED_LINKER_FLAGS="$ldflags"
 cmake --build "$build" -j "$(nproc)"
 rm -f "$build"/zinta-editor_*.deb
 (cd "$build" && cpack -G DEB)

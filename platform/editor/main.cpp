@@ -5,6 +5,8 @@
 #include "editorvoicedata.h"
 #include "mainwindow.h"
 
+#include <editortranslations.h>
+
 #include <schemalisting.h>
 #include <tparametermemory.h>
 #include <voicefile.h>
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -50,6 +53,19 @@ void applyScale(int argc, char *argv[])
         else if (std::strncmp(argv[i], "--scale=", 8) == 0)
             qputenv("QT_SCALE_FACTOR", argv[i] + 8);
     }
+}
+
+// The add-on beside the editor (a build), else in the editor's private
+// library folder (an installed editor: bin/ and lib/zinta-editor/).
+QString defaultAddOnPath()
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath(QLatin1String(addOnFileName));
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(
+        programFolder.filePath(QStringLiteral("../lib/zinta-editor/") + QLatin1String(addOnFileName)));
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 int render(AddOnHost &addOn, TParameterMemory &memory, const QString &entryText,
@@ -104,7 +120,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("The Zinta voice editor with its detail dialogs."));
     parser.addHelpOption();
     const QCommandLineOption addOnOption(QStringLiteral("addon"),
-        QStringLiteral("Load the add-on from <path> (default: beside the editor)."),
+        QStringLiteral("Load the add-on from <path> (default: beside the editor, else in ../lib/zinta-editor/)."),
         QStringLiteral("path"));
     const QCommandLineOption listEntries(QStringLiteral("list-entries"),
         QStringLiteral("Print the add-on's menu entries and exit."));
@@ -130,12 +146,31 @@ int main(int argc, char *argv[])
     const QCommandLineOption scaleOption(QStringLiteral("scale"),
         QStringLiteral("Show and render at <factor> device pixels per pixel (2: twice the size)."),
         QStringLiteral("factor"));
+    const QCommandLineOption languageOption(QStringLiteral("language"),
+        QStringLiteral("Show the editor in <language> (de, en); default: the system's locale."),
+        QStringLiteral("language"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
-                        renderWindowOption, outputOption, voiceOption, openOption, quitAfter, scaleOption });
+                        renderWindowOption, outputOption, voiceOption, openOption, quitAfter, scaleOption,
+                        languageOption });
+    parser.addPositionalArgument(QStringLiteral("file"),
+        QStringLiteral("A voice file to load at start, the same as --voice <file>."),
+        QStringLiteral("[file]"));
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1 || (!positional.isEmpty() && parser.isSet(voiceOption)))
+        return fail(QStringLiteral("unexpected argument \"%1\": give one voice file").arg(positional.last()));
+    const QString voiceFile = positional.isEmpty() ? parser.value(voiceOption) : positional.first();
+
+    const QLocale locale = parser.isSet(languageOption) ? QLocale(parser.value(languageOption)) : QLocale::system();
+    if (parser.isSet(languageOption) && locale.language() == QLocale::C)
+        return fail(QStringLiteral("--language needs a language code such as de or en, not \"%1\"")
+                        .arg(parser.value(languageOption)));
+    const QStringList translations = EditorTranslations::install(locale, EditorTranslations::folder());
+    if (parser.isSet(languageOption) && locale.language() != QLocale::English
+        && translations.filter(QStringLiteral("zinta-editor_")).isEmpty())
+        std::fprintf(stderr, "zinta-editor: no translation for \"%s\" in %s; the texts stay English\n",
+                     qPrintable(parser.value(languageOption)), qPrintable(EditorTranslations::folder()));
 
     if (parser.isSet(scaleOption) && !(parser.value(scaleOption).toDouble() > 0))
         return fail(QStringLiteral("--scale needs a factor above 0, such as 2"));
@@ -161,9 +196,7 @@ int main(int argc, char *argv[])
     }
 
     AddOnHost addOn;
-    const QString addOnPath = parser.isSet(addOnOption)
-        ? parser.value(addOnOption)
-        : QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(addOnFileName));
+    const QString addOnPath = parser.isSet(addOnOption) ? parser.value(addOnOption) : defaultAddOnPath();
     QString error;
     if (!addOn.load(addOnPath, &error))
         return fail(error);
@@ -175,9 +208,9 @@ int main(int argc, char *argv[])
     }
 
     if (parser.isSet(renderOption)) {
-        if (parser.isSet(voiceOption)) {
+        if (!voiceFile.isEmpty()) {
             Voice voice;
-            if (!VoiceFile::read(parser.value(voiceOption), memory.schema(), &voice, &error))
+            if (!VoiceFile::read(voiceFile, memory.schema(), &voice, &error))
                 return fail(error);
             memory.setVoice(voice);
         }
@@ -185,7 +218,7 @@ int main(int argc, char *argv[])
     }
 
     MainWindow window(&memory, &voiceData, &addOn);
-    if (parser.isSet(voiceOption) && !window.openVoice(parser.value(voiceOption), &error))
+    if (!voiceFile.isEmpty() && !window.openVoice(voiceFile, &error))
         return fail(error);
     if (parser.isSet(renderWindowOption))
         return renderWindow(window, parser.value(outputOption));

@@ -17,6 +17,7 @@ CPopup::CPopup(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::WheelFocus);
     setAutoFillBackground(true);
+    setFont(ControlSupport::controlFont());
     ControlAccessible::installFactory();
 }
 
@@ -91,6 +92,11 @@ QString CPopup::shownText() const
     return valueText(m_value);
 }
 
+FittedText CPopup::drawnText() const
+{
+    return FittedText(shownText(), rect().adjusted(3, 0, -10, 0), this);
+}
+
 QSize CPopup::sizeHint() const
 {
     return QSize(60, 16);
@@ -114,8 +120,7 @@ void CPopup::paintEvent(QPaintEvent *)
     if (!isEnabled() && m_greyOnDisable)
         text = ControlSupport::greyText();
     painter.setPen(text);
-    const QRect area = rect().adjusted(3, 0, -10, 0);
-    painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, shownText());
+    drawnText().draw(painter, Qt::AlignVCenter | Qt::AlignLeft);
     // The drop-down mark at the right.
     const int x = width() - 8;
     const int y = height() / 2 - 1;

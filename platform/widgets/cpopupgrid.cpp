@@ -32,6 +32,9 @@ CPopupGrid::CPopupGrid(QWidget *owner, const QStringList &items, int columns, in
     p.setColor(QPalette::WindowText, textColour);
     setPalette(p);
     setAutoFillBackground(true);
+    // A window of its own, it would take the application's font: it offers
+    // the items in the selector's.
+    setFont(owner->font());
 
     const QFontMetrics metrics(font());
     int width = minimumCellWidth;

@@ -20,6 +20,7 @@ const QString pan = QStringLiteral("FEkNormalElement/kNrmElmPan");
 const QString note = QStringLiteral("FEkNormalElement/kNrmElmNoteLimitLow");
 const QString level = QStringLiteral("FEkNormalElementAmplitude/kNrmElmLevel");
 const QString offset = QStringLiteral("FEkNormalElementAmplitude/kNrmElmLevelKeyFollowSens");
+const QString halfDamper = QStringLiteral("FEkNormalElement/kNrmElmHalfDamperSw");
 const QString eqType = QStringLiteral("FEkNormalElementEQ/kNrmElmEQType");
 const QString eqResonance = QStringLiteral("FEkNormalElementEQ/kNrmElmEQResonance");
 const QString chorusType = QStringLiteral("00kNormalCommonChorus/kNrmChoType");
@@ -73,6 +74,13 @@ void wheel(QWidget *w, int delta)
     QApplication::sendEvent(w, &event);
 }
 
+// Clicks that first give the field the focus, then click where asked.
+void clickFocused(QWidget *w, QPoint at)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
+
 void drag(QWidget *w, QPoint from, QPoint to)
 {
     QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, from);
@@ -118,7 +126,8 @@ private:
 
 void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
 {
-    // Each row starts from the value 10 on channel 0.
+    // Each row starts from the value 10 on channel 0 (from the minimum where
+    // the range ends below 10).
     QTest::addColumn<QString>("address");
     QTest::addColumn<Gesture>("gesture");
     QTest::addColumn<QString>("typed"); // on the value field, then Enter (Escape with no gesture)
@@ -127,10 +136,16 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
     using F = CTextSlider *;
     using D = CFader *;
     QTest::newRow("drag the value field up") << pan << Gesture{ [](F f, D) { drag(f, { 30, 8 }, { 30, -12 }); } } << "" << 20 << false;
-    QTest::newRow("click its right half")
-        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 }); } } << "" << 11 << false;
-    QTest::newRow("click its left half")
-        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, {}, { 5, 8 }); } } << "" << 9 << false;
+    QTest::newRow("a click into the field only focuses it")
+        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 }); } } << "" << 10 << false;
+    QTest::newRow("click its right half") << pan << Gesture{ [](F f, D) { clickFocused(f, { 55, 8 }); } } << "" << 11 << false;
+    QTest::newRow("click its left half") << pan << Gesture{ [](F f, D) { clickFocused(f, { 5, 8 }); } } << "" << 9 << false;
+    QTest::newRow("click into the field and type") << level << Gesture{ [](F f, D) {
+        QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 });
+        QTest::keyClick(f, '9');
+        QTest::keyClick(f->entry(), '0');
+        QTest::keyClick(f->entry(), Qt::Key_Return);
+    } } << "" << 90 << false;
     QTest::newRow("wheel on the value field") << pan << Gesture{ [](F f, D) { wheel(f, 240); } } << "" << 12 << false;
     QTest::newRow("Up key on the value field") << pan << Gesture{ [](F f, D) { QTest::keyClick(f, Qt::Key_Up); } } << "" << 11 << false;
     QTest::newRow("Page Down: a tenth of -63..63")
@@ -157,6 +172,7 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
     QTest::newRow("type above the range") << level << Gesture{} << "200" << 127 << true;
     QTest::newRow("type below the range") << level << Gesture{} << "-5" << 0 << true;
     QTest::newRow("type a note name") << note << Gesture{} << "c#3" << 61 << false;
+    QTest::newRow("type the last item of a list") << halfDamper << Gesture{} << "on" << 1 << false;
     QTest::newRow("type a pan text") << pan << Gesture{} << "l20" << -20 << false;
     QTest::newRow("type a pan as a number") << pan << Gesture{} << "-7" << -7 << false;
     QTest::newRow("type a number shown offset") << offset << Gesture{} << "+10" << 74 << false;
@@ -172,10 +188,17 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere()
     QFETCH(int, expected);
     QFETCH(bool, flashes);
     Page page(address);
-    m_memory->setValue(address, 0, 10);
+    quint16 high = 0, low = 0;
+    QVERIFY(m_memory->findParameter(address, &high, &low));
+    const int start = m_memory->maximum(high, low, 0) >= 10 ? 10 : m_memory->minimum(high, low, 0);
+    m_memory->setValue(address, 0, start);
     m_memory->assignEditChannel(&page.widget, 0);
     page.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page.widget));
+    QApplication::setActiveWindow(&page.widget);
+    QVERIFY(QTest::qWaitForWindowActive(&page.widget));
+    // The focus is elsewhere, as a user left it.
+    page.fader->setFocus(Qt::TabFocusReason);
+    QVERIFY(!page.valueField->hasFocus());
     QSignalSpy changes(m_memory.get(), &TParameterMemory::parameterChanged);
     CTextSlider *field = page.valueField;
     if (!typed.isEmpty()) {
@@ -187,12 +210,12 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere()
         else
             QTest::keyClick(field->entry(), Qt::Key_Return);
         // What the parameter cannot take leaves the entry open to be corrected.
-        QCOMPARE(bool(field->entry()), !gesture.on && expected == 10);
+        QCOMPARE(bool(field->entry()), !gesture.on && expected == start);
     } else {
         gesture.on(field, page.fader);
     }
     QCOMPARE(m_memory->value(address, 0), expected);
-    QCOMPARE(changes.count(), expected == 10 ? 0 : 1);
+    QCOMPARE(changes.count(), expected == start ? 0 : 1);
     QCOMPARE(field->isFlashing(), flashes);
     QCOMPARE(page.fader->shownValue(), expected);
     const QString text = m_memory->valueText(address, 0, expected);

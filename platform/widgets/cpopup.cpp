@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWheelEvent>
 
 CPopup::CPopup(QWidget *parent, const char *name)
@@ -145,7 +146,10 @@ void CPopup::openGrid()
                                 m_focusColor, m_sizeToContents ? 0 : width());
     connect(grid, &CPopupGrid::chosen, this, [this, first](int index) { choose(first + index); });
     m_grid = grid;
-    grid->move(mapToGlobal(QPoint(0, height())));
+    const QRect available = screen()->availableGeometry();
+    grid->fitInto(available.size());
+    grid->move(CPopupGrid::placement(grid->size(), QRect(mapToGlobal(QPoint(0, 0)), size()), available)
+                   .topLeft());
     grid->show();
     grid->setFocus();
 }

@@ -1,6 +1,7 @@
 #include <cfader.h>
 #include <chotspotlabel.h>
 #include <cpopup.h>
+#include <cpopupgrid.h>
 #include <cpulldownmenu.h>
 #include <ctextslider.h>
 #include <tparametermemory.h>
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -25,6 +27,7 @@ const QString eqType = QStringLiteral("FEkNormalElementEQ/kNrmElmEQType");
 const QString eqResonance = QStringLiteral("FEkNormalElementEQ/kNrmElmEQResonance");
 const QString chorusType = QStringLiteral("00kNormalCommonChorus/kNrmChoType");
 const QString chorusParam = QStringLiteral("00kNormalCommonChorus/kNrmChoParam1");
+const QString insertionType = QStringLiteral("00kNormalCommonInsA/kNrmInsAType");
 
 // A page of controls as a form makes them: value field cyan on black.
 struct Page
@@ -111,6 +114,9 @@ private slots:
     void compareModeRefusesEdits();
 
     void popupOffersEveryValueTextAndWritesTheChoice();
+    void gridOpensWhollyOnTheScreen_data();
+    void gridOpensWhollyOnTheScreen();
+    void wideGridWrapsAndScrollsOnTheScreen();
 
     void hotspotClicksWithItsButtonsInsideItsSpot_data();
     void hotspotClicksWithItsButtonsInsideItsSpot();
@@ -272,6 +278,73 @@ void TestWidgets::popupOffersEveryValueTextAndWritesTheChoice()
     popup->setLabels(QStringLiteral("a;b;c;d;e;f;"));
     QCOMPARE(popup->items(), QStringList({ "a", "b", "c", "d", "e", "f" }));
     QCOMPARE(popup->shownText(), QStringLiteral("d"));
+}
+
+void TestWidgets::gridOpensWhollyOnTheScreen_data()
+{
+    // A 1280 x 800 screen, and the same at two device pixels per pixel.
+    const QRect screen(0, 0, 1280, 800), scaled(0, 0, 640, 400);
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("selector");
+    QTest::addColumn<QSize>("grid");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("below its selector") << screen << QRect(100, 100, 60, 16) << QSize(300, 200) << QPoint(100, 116);
+    QTest::newRow("near the right edge: moved left")
+        << screen << QRect(1200, 100, 60, 16) << QSize(300, 200) << QPoint(980, 116);
+    QTest::newRow("no room below: above it") << screen << QRect(100, 700, 60, 16) << QSize(300, 200) << QPoint(100, 500);
+    QTest::newRow("scaled, bottom right: above, moved left")
+        << scaled << QRect(600, 300, 60, 16) << QSize(400, 250) << QPoint(240, 50);
+    QTest::newRow("scaled, no room above or below: kept on the screen")
+        << scaled << QRect(300, 150, 60, 16) << QSize(600, 380) << QPoint(40, 20);
+    QTest::newRow("a screen beside the first")
+        << screen.translated(1280, 0) << QRect(2500, 10, 60, 16) << QSize(300, 200) << QPoint(2260, 26);
+}
+
+void TestWidgets::gridOpensWhollyOnTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QRect, selector);
+    QFETCH(QSize, grid);
+    QFETCH(QPoint, expected);
+    const QRect place = CPopupGrid::placement(grid, selector, available);
+    QCOMPARE(place.topLeft(), expected);
+    QVERIFY(available.contains(place));
+}
+
+// The effect type grid, wider than the screen, opened by a click on a
+// selector at the screen's bottom right corner: it lies on the screen, and
+// its last item can be reached with the keys and chosen.
+void TestWidgets::wideGridWrapsAndScrollsOnTheScreen()
+{
+    QWidget page;
+    auto *popup = new CPopup(&page, "cPopup1");
+    popup->setGeometry(0, 0, 80, 16);
+    popup->setColumnsCount(8);
+    popup->setLabelSizeToContents(true);
+    popup->setNamedAddress(insertionType);
+    m_memory->assignEditChannel(&page, 0);
+    const QRect available = page.screen()->availableGeometry();
+    page.setWindowFlags(Qt::FramelessWindowHint);
+    page.setGeometry(QRect(available.bottomRight() - QPoint(80, 16), QSize(80, 16)));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    auto *grid = qobject_cast<CPopupGrid *>(popup->choiceGrid());
+    QVERIFY(grid && QTest::qWaitForWindowExposed(grid));
+    QVERIFY2(available.contains(grid->frameGeometry()),
+             qPrintable(QStringLiteral("%1 x %2 at %3, %4; page %5 %6, screen %7 %8").arg(grid->width()).arg(grid->height()).arg(grid->x()).arg(grid->y()).arg(page.x()).arg(page.y()).arg(available.width()).arg(available.height())));
+    quint16 high = 0, low = 0;
+    QVERIFY(m_memory->findParameter(insertionType, &high, &low));
+    const int last = m_memory->maximum(high, low, 0);
+    QTest::keyClick(grid, Qt::Key_Right);
+    while (grid->highlighted() + grid->columns() < grid->itemCount())
+        QTest::keyClick(grid, Qt::Key_Down);
+    while (grid->highlighted() < grid->itemCount() - 1)
+        QTest::keyClick(grid, Qt::Key_Right);
+    QVERIFY(grid->rect().contains(popup->choiceRect(last)));
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, popup->choiceRect(last).center());
+    QCOMPARE(m_memory->value(insertionType, 0), last);
 }
 
 void TestWidgets::hotspotClicksWithItsButtonsInsideItsSpot_data()

@@ -117,6 +117,7 @@ private slots:
     void gridOpensWhollyOnTheScreen_data();
     void gridOpensWhollyOnTheScreen();
     void wideGridWrapsAndScrollsOnTheScreen();
+    void tallGridScrolls();
 
     void hotspotClicksWithItsButtonsInsideItsSpot_data();
     void hotspotClicksWithItsButtonsInsideItsSpot();
@@ -345,6 +346,27 @@ void TestWidgets::wideGridWrapsAndScrollsOnTheScreen()
     QVERIFY(grid->rect().contains(popup->choiceRect(last)));
     QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, popup->choiceRect(last).center());
     QCOMPARE(m_memory->value(insertionType, 0), last);
+}
+
+// A grid taller than the screen shows the rows that fit; the keys and the
+// wheel bring the others into view.
+void TestWidgets::tallGridScrolls()
+{
+    QWidget owner;
+    QStringList items;
+    for (int i = 0; i < 200; ++i)
+        items << QString::number(i);
+    CPopupGrid grid(&owner, items, 4, 0, Qt::cyan, Qt::white, 40);
+    grid.fitInto(QSize(640, 400));
+    QVERIFY(grid.height() <= 400 && grid.visibleRows() < 50);
+    QVERIFY(grid.cellRect(199).isNull());
+    for (int row = 0; row < 49; ++row)
+        QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(grid.highlighted(), 196);
+    QVERIFY(grid.rect().contains(grid.cellRect(199)));
+    wheel(&grid, 120 * 50);
+    QCOMPARE(grid.firstRow(), 0);
+    QVERIFY(grid.rect().contains(grid.cellRect(0)));
 }
 
 void TestWidgets::hotspotClicksWithItsButtonsInsideItsSpot_data()

@@ -14,9 +14,7 @@
 #include <imemapi.h>
 
 #include <QCloseEvent>
-#include <QFont>
 #include <QMetaObject>
-#include <QPalette>
 #include <QPointer>
 
 #include <memory>
@@ -29,27 +27,6 @@ void connectHelpers(QObject *dialog, DetailDialogsPopulationHelper *population,
                     DetailDialogsSlotHelper *slotHelper);
 void setFormBackground(QWidget *dialog);
 
-// The font of every dialog. The forms were drawn for a small dialog font:
-// this condensed family at this pixel size fits their captions and value
-// texts in the boxes they were given, and reads well.
-inline QFont formFont()
-{
-    QFont font(QStringLiteral("Roboto Condensed"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    return font;
-}
-
-// The palette of every dialog: a disabled caption (compare mode disables
-// every control and caption of a page) stays legible on the grey page, in a
-// darker grey than the platform's, which vanishes there.
-inline QPalette formPalette(QPalette palette)
-{
-    const QColor disabledText(96, 96, 96);
-    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
-        palette.setColor(QPalette::Disabled, role, disabledText);
-    return palette;
-}
 } // namespace DetailDialogsWiring
 
 // A dialog class T made into what the host works with: the widget that
@@ -77,8 +54,6 @@ public:
     {
         Q_UNUSED(caption);
         this->setAttribute(Qt::WA_DeleteOnClose);
-        this->setFont(DetailDialogsWiring::formFont());
-        this->setPalette(DetailDialogsWiring::formPalette(this->palette()));
         collectAddressLabels(this, this->labelAddressMap);
         m_slotHelper = std::make_unique<DetailDialogsSlotHelper>(m_commands);
         m_populationHelper = std::make_unique<DetailDialogsPopulationHelper>(this);

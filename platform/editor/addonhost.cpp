@@ -4,6 +4,8 @@
 #include <igenericeditorplugininterface.h>
 #include <menuentryrecord.h>
 
+#include <hostlook.h>
+
 #include <QWidget>
 
 AddOnHost::AddOnHost(QObject *parent)
@@ -68,6 +70,7 @@ QWidget *AddOnHost::open(int index, IMemAPI *memory)
     QWidget *dialog = m_addOn->createDialog(index, &code);
     if (!dialog)
         return nullptr;
+    HostLook::applyTo(dialog);
     if (IEditorExtensions *extensions = m_addOn->editorExtensionsOf(dialog, nullptr))
         extensions->attachMemAPI(memory);
     return dialog;

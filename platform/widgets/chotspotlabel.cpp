@@ -11,6 +11,7 @@ CHotspotLabel::CHotspotLabel(QWidget *parent, const char *name)
 {
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::StrongFocus);
+    setFont(ControlSupport::controlFont());
 }
 
 CHotspotLabel::~CHotspotLabel() = default;

@@ -1,10 +1,13 @@
 #include "clabeldisplay.h"
 
+#include "controlsupport.h"
+
 CLabelDisplay::CLabelDisplay(QWidget *parent, const char *name)
     : QLabel(parent)
     , TMemProxy(this)
 {
     setObjectName(QLatin1String(name));
+    setFont(ControlSupport::controlFont());
 }
 
 CLabelDisplay::~CLabelDisplay() = default;

@@ -10,6 +10,7 @@ COnOffButton::COnOffButton(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     ControlAccessible::installFactory();
     setCheckable(true);
+    setFont(ControlSupport::controlFont());
     connect(this, &QPushButton::toggled, this, &COnOffButton::toggledByUser);
 }
 

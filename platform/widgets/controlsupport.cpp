@@ -16,6 +16,14 @@
 
 namespace ControlSupport {
 
+QFont controlFont()
+{
+    QFont font(QStringLiteral("Roboto Condensed"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    return font;
+}
+
 QColor foreground(const QWidget *widget, bool greyOnDisable)
 {
     if (!widget->isEnabled() && greyOnDisable)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QStringList>
 
@@ -14,6 +15,11 @@ class TMemProxy;
 // What the controls share: how they look when focused or disabled, and how
 // the keyboard and the wheel step a value.
 namespace ControlSupport {
+
+// The font every control draws its texts at unless it is given another: a
+// condensed family at a small pixel size, which fits value texts in the
+// narrow fields of a dense form and reads well there.
+QFont controlFont();
 
 // Value text colour when a control is disabled and greys.
 inline QColor greyText() { return QColor(128, 128, 128); }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWheelEvent>
 
 CPopup::CPopup(QWidget *parent, const char *name)
@@ -17,6 +18,7 @@ CPopup::CPopup(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::WheelFocus);
     setAutoFillBackground(true);
+    setFont(ControlSupport::controlFont());
     ControlAccessible::installFactory();
 }
 
@@ -91,6 +93,11 @@ QString CPopup::shownText() const
     return valueText(m_value);
 }
 
+FittedText CPopup::drawnText() const
+{
+    return FittedText(shownText(), rect().adjusted(3, 0, -10, 0), this);
+}
+
 QSize CPopup::sizeHint() const
 {
     return QSize(60, 16);
@@ -114,8 +121,7 @@ void CPopup::paintEvent(QPaintEvent *)
     if (!isEnabled() && m_greyOnDisable)
         text = ControlSupport::greyText();
     painter.setPen(text);
-    const QRect area = rect().adjusted(3, 0, -10, 0);
-    painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, shownText());
+    drawnText().draw(painter, Qt::AlignVCenter | Qt::AlignLeft);
     // The drop-down mark at the right.
     const int x = width() - 8;
     const int y = height() / 2 - 1;
@@ -140,7 +146,10 @@ void CPopup::openGrid()
                                 m_focusColor, m_sizeToContents ? 0 : width());
     connect(grid, &CPopupGrid::chosen, this, [this, first](int index) { choose(first + index); });
     m_grid = grid;
-    grid->move(mapToGlobal(QPoint(0, height())));
+    const QRect available = screen()->availableGeometry();
+    grid->fitInto(available.size());
+    grid->move(CPopupGrid::placement(grid->size(), QRect(mapToGlobal(QPoint(0, 0)), size()), available)
+                   .topLeft());
     grid->show();
     grid->setFocus();
 }

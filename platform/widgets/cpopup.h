@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fittedtext.h"
 #include "widgets_export.h"
 
 #include <imemapi.h>
@@ -21,7 +22,8 @@ class CPopupGrid;
 //
 // Its texts are those given to setLabels() ("Off;On;", each text followed
 // by ";"), one per value from the parameter's minimum; without them, the
-// parameter memory's value texts.
+// parameter memory's value texts. A text too wide for the room left of the
+// drop-down mark is drawn narrower (see FittedText).
 class VESTRA_WIDGETS_EXPORT CPopup : public QWidget,
                                      public TMemProxy,
                                      public IMemAPI::TSingleAddress
@@ -60,6 +62,8 @@ public:
 
     // The text shown for the current value.
     QString shownText() const;
+    // How the selector draws it: font, area (left of the mark) and text.
+    FittedText drawnText() const;
 
     // The open grid (null when closed): a popup window whose buttons carry
     // the items in value order.

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 #include <QWheelEvent>
 
 CPullDownMenu::CPullDownMenu(QWidget *parent, const char *name)
@@ -14,6 +16,7 @@ CPullDownMenu::CPullDownMenu(QWidget *parent, const char *name)
 {
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::StrongFocus);
+    setFont(ControlSupport::controlFont());
     ControlAccessible::installFactory();
 }
 
@@ -40,6 +43,26 @@ QStringList CPullDownMenu::items() const
     for (int v = minimum(); v <= maximum(); ++v)
         texts.append(valueText(v));
     return texts;
+}
+
+FittedText CPullDownMenu::drawnText() const
+{
+    const int m = margin();
+    return FittedText(text(), contentsRect().adjusted(m, m, -m, -m), this);
+}
+
+void CPullDownMenu::paintEvent(QPaintEvent *event)
+{
+    const FittedText drawn = drawnText();
+    if (drawn.font() == font() && !drawn.isElided()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(drawn.font());
+    style()->drawItemText(&painter, drawn.area(), int(QStyle::visualAlignment(layoutDirection(), alignment())),
+                          palette(), isEnabled(), drawn.shown(), foregroundRole());
 }
 
 void CPullDownMenu::memoryValueChanged(int value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fittedtext.h"
 #include "widgets_export.h"
 
 #include <imemapi.h>
@@ -16,7 +17,8 @@
 // order; choosing one writes that value. Delete and Ctrl+click go back to
 // the parameter's default. Its items are those given to setMenuItemList()
 // ("Off;On;", each text followed by ";"), one per value from the
-// parameter's minimum; without them, the memory's value texts.
+// parameter's minimum; without them, the memory's value texts. A text too
+// wide for the label is drawn narrower (see FittedText).
 class VESTRA_WIDGETS_EXPORT CPullDownMenu : public QLabel,
                                             public TMemProxy,
                                             public IMemAPI::TSingleAddress
@@ -30,6 +32,8 @@ public:
     void setMenuItemList(const QString &items);
     QStringList menuItemList() const { return m_items; }
     QStringList items() const;
+    // How the label draws its text: font, area and the text drawn.
+    FittedText drawnText() const;
 
     // The open menu (null when closed).
     QMenu *menu() const { return m_menu; }
@@ -42,6 +46,7 @@ signals:
 
 protected:
     void memoryValueChanged(int value) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -3,6 +3,7 @@
 #include "controlaccessible.h"
 #include "controlsupport.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -43,6 +44,7 @@ CTextSlider::CTextSlider(QWidget *parent, const char *name, int)
     setObjectName(QLatin1String(name));
     setFocusPolicy(Qt::WheelFocus);
     setAutoFillBackground(true);
+    setFont(ControlSupport::controlFont());
     ControlAccessible::installFactory();
 }
 
@@ -99,6 +101,11 @@ QSize CTextSlider::sizeHint() const
     return QSize(60, 16);
 }
 
+FittedText CTextSlider::drawnText() const
+{
+    return FittedText(m_text, rect().adjusted(2, 0, -2, 0), this);
+}
+
 void CTextSlider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -108,19 +115,26 @@ void CTextSlider::paintEvent(QPaintEvent *)
         std::swap(background, text);
     painter.fillRect(rect(), background);
     painter.setPen(text);
-    painter.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignCenter, m_text);
+    drawnText().draw(painter, Qt::AlignCenter);
     if (m_focusRect && hasFocus())
         ControlSupport::paintFocusRect(painter, this, m_focusColor);
 }
 
 void CTextSlider::mousePressEvent(QMouseEvent *event)
 {
+    // The toolkit gives the focus before it delivers the press; a window
+    // that is not active yet takes none, and the press asks for it here.
+    const bool focusing = m_focusedByMouse || !hasFocus();
+    if (focusing && !hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    m_focusedByMouse = false;
     if (ControlSupport::resetClick(event, *this))
         return;
     if (event->button() != Qt::LeftButton || !isBound()) {
         QWidget::mousePressEvent(event);
         return;
     }
+    m_pressFocused = focusing;
     m_pressed = true;
     m_dragged = false;
     m_pressPos = event->position().toPoint();
@@ -143,7 +157,7 @@ void CTextSlider::mouseReleaseEvent(QMouseEvent *event)
     if (!m_pressed || event->button() != Qt::LeftButton)
         return;
     m_pressed = false;
-    if (!m_dragged && m_clickStepping) {
+    if (!m_dragged && m_clickStepping && !m_pressFocused) {
         const bool up = event->position().x() >= width() / 2.0;
         writeValue(value() + (up ? 1 : -1));
     }
@@ -151,6 +165,7 @@ void CTextSlider::mouseReleaseEvent(QMouseEvent *event)
 
 void CTextSlider::wheelEvent(QWheelEvent *event)
 {
+    m_focusedByMouse = false;
     ControlSupport::wheelEdit(event, *this, value());
 }
 
@@ -164,6 +179,18 @@ void CTextSlider::keyPressEvent(QKeyEvent *event)
     if (ControlSupport::keyEdit(event, *this, value()))
         return;
     QWidget::keyPressEvent(event);
+}
+
+void CTextSlider::focusInEvent(QFocusEvent *event)
+{
+    m_focusedByMouse = event->reason() == Qt::MouseFocusReason;
+    QWidget::focusInEvent(event);
+}
+
+void CTextSlider::focusOutEvent(QFocusEvent *event)
+{
+    m_focusedByMouse = false;
+    QWidget::focusOutEvent(event);
 }
 
 void CTextSlider::changeEvent(QEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fittedtext.h"
 #include "widgets_export.h"
 
 #include <imemapi.h>
@@ -13,7 +14,10 @@
 // A numeric value field: shows its parameter's value text (cyan on black as
 // the forms set it, grey when disabled) and edits it by dragging up and
 // down, by clicking (with click stepping: the right half steps up, the left
-// half down), by the wheel, and by the arrow, page, Home and End keys.
+// half down), by the wheel, and by the arrow, page, Home and End keys. A
+// click that gives the field the focus only focuses it, so that clicking
+// into a field to type a value leaves the value alone; the clicks after it
+// step. A text too wide for the field is drawn narrower (see FittedText).
 //
 // Typing a digit, a sign or a letter opens an entry over the field that
 // takes a value as text ("90", "C#3", "L20", "On"): Enter writes it, Escape
@@ -51,6 +55,8 @@ public:
 
     // The text shown now.
     QString shownText() const { return m_text; }
+    // How the field draws it: font, area and the text drawn.
+    FittedText drawnText() const;
     // The entry open over the field for a typed value; null when closed.
     QLineEdit *entry() const { return m_entry; }
     // Whether the field flashes now, after a typed value it had to clip or
@@ -69,6 +75,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -90,6 +98,10 @@ private:
     bool m_dragged = false;
     QPoint m_pressPos;
     int m_pressValue = 0;
+    // The focus came with a mouse press (or a wheel turn) being delivered.
+    bool m_focusedByMouse = false;
+    // The press under way gave the field the focus: its click does not step.
+    bool m_pressFocused = false;
     QPointer<QLineEdit> m_entry;
     bool m_flashing = false;
 };

@@ -195,6 +195,8 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     QVERIFY(m_window->openVoice(path, &error));
     QCOMPARE(m_stack->count(), 0);
     CTextSlider *value = field(open(1), pan);
+    // The first click focuses the field, the second steps it.
+    QTest::mouseClick(value, Qt::LeftButton, Qt::NoModifier, QPoint(value->width() - 5, 8));
     QTest::mouseClick(value, Qt::LeftButton, Qt::NoModifier, QPoint(value->width() - 5, 8));
     const auto shown = [&] {
         ParameterModel *model = m_window->model();

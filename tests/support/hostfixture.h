@@ -7,6 +7,7 @@
 #include <ieditorextensions.h>
 #include <igenericeditorplugininterface.h>
 #include <ctextslider.h>
+#include <hostlook.h>
 #include <tparametermemory.h>
 
 #include <QHash>
@@ -54,6 +55,7 @@ public:
         QWidget *dialog = addOn->createDialog(entry, &code);
         if (code != VESTRA_S_OK || !dialog)
             return nullptr;
+        HostLook::applyTo(dialog);
         m_dialogs << dialog;
         for (QLabel *label : dialog->findChildren<QLabel *>())
             m_builtTexts.insert(label, label->text());
@@ -189,15 +191,20 @@ inline int partOf(const QString &address, int editPart)
 // Every slider-and-fader row of an open dialog, checked as a user meets it:
 // the fader beside the value field edits the same parameter, the caption
 // above names it when the form left the naming to the memory, a value set
-// in the memory shows in both controls, and keys on the value field (Home,
-// then Page Up, which must move any range of two values or more) and a click
-// on its left half (one step down) write the parameter and reach the fader.
+// in the memory shows in both controls, a click into the value field focuses
+// it without a step, and keys on it (Home, then Page Up, which must move any
+// range of two values or more) and a second click on its left half (one step
+// down) write the parameter and reach the fader.
 // Returns what is wrong, one line a row; `rows` counts the rows with a fader.
 inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, int *rows = nullptr)
 {
     TParameterMemory &memory = host.memory;
     QStringList wrong;
     int seen = 0;
+    // The dialog in front, as a click into it would bring it.
+    QApplication::setActiveWindow(dialog);
+    if (!QTest::qWaitForWindowActive(dialog))
+        return { QStringLiteral("the dialog cannot be made the active window") };
     for (QWidget *page : pages(dialog)) {
         for (CTextSlider *field : on<CTextSlider>(page)) {
             const QString address = field->namedAddress();
@@ -225,6 +232,12 @@ inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, i
             memory.setValue(address, part, v);
             if (field->value() != v || shown() != v)
                 wrong << where + QLatin1String("a value set in the memory does not show");
+            // Clicking into the field focuses it and, unless the focus had
+            // come to it already, leaves the value alone.
+            const bool hadFocus = field->hasFocus();
+            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(4, field->height() / 2));
+            if (!field->hasFocus() || (!hadFocus && memory.value(address, part) != v))
+                wrong << where + QLatin1String("a click into the field stepped it or did not focus it");
             QTest::keyClick(field, Qt::Key_Home);
             const int low = memory.value(address, part);
             QTest::keyClick(field, Qt::Key_PageUp);

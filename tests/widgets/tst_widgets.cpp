@@ -1,6 +1,7 @@
 #include <cfader.h>
 #include <chotspotlabel.h>
 #include <cpopup.h>
+#include <cpopupgrid.h>
 #include <cpulldownmenu.h>
 #include <ctextslider.h>
 #include <tparametermemory.h>
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -20,10 +22,12 @@ const QString pan = QStringLiteral("FEkNormalElement/kNrmElmPan");
 const QString note = QStringLiteral("FEkNormalElement/kNrmElmNoteLimitLow");
 const QString level = QStringLiteral("FEkNormalElementAmplitude/kNrmElmLevel");
 const QString offset = QStringLiteral("FEkNormalElementFilter/kNrmElmFilterCutoffVeloSens");
+const QString halfDamper = QStringLiteral("FEkNormalElement/kNrmElmHalfDamperSw");
 const QString eqType = QStringLiteral("FEkNormalElementEQ/kNrmElmEQType");
 const QString eqResonance = QStringLiteral("FEkNormalElementEQ/kNrmElmEQResonance");
 const QString chorusType = QStringLiteral("00kNormalCommonChorus/kNrmChoType");
 const QString chorusParam = QStringLiteral("00kNormalCommonChorus/kNrmChoParam1");
+const QString insertionType = QStringLiteral("00kNormalCommonInsA/kNrmInsAType");
 
 // A page of controls as a form makes them: value field cyan on black.
 struct Page
@@ -73,6 +77,13 @@ void wheel(QWidget *w, int delta)
     QApplication::sendEvent(w, &event);
 }
 
+// Clicks that first give the field the focus, then click where asked.
+void clickFocused(QWidget *w, QPoint at)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
+
 void drag(QWidget *w, QPoint from, QPoint to)
 {
     QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, from);
@@ -103,6 +114,10 @@ private slots:
     void compareModeRefusesEdits();
 
     void popupOffersEveryValueTextAndWritesTheChoice();
+    void gridOpensWhollyOnTheScreen_data();
+    void gridOpensWhollyOnTheScreen();
+    void wideGridWrapsAndScrollsOnTheScreen();
+    void tallGridScrolls();
 
     void hotspotClicksWithItsButtonsInsideItsSpot_data();
     void hotspotClicksWithItsButtonsInsideItsSpot();
@@ -118,7 +133,8 @@ private:
 
 void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
 {
-    // Each row starts from the value 10 on channel 0.
+    // Each row starts from the value 10 on channel 0 (from the minimum where
+    // the range ends below 10).
     QTest::addColumn<QString>("address");
     QTest::addColumn<Gesture>("gesture");
     QTest::addColumn<QString>("typed"); // on the value field, then Enter (Escape with no gesture)
@@ -127,10 +143,16 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
     using F = CTextSlider *;
     using D = CFader *;
     QTest::newRow("drag the value field up") << pan << Gesture{ [](F f, D) { drag(f, { 30, 8 }, { 30, -12 }); } } << "" << 20 << false;
-    QTest::newRow("click its right half")
-        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 }); } } << "" << 11 << false;
-    QTest::newRow("click its left half")
-        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, {}, { 5, 8 }); } } << "" << 9 << false;
+    QTest::newRow("a click into the field only focuses it")
+        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 }); } } << "" << 10 << false;
+    QTest::newRow("click its right half") << pan << Gesture{ [](F f, D) { clickFocused(f, { 55, 8 }); } } << "" << 11 << false;
+    QTest::newRow("click its left half") << pan << Gesture{ [](F f, D) { clickFocused(f, { 5, 8 }); } } << "" << 9 << false;
+    QTest::newRow("click into the field and type") << level << Gesture{ [](F f, D) {
+        QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 });
+        QTest::keyClick(f, '9');
+        QTest::keyClick(f->entry(), '0');
+        QTest::keyClick(f->entry(), Qt::Key_Return);
+    } } << "" << 90 << false;
     QTest::newRow("wheel on the value field") << pan << Gesture{ [](F f, D) { wheel(f, 240); } } << "" << 12 << false;
     QTest::newRow("Up key on the value field") << pan << Gesture{ [](F f, D) { QTest::keyClick(f, Qt::Key_Up); } } << "" << 11 << false;
     QTest::newRow("Page Down: a tenth of -63..63")
@@ -157,6 +179,7 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
     QTest::newRow("type above the range") << level << Gesture{} << "200" << 127 << true;
     QTest::newRow("type below the range") << level << Gesture{} << "-5" << 0 << true;
     QTest::newRow("type a note name") << note << Gesture{} << "c#3" << 61 << false;
+    QTest::newRow("type the last item of a list") << halfDamper << Gesture{} << "on" << 1 << false;
     QTest::newRow("type a pan text") << pan << Gesture{} << "l20" << -20 << false;
     QTest::newRow("type a pan as a number") << pan << Gesture{} << "-7" << -7 << false;
     QTest::newRow("type a number shown offset") << offset << Gesture{} << "+10" << 74 << false;
@@ -172,10 +195,17 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere()
     QFETCH(int, expected);
     QFETCH(bool, flashes);
     Page page(address);
-    m_memory->setValue(address, 0, 10);
+    quint16 high = 0, low = 0;
+    QVERIFY(m_memory->findParameter(address, &high, &low));
+    const int start = m_memory->maximum(high, low, 0) >= 10 ? 10 : m_memory->minimum(high, low, 0);
+    m_memory->setValue(address, 0, start);
     m_memory->assignEditChannel(&page.widget, 0);
     page.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page.widget));
+    QApplication::setActiveWindow(&page.widget);
+    QVERIFY(QTest::qWaitForWindowActive(&page.widget));
+    // The focus is elsewhere, as a user left it.
+    page.fader->setFocus(Qt::TabFocusReason);
+    QVERIFY(!page.valueField->hasFocus());
     QSignalSpy changes(m_memory.get(), &TParameterMemory::parameterChanged);
     CTextSlider *field = page.valueField;
     if (!typed.isEmpty()) {
@@ -187,12 +217,12 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere()
         else
             QTest::keyClick(field->entry(), Qt::Key_Return);
         // What the parameter cannot take leaves the entry open to be corrected.
-        QCOMPARE(bool(field->entry()), !gesture.on && expected == 10);
+        QCOMPARE(bool(field->entry()), !gesture.on && expected == start);
     } else {
         gesture.on(field, page.fader);
     }
     QCOMPARE(m_memory->value(address, 0), expected);
-    QCOMPARE(changes.count(), expected == 10 ? 0 : 1);
+    QCOMPARE(changes.count(), expected == start ? 0 : 1);
     QCOMPARE(field->isFlashing(), flashes);
     QCOMPARE(page.fader->shownValue(), expected);
     const QString text = m_memory->valueText(address, 0, expected);
@@ -249,6 +279,94 @@ void TestWidgets::popupOffersEveryValueTextAndWritesTheChoice()
     popup->setLabels(QStringLiteral("a;b;c;d;e;f;"));
     QCOMPARE(popup->items(), QStringList({ "a", "b", "c", "d", "e", "f" }));
     QCOMPARE(popup->shownText(), QStringLiteral("d"));
+}
+
+void TestWidgets::gridOpensWhollyOnTheScreen_data()
+{
+    // A 1280 x 800 screen, and the same at two device pixels per pixel.
+    const QRect screen(0, 0, 1280, 800), scaled(0, 0, 640, 400);
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("selector");
+    QTest::addColumn<QSize>("grid");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("below its selector") << screen << QRect(100, 100, 60, 16) << QSize(300, 200) << QPoint(100, 116);
+    QTest::newRow("near the right edge: moved left")
+        << screen << QRect(1200, 100, 60, 16) << QSize(300, 200) << QPoint(980, 116);
+    QTest::newRow("no room below: above it") << screen << QRect(100, 700, 60, 16) << QSize(300, 200) << QPoint(100, 500);
+    QTest::newRow("scaled, bottom right: above, moved left")
+        << scaled << QRect(600, 300, 60, 16) << QSize(400, 250) << QPoint(240, 50);
+    QTest::newRow("scaled, no room above or below: kept on the screen")
+        << scaled << QRect(300, 150, 60, 16) << QSize(600, 380) << QPoint(40, 20);
+    QTest::newRow("a screen beside the first")
+        << screen.translated(1280, 0) << QRect(2500, 10, 60, 16) << QSize(300, 200) << QPoint(2260, 26);
+}
+
+void TestWidgets::gridOpensWhollyOnTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QRect, selector);
+    QFETCH(QSize, grid);
+    QFETCH(QPoint, expected);
+    const QRect place = CPopupGrid::placement(grid, selector, available);
+    QCOMPARE(place.topLeft(), expected);
+    QVERIFY(available.contains(place));
+}
+
+// The effect type grid, wider than the screen, opened by a click on a
+// selector at the screen's bottom right corner: it lies on the screen, and
+// its last item can be reached with the keys and chosen.
+void TestWidgets::wideGridWrapsAndScrollsOnTheScreen()
+{
+    QWidget page;
+    auto *popup = new CPopup(&page, "cPopup1");
+    popup->setGeometry(0, 0, 80, 16);
+    popup->setColumnsCount(8);
+    popup->setLabelSizeToContents(true);
+    popup->setNamedAddress(insertionType);
+    m_memory->assignEditChannel(&page, 0);
+    const QRect available = page.screen()->availableGeometry();
+    page.setWindowFlags(Qt::FramelessWindowHint);
+    page.setGeometry(QRect(available.bottomRight() - QPoint(80, 16), QSize(80, 16)));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    auto *grid = qobject_cast<CPopupGrid *>(popup->choiceGrid());
+    QVERIFY(grid && QTest::qWaitForWindowExposed(grid));
+    QVERIFY2(available.contains(grid->frameGeometry()),
+             qPrintable(QStringLiteral("%1 x %2 at %3, %4; page %5 %6, screen %7 %8").arg(grid->width()).arg(grid->height()).arg(grid->x()).arg(grid->y()).arg(page.x()).arg(page.y()).arg(available.width()).arg(available.height())));
+    quint16 high = 0, low = 0;
+    QVERIFY(m_memory->findParameter(insertionType, &high, &low));
+    const int last = m_memory->maximum(high, low, 0);
+    QTest::keyClick(grid, Qt::Key_Right);
+    while (grid->highlighted() + grid->columns() < grid->itemCount())
+        QTest::keyClick(grid, Qt::Key_Down);
+    while (grid->highlighted() < grid->itemCount() - 1)
+        QTest::keyClick(grid, Qt::Key_Right);
+    QVERIFY(grid->rect().contains(popup->choiceRect(last)));
+    QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, popup->choiceRect(last).center());
+    QCOMPARE(m_memory->value(insertionType, 0), last);
+}
+
+// A grid taller than the screen shows the rows that fit; the keys and the
+// wheel bring the others into view.
+void TestWidgets::tallGridScrolls()
+{
+    QWidget owner;
+    QStringList items;
+    for (int i = 0; i < 200; ++i)
+        items << QString::number(i);
+    CPopupGrid grid(&owner, items, 4, 0, Qt::cyan, Qt::white, 40);
+    grid.fitInto(QSize(640, 400));
+    QVERIFY(grid.height() <= 400 && grid.visibleRows() < 50);
+    QVERIFY(grid.cellRect(199).isNull());
+    for (int row = 0; row < 49; ++row)
+        QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(grid.highlighted(), 196);
+    QVERIFY(grid.rect().contains(grid.cellRect(199)));
+    wheel(&grid, 120 * 50);
+    QCOMPARE(grid.firstRow(), 0);
+    QVERIFY(grid.rect().contains(grid.cellRect(0)));
 }
 
 void TestWidgets::hotspotClicksWithItsButtonsInsideItsSpot_data()

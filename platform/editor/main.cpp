@@ -1,8 +1,8 @@
 // zinta-editor: the host editor. It loads the detail dialogs add-on, offers
 // its entries in menus and shows the voice being edited.
 
-#include "addonhost.h"
-#include "editorvoicedata.h"
+#include "addon/addonhost.h"
+#include "addon/editorvoicedata.h"
 #include "mainwindow.h"
 
 #include <tparametermemory.h>

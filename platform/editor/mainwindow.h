@@ -6,25 +6,28 @@
 
 class AddOnHost;
 class EditorVoiceData;
+class ElementTools;
 class ParameterFilter;
 class ParameterModel;
+class ParameterView;
 class QAction;
-class QCheckBox;
-class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
 class QTableView;
+class QUndoView;
 class SelectionWindow;
 class TParameterMemory;
-class VoiceHistory;
 class VoiceDocument;
+class VoiceHistory;
+class VoicePanel;
 
-// The editor's window: the voice as a document (File menu), the add-on's
-// entries in menus by voice type, the live view of every parameter, the
-// voice type, element, drum key and compare-mode switches, and the commands
-// the dialogs sent. Detail dialogs open beside it and stay open while the
-// window and other dialogs are used.
+// The editor's window: the voice as a document (File menu), undo, redo and
+// the element tools (Edit menu), the add-on's entries in menus by voice
+// type, the live view of every parameter, the Voice panel and the History
+// dock, and compare mode's sign in the status bar. Detail dialogs open
+// beside it and stay open while the window and other dialogs are used.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -34,10 +37,12 @@ public:
                QWidget *parent = nullptr);
 
     ParameterModel *model() const { return m_model; }
-    QTableView *view() const { return m_view; }
+    QTableView *view() const;
     QLineEdit *filterBox() const { return m_filterBox; }
-    QListWidget *commandLog() const { return m_log; }
+    QListWidget *commandLog() const;
     VoiceDocument *document() const { return m_document; }
+    VoiceHistory *history() const { return m_history; }
+    ElementTools *elementTools() const { return m_tools; }
 
     // Opens entry `index`'s dialog beside the window, or brings it to the
     // front when it is open. Null, with the reason in *error, for an entry
@@ -65,15 +70,22 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus();
-    void buildControls();
+    void createView();
+    void createActions();
+    void createMenus();
+    void createDetailMenu();
+    void createDockWindows();
+    void createStatusBar();
+
     void updateTitle();
-    void setVoiceType(int type);
+    void chooseVoiceType(int type);
     void showVoiceType();
+    void setCompareMode(bool on);
+    void showMessage(const QString &text);
 
     // File commands. The ones that replace the voice first ask whether to
     // save unsaved changes and do nothing when the answer is Cancel.
-    bool okToReplace();
+    bool maybeSave();
     void newVoice();
     void chooseAndOpenVoice();
     void openRecent(const QString &path);
@@ -82,26 +94,39 @@ private:
     void revert();
     void rememberFile(const QString &path);
     void fillRecentMenu();
-
-    QPoint placeBeside(const QSize &size) const;
+    void copyDrumKey();
 
     TParameterMemory *m_memory;
     EditorVoiceData *m_voiceData;
     AddOnHost *m_addOn;
     VoiceDocument *m_document;
+    VoiceHistory *m_history;
+    ElementTools *m_tools;
     ParameterModel *m_model;
     ParameterFilter *m_filter;
-    QTableView *m_view = nullptr;
+    ParameterView *m_view = nullptr;
     QLineEdit *m_filterBox = nullptr;
-    QListWidget *m_log = nullptr;
-    QComboBox *m_voiceType = nullptr;
-    QComboBox *m_element = nullptr;
-    QComboBox *m_drumKey = nullptr;
-    QCheckBox *m_compare = nullptr;
-    VoiceHistory *m_history = nullptr;
-    QMenu *m_recentMenu = nullptr;
+    VoicePanel *m_panel = nullptr;
+    QUndoView *m_historyView = nullptr;
+    QLabel *m_compareSign = nullptr;
+
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
     QAction *m_revertAction = nullptr;
-    // The entry actions by entry number, and the open dialogs.
+    QAction *m_storeAction = nullptr;
+    QAction *m_quitAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    QAction *m_copyDrumKeyAction = nullptr;
+    QAction *m_findAction = nullptr;
+    QAction *m_differencesAction = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    // The entry actions by entry number, the voice types' menus, and the
+    // open dialogs.
     QHash<int, QAction *> m_entryActions;
+    QHash<int, QMenu *> m_typeMenus;
     QHash<int, QPointer<QWidget>> m_dialogs;
 };

@@ -1,8 +1,8 @@
 #include "editorsession.h"
 
-#include <parametermodel.h>
-#include <selectionwindow.h>
-#include <voicedocument.h>
+#include <view/parametermodel.h>
+#include <dialogs/selectionwindow.h>
+#include <document/voicedocument.h>
 
 #include <wguid.h>
 
@@ -361,7 +361,7 @@ void TestEditor::selectionsAnswerCommands()
     QVERIFY(!m_window->openSelection(11) && !selectionWindow());
     QCOMPARE(m_editor->addOn.executeCommand(&group, selection.command, &reply, 0, true), VESTRA_S_OK);
     QCOMPARE(m_window->commandLog()->count(), 1);
-    QVERIFY(m_window->commandLog()->item(0)->text().endsWith(QString::number(selection.command)));
+    QVERIFY(m_window->commandLog()->item(0)->text().endsWith(QStringLiteral(" (%1)").arg(selection.command)));
     SelectionWindow *window = selectionWindow();
     QListWidget *list = window->list();
     if (selection.command != 17) // voices are named by the voice data

@@ -3,16 +3,17 @@
 
 #include "editorsession.h"
 
-#include <elementtools.h>
-#include <parametermodel.h>
-#include <selectionwindow.h>
-#include <voicehistory.h>
+#include <history/elementtools.h>
+#include <view/parametermodel.h>
+#include <dialogs/selectionwindow.h>
+#include <history/voicehistory.h>
 
 #include <cfader.h>
 #include <chotspotlabel.h>
 #include <cpopup.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
@@ -50,11 +51,12 @@ private slots:
     void undoingATypeChangeBringsBackTheRowNames();
     void undoingASelectionRestoresTheWave();
     void compareShowsTheStoredVoiceAndRefusesEdits();
-    void theViewCanListOnlyWhatDiffers();
+    void theViewListsEveryDifference();
     void elementToolsAreOneStepEach();
 
 private:
     QWidget *open(int entry);
+    QLabel *compareSign() const { return m_window->findChild<QLabel *>(QStringLiteral("compareIndicator")); }
 
     std::unique_ptr<EditorSession> m_editor;
     TParameterMemory *m_memory = nullptr;
@@ -69,7 +71,7 @@ void TestHistory::init()
     QVERIFY2(m_editor->window, qPrintable(m_editor->error));
     m_memory = &m_editor->memory;
     m_window = m_editor->window.get();
-    m_history = m_window->findChild<VoiceHistory *>();
+    m_history = m_window->history();
     m_stack = m_history->stack();
 }
 
@@ -206,7 +208,7 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     auto *compare = m_window->findChild<QCheckBox *>();
     compare->click();
     QCOMPARE(shown(), QStringList({ "L20", "L20" }));
-    QVERIFY(m_history->compareIndicator()->isVisible());
+    QVERIFY(compareSign()->isVisible());
     QVERIFY(!m_memory->setValue(pan, 0, 5));
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("Compare")));
     m_window->statusBar()->clearMessage();
@@ -214,32 +216,44 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("undo")));
 
     compare->click();
-    QVERIFY(!m_history->compareIndicator()->isVisible());
+    QVERIFY(!compareSign()->isVisible());
     QCOMPARE(shown(), QStringList({ "L19", "L19" }));
     QVERIFY(m_history->undo());
     QCOMPARE(m_memory->value(pan, 0), -20);
     QVERIFY(m_stack->isClean());
 }
 
-void TestHistory::theViewCanListOnlyWhatDiffers()
+// The differences list every value that differs from the stored voice, in
+// every element and drum key, whatever the panel shows; only the voice
+// type's own.
+void TestHistory::theViewListsEveryDifference()
 {
     const QAbstractItemModel *view = m_window->view()->model();
+    const auto listed = [view] {
+        QStringList rows;
+        for (int row = 0; row < view->rowCount(); ++row)
+            rows << view->index(row, ParameterModel::Parameter).data().toString() + QLatin1Char('/')
+                    + view->index(row, ParameterModel::Part).data().toString();
+        rows.sort();
+        return rows;
+    };
     m_memory->setValue(pan, 0, 9);
-    m_memory->setValue(cutoff, 0, 40);
-    m_memory->setValue(pan, 1, 9); // not the part the view shows
+    m_memory->setValue(cutoff, 2, 40);
     m_memory->setValue(revParam1, 0, 1);
     m_window->findChild<QAction *>(QStringLiteral("differencesOnly"))->trigger();
-    QStringList listed;
-    for (int row = 0; row < view->rowCount(); ++row)
-        listed << view->index(row, ParameterModel::Parameter).data().toString();
-    listed.sort();
-    QStringList edited{ m_memory->name(cutoff, 0), m_memory->name(pan, 0), m_memory->name(revParam1, 0) };
+    QStringList edited{ m_memory->name(pan, 0) + "/Element 1", m_memory->name(cutoff, 2) + "/Element 3",
+                        m_memory->name(revParam1, 0) + "/" };
     edited.sort();
-    QCOMPARE(listed, edited);
+    QCOMPARE(listed(), edited);
     m_history->undo();
     QTRY_COMPARE(view->rowCount(), 2);
-    m_history->voiceSaved();
+    m_memory->storeVoice();
     QTRY_COMPARE(view->rowCount(), 0);
+
+    const QString level = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
+    m_window->findChild<QComboBox *>(QStringLiteral("voiceType"))->setCurrentIndex(2);
+    m_memory->setValue(level, 40, 33);
+    QTRY_COMPARE(listed(), QStringList{ m_memory->name(level, 40) + "/E3" });
 }
 
 void TestHistory::elementToolsAreOneStepEach()
@@ -266,7 +280,7 @@ void TestHistory::elementToolsAreOneStepEach()
     m_history->undo();
     QCOMPARE(element(2), third);
 
-    ElementTools *tools = m_history->elementTools();
+    ElementTools *tools = m_window->elementTools();
     QVERIFY(tools->swapElements(0, 2));
     QCOMPARE(element(0), third);
     QCOMPARE(element(2), first);

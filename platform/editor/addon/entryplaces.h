@@ -1,6 +1,6 @@
 #pragma once
 
-#include "addonhost.h"
+#include "addon/addonhost.h"
 
 #include <QKeySequence>
 #include <QString>
@@ -21,6 +21,3 @@ EntryPlace entryPlace(const AddOnHost::Entry &entry);
 
 // The voice type an entry number edits, 0 for a number outside the catalogue.
 int entryVoiceType(int index);
-
-// The name of a voice type as the editor shows it ("Normal", "Plug-in", "Drum").
-QString voiceTypeName(int type);

@@ -1,4 +1,4 @@
-#include "entryplaces.h"
+#include "addon/entryplaces.h"
 
 #include <QCoreApplication>
 
@@ -34,18 +34,6 @@ int entryVoiceType(int index)
     if (index < 1 || index > lastBoard)
         return 0;
     return index <= lastNormal ? 1 : index <= lastPlugin ? 2 : index <= lastDrum ? 3 : 2;
-}
-
-QString voiceTypeName(int type)
-{
-    switch (type) {
-    case 2:
-        return QCoreApplication::translate("EntryPlace", "Plug-in");
-    case 3:
-        return QCoreApplication::translate("EntryPlace", "Drum");
-    default:
-        return QCoreApplication::translate("EntryPlace", "Normal");
-    }
 }
 
 EntryPlace entryPlace(const AddOnHost::Entry &entry)

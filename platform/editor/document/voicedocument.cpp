@@ -1,4 +1,4 @@
-#include "voicedocument.h"
+#include "document/voicedocument.h"
 
 #include <tparametermemory.h>
 
@@ -54,8 +54,10 @@ bool VoiceDocument::save(const QString &path, QString *error)
 {
     if (!m_memory->saveVoice(path, error))
         return false;
+    m_memory->storeVoice();
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
+    emit saved(m_path);
     return true;
 }
 

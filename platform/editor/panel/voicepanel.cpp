@@ -1,0 +1,68 @@
+#include "panel/voicepanel.h"
+
+#include <tparametermemory.h>
+#include <voicetype.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QListWidget>
+
+VoicePanel::VoicePanel(int drumKey, QWidget *parent)
+    : QWidget(parent)
+    , m_voiceType(new QComboBox(this))
+    , m_element(new QComboBox(this))
+    , m_drumKey(new QComboBox(this))
+    , m_compare(new QCheckBox(tr("Compare with the stored voice"), this))
+    , m_log(new QListWidget(this))
+{
+    auto *form = new QFormLayout(this);
+    m_voiceType->setObjectName(QStringLiteral("voiceType"));
+    for (const VoiceType type : { VoiceType::Normal, VoiceType::Plugin, VoiceType::Drum })
+        m_voiceType->addItem(voiceTypeName(type), int(type));
+    form->addRow(tr("Voice type"), m_voiceType);
+    m_element->setObjectName(QStringLiteral("element"));
+    for (int e = 1; e <= TParameterMemory::ElementCount; ++e)
+        m_element->addItem(tr("Element %1").arg(e));
+    form->addRow(tr("Element shown"), m_element);
+    m_drumKey->setObjectName(QStringLiteral("drumKey"));
+    for (int key = 0; key < TParameterMemory::DrumKeyCount; ++key)
+        m_drumKey->addItem(TParameterMemory::drumKeyName(key));
+    m_drumKey->setCurrentIndex(drumKey);
+    form->addRow(tr("Drum key"), m_drumKey);
+    m_compare->setObjectName(QStringLiteral("compare"));
+    form->addRow(m_compare);
+    m_log->setObjectName(QStringLiteral("commandLog"));
+    form->addRow(tr("Host commands"), m_log);
+
+    connect(m_voiceType, &QComboBox::currentIndexChanged, this,
+            [this](int i) { emit voiceTypeChosen(m_voiceType->itemData(i).toInt()); });
+    connect(m_element, &QComboBox::currentIndexChanged, this, &VoicePanel::elementChosen);
+    connect(m_drumKey, &QComboBox::currentIndexChanged, this, &VoicePanel::drumKeyChosen);
+    connect(m_compare, &QCheckBox::toggled, this, &VoicePanel::compareToggled);
+}
+
+void VoicePanel::showVoiceType(int type, bool hasElements, bool hasDrumKeys)
+{
+    {
+        const QSignalBlocker block(m_voiceType);
+        m_voiceType->setCurrentIndex(m_voiceType->findData(type));
+    }
+    m_element->setEnabled(hasElements);
+    m_drumKey->setEnabled(hasDrumKeys);
+}
+
+void VoicePanel::showCompareMode(bool on)
+{
+    {
+        const QSignalBlocker block(m_compare);
+        m_compare->setChecked(on);
+    }
+    m_voiceType->setEnabled(!on);
+}
+
+void VoicePanel::logCommand(const QString &text)
+{
+    m_log->addItem(text);
+    m_log->scrollToBottom();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSortFilterProxyModel>
+
+// The rows of a parameter model that belong to one voice type (a plug-in
+// voice with the boards' native parameters) and whose name or block
+// contains a text.
+class ParameterFilter : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit ParameterFilter(QObject *parent = nullptr);
+
+    // 1 normal, 2 plug-in, 3 drum.
+    void setVoiceType(int type);
+    void setText(const QString &text);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    int m_voiceType = 1;
+    QString m_text;
+};

@@ -3,6 +3,7 @@
 #include "addon/addonhost.h"
 #include "addon/editorvoicedata.h"
 #include "addon/entryplaces.h"
+#include "dialogs/detaildialogs.h"
 #include "dialogs/hostselections.h"
 #include "dialogs/onscreenguard.h"
 #include "dialogs/windowplacement.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
 {
     new OnScreenGuard(this);
     createView();
+    m_dialogs = new DetailDialogs(addOn, memory, this, m_view);
     createActions();
     createMenus();
     createStatusBar();
@@ -362,39 +364,12 @@ void MainWindow::setCompareMode(bool on)
 
 QWidget *MainWindow::openEntry(int index, QString *error)
 {
-    if (QWidget *dialog = m_dialogs.value(index)) {
-        if (dialog->isMinimized())
-            dialog->showNormal();
-        dialog->raise();
-        dialog->activateWindow();
-        return dialog;
-    }
-    const int type = entryVoiceType(index);
-    QWidget *dialog = nullptr;
-    if (type != 0 && type == m_memory->voiceType())
-        dialog = m_addOn->open(index, m_memory);
-    if (!dialog) {
-        if (error && type != 0 && type != m_memory->voiceType())
-            *error = tr("Entry %1 is for %2 voices: set the voice type to %2 first")
-                         .arg(index).arg(voiceTypeName(VoiceType(type)));
-        else if (error)
-            *error = tr("Entry %1 has no dialog").arg(index);
-        return nullptr;
-    }
-    // A window of its own that belongs to the editor's: it stays in front of
-    // it, and closes with it. It deletes itself when closed.
-    dialog->setParent(this, dialog->windowFlags() | Qt::Dialog);
-    QList<QRect> open;
-    for (const QPointer<QWidget> &other : std::as_const(m_dialogs)) {
-        if (other && other->isVisible())
-            open.append(other->frameGeometry());
-    }
-    const QRect view(m_view->mapToGlobal(QPoint(0, 0)), m_view->size());
-    dialog->move(placeBeside(dialog->frameGeometry().size(), frameGeometry(), view, open,
-                             screen()->availableGeometry()));
-    dialog->show();
-    m_dialogs.insert(index, dialog);
-    return dialog;
+    return m_dialogs->open(index, error);
+}
+
+QWidget *MainWindow::entryDialog(int index) const
+{
+    return m_dialogs->dialog(index);
 }
 
 SelectionWindow *MainWindow::openSelection(int command)
@@ -444,14 +419,7 @@ void MainWindow::showVoiceType()
         it.value()->setEnabled(entryVoiceType(it.key()) == type);
     for (auto it = m_typeMenus.cbegin(); it != m_typeMenus.cend(); ++it)
         it.value()->menuAction()->setEnabled(it.key() == type);
-    for (auto it = m_dialogs.begin(); it != m_dialogs.end();) {
-        if (it.value() && entryVoiceType(it.key()) != type)
-            it.value()->close();
-        if (!it.value() || entryVoiceType(it.key()) != type)
-            it = m_dialogs.erase(it);
-        else
-            ++it;
-    }
+    m_dialogs->keepVoiceType(type);
 }
 
 void MainWindow::copyDrumKey()
@@ -622,10 +590,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QSettings settings;
     settings.setValue(geometryKey, saveGeometry());
     settings.setValue(stateKey, saveState());
-    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs)) {
-        if (dialog)
-            dialog->close();
-    }
-    m_dialogs.clear();
+    m_dialogs->closeAll();
     event->accept();
 }

@@ -2,9 +2,9 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 
 class AddOnHost;
+class DetailDialogs;
 class EditorVoiceData;
 class ElementTools;
 class ParameterFilter;
@@ -49,7 +49,7 @@ public:
     // without a dialog or of another voice type than the voice's.
     QWidget *openEntry(int index, QString *error = nullptr);
     // Entry `index`'s open dialog, or null.
-    QWidget *entryDialog(int index) const { return m_dialogs.value(index); }
+    QWidget *entryDialog(int index) const;
 
     // Loads a voice file as File > Open does, without asking about unsaved
     // changes. On failure returns false and leaves the voice as it was; the
@@ -124,9 +124,8 @@ private:
     QAction *m_differencesAction = nullptr;
     QMenu *m_recentMenu = nullptr;
     QMenu *m_viewMenu = nullptr;
-    // The entry actions by entry number, the voice types' menus, and the
-    // open dialogs.
+    DetailDialogs *m_dialogs = nullptr;
+    // The entry actions by entry number and the voice types' menus.
     QHash<int, QAction *> m_entryActions;
     QHash<int, QMenu *> m_typeMenus;
-    QHash<int, QPointer<QWidget>> m_dialogs;
 };

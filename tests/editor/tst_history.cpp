@@ -48,6 +48,8 @@ private slots:
 
     void aGestureIsOneStep_data();
     void aGestureIsOneStep();
+    void redoAnswersItsKeysEverywhere_data();
+    void redoAnswersItsKeysEverywhere();
     void undoingATypeChangeBringsBackTheRowNames();
     void undoingASelectionRestoresTheWave();
     void compareShowsTheStoredVoiceAndRefusesEdits();
@@ -135,6 +137,36 @@ void TestHistory::aGestureIsOneStep()
     QCOMPARE(fader->shownValue(), moved);
 }
 
+void TestHistory::redoAnswersItsKeysEverywhere_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<QKeySequence>("keys");
+    for (const bool inDialog : { true, false }) {
+        const char *where = inDialog ? "dialog" : "window";
+        QTest::addRow("%s, Ctrl+Y", where) << inDialog << QKeySequence(Qt::CTRL | Qt::Key_Y);
+        QTest::addRow("%s, Ctrl+Shift+Z", where) << inDialog << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    }
+}
+
+// Ctrl+Y redoes as well as the platform's own keys, in a dialog as in the
+// window.
+void TestHistory::redoAnswersItsKeysEverywhere()
+{
+    QFETCH(bool, inDialog);
+    QFETCH(QKeySequence, keys);
+    QWidget *dialog = open(2);
+    CTextSlider *value = field(dialog, pan);
+    value->setFocus();
+    QTest::keyClick(value, Qt::Key_Up);
+    QTest::keySequence(dialog, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(m_memory->value(pan, 1), 0);
+    QWidget *target = inDialog ? dialog : static_cast<QWidget *>(m_window);
+    QVERIFY(activate(target));
+    QTest::keySequence(target, keys);
+    QCOMPARE(m_memory->value(pan, 1), 1);
+    QCOMPARE(value->shownText(), m_memory->valueText(pan, 1, 1));
+}
+
 void TestHistory::undoingATypeChangeBringsBackTheRowNames()
 {
     QWidget *dialog = open(7);
@@ -214,6 +246,16 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     m_window->statusBar()->clearMessage();
     QVERIFY(!m_history->undo());
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("undo")));
+    // The view shows the stored voice greyed, and refuses an edit with the reason.
+    QTableView *view = m_window->view();
+    const QModelIndex panValue = view->model()->match(view->model()->index(0, ParameterModel::Parameter),
+                                                      Qt::DisplayRole, QStringLiteral("Pan"), 1, Qt::MatchExactly)
+                                     .value(0).siblingAtColumn(ParameterModel::Value);
+    QVERIFY(panValue.data(Qt::ForegroundRole).isValid());
+    view->setCurrentIndex(panValue);
+    QTest::keyClick(view, Qt::Key_F2);
+    QVERIFY(!view->findChild<QComboBox *>());
+    QVERIFY(m_window->statusBar()->currentMessage().endsWith(QLatin1String("leave Compare to change Pan")));
 
     compare->click();
     QVERIFY(!compareSign()->isVisible());

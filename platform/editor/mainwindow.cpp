@@ -410,7 +410,7 @@ void MainWindow::chooseVoiceType(int type)
 void MainWindow::showVoiceType()
 {
     const int type = m_memory->voiceType();
-    m_panel->showVoiceType(type, hasBlocks(*m_memory, type, TParameterMemory::ElementCount),
+    m_panel->showVoiceType(type, elementCount(type),
                            hasBlocks(*m_memory, type, TParameterMemory::DrumKeyCount));
     m_voiceData->setVoiceType(type);
     m_filter->setVoiceType(type);

@@ -36,6 +36,18 @@ int entryVoiceType(int index)
     return index <= lastNormal ? 1 : index <= lastPlugin ? 2 : index <= lastDrum ? 3 : 2;
 }
 
+int elementCount(int voiceType)
+{
+    switch (voiceType) {
+    case 1:
+        return 4;
+    case 2:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
 EntryPlace entryPlace(const AddOnHost::Entry &entry)
 {
     EntryPlace place{ entryVoiceType(entry.index), EntryPlace::Common, entry.title, {} };

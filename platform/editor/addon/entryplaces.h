@@ -21,3 +21,10 @@ EntryPlace entryPlace(const AddOnHost::Entry &entry);
 
 // The voice type an entry number edits, 0 for a number outside the catalogue.
 int entryVoiceType(int index);
+
+// How many elements a voice of `type` (1 to 3) has, as its dialogs edit
+// them: four in a normal voice, the plug-in element (element 1) in a
+// plug-in voice, none in a drum voice, whose sounds are its keys. The
+// schema carries four of each element block for every type; the others
+// belong to no voice.
+int elementCount(int voiceType);

@@ -42,13 +42,15 @@ VoicePanel::VoicePanel(int drumKey, QWidget *parent)
     connect(m_compare, &QCheckBox::toggled, this, &VoicePanel::compareToggled);
 }
 
-void VoicePanel::showVoiceType(int type, bool hasElements, bool hasDrumKeys)
+void VoicePanel::showVoiceType(int type, int elements, bool hasDrumKeys)
 {
     {
         const QSignalBlocker block(m_voiceType);
         m_voiceType->setCurrentIndex(m_voiceType->findData(type));
     }
-    m_element->setEnabled(hasElements);
+    if (elements < 2)
+        m_element->setCurrentIndex(0);
+    m_element->setEnabled(elements > 1);
     m_drumKey->setEnabled(hasDrumKeys);
 }
 

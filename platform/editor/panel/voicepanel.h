@@ -20,9 +20,10 @@ public:
     QListWidget *commandLog() const { return m_log; }
 
     // The voice's type (1 to 3) and what the panel's controls can follow
-    // in it: its element blocks and its drum keys. A control that nothing
-    // follows is off.
-    void showVoiceType(int type, bool hasElements, bool hasDrumKeys);
+    // in it: how many elements it has and whether it has drum keys. A
+    // control that nothing follows is off; with one element or none, the
+    // element shown is the first.
+    void showVoiceType(int type, int elements, bool hasDrumKeys);
     // In compare mode the voice shown is the stored one: what would change
     // the voice is off.
     void showCompareMode(bool on);

@@ -2,6 +2,9 @@
 
 #include "view/parametermodel.h"
 
+#include "addon/entryplaces.h"
+
+#include <tparametermemory.h>
 #include <voicetype.h>
 
 ParameterFilter::ParameterFilter(QObject *parent)
@@ -24,8 +27,11 @@ void ParameterFilter::setText(const QString &text)
 bool ParameterFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
     const QAbstractItemModel *model = sourceModel();
-    const int type = model->index(sourceRow, 0, sourceParent).data(ParameterModel::VoiceTypeRole).toInt();
-    if (int(voiceOfBlocks(VoiceType(type))) != m_voiceType)
+    const QModelIndex row = model->index(sourceRow, 0, sourceParent);
+    if (int(voiceOfBlocks(VoiceType(row.data(ParameterModel::VoiceTypeRole).toInt()))) != m_voiceType)
+        return false;
+    if (row.data(ParameterModel::PartCountRole).toInt() == TParameterMemory::ElementCount
+        && row.data(ParameterModel::PartRole).toInt() >= elementCount(m_voiceType))
         return false;
     if (m_text.isEmpty())
         return true;

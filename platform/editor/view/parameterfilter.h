@@ -3,8 +3,8 @@
 #include <QSortFilterProxyModel>
 
 // The rows of a parameter model that belong to one voice type (a plug-in
-// voice with the boards' native parameters) and whose name or block
-// contains a text.
+// voice with the boards' native parameters, and only the elements the
+// voice has) and whose name or block contains a text.
 class ParameterFilter : public QSortFilterProxyModel
 {
     Q_OBJECT

@@ -160,6 +160,8 @@ QVariant ParameterModel::valueData(const ParameterRef &ref, int role) const
         return ref.low;
     case PartRole:
         return ref.part;
+    case PartCountRole:
+        return m_memory->partCount(ref.high);
     case ValueTextsRole: {
         const int low = m_memory->minimum(ref.high, ref.low, ref.part);
         const int high = m_memory->maximum(ref.high, ref.low, ref.part);

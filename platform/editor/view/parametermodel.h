@@ -34,10 +34,11 @@ public:
         // Of any column: the voice type of the row's block (1 to 3; 4 boards).
         VoiceTypeRole,
         // Of any column: the parameter's numbers in the memory (block,
-        // parameter) and the part the row shows.
+        // parameter), the part the row shows and the block's number of parts.
         HighRole,
         LowRole,
         PartRole,
+        PartCountRole,
     };
 
     explicit ParameterModel(TParameterMemory *memory, QObject *parent = nullptr);

@@ -16,7 +16,9 @@
 #include "view/parametermodel.h"
 #include "view/parameterview.h"
 
+#include <partnames.h>
 #include <tparametermemory.h>
+#include <voice.h>
 #include <voicetype.h>
 
 #include <QCloseEvent>
@@ -57,7 +59,7 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey key, const QKeySequence &e
 }
 
 // Whether the voice type has blocks of `parts` parts.
-bool hasBlocks(const TParameterMemory &memory, int type, int parts)
+bool hasBlocks(const TParameterMemory &memory, VoiceType type, int parts)
 {
     for (int b = 0; b < memory.blockCount(); ++b) {
         if (memory.partCount(b) == parts && memory.blockVoiceType(b) == type)
@@ -97,7 +99,11 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     connect(m_document, &VoiceDocument::saved, this, &MainWindow::rememberFile);
     connect(m_document, &VoiceDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document, &VoiceDocument::filePathChanged, this, &MainWindow::updateTitle);
-    connect(m_document, &VoiceDocument::voiceReplaced, this, &MainWindow::showVoiceType);
+    connect(m_memory, &TParameterMemory::voiceTypeChanged, this, &MainWindow::showVoiceType);
+    connect(m_memory, &TParameterMemory::voiceHeadChanged, this, [this] {
+        m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
+        updateTitle();
+    });
     connect(m_memory, &TParameterMemory::enterCompareMode, this, [this](bool on) {
         m_panel->showCompareMode(on);
         m_compareSign->setVisible(on);
@@ -278,9 +284,9 @@ void MainWindow::createDetailMenu()
     QMenu *detail = menuBar()->addMenu(tr("&Detail"));
     const QString groupNames[] = { tr("Elements"), tr("Effects"), tr("Common"), tr("Expansion Boards") };
     const QVector<AddOnHost::Entry> entries = m_addOn->entries();
-    for (int type = 1; type <= 3; ++type) {
-        QMenu *menu = detail->addMenu(tr("%1 Voice").arg(voiceTypeName(VoiceType(type))));
-        menu->setObjectName(QStringLiteral("voiceType%1").arg(type));
+    for (const VoiceType type : { VoiceType::Normal, VoiceType::Plugin, VoiceType::Drum }) {
+        QMenu *menu = detail->addMenu(tr("%1 Voice").arg(voiceTypeName(type)));
+        menu->setObjectName(QStringLiteral("voiceType%1").arg(int(type)));
         m_typeMenus.insert(type, menu);
         for (int group = EntryPlace::Elements; group <= EntryPlace::Boards; ++group) {
             bool sectionAdded = false;
@@ -327,6 +333,9 @@ void MainWindow::createDockWindows()
     resizeDocks({ voiceDock }, { 280 }, Qt::Horizontal);
     m_viewMenu->addAction(voiceDock->toggleViewAction());
     connect(m_panel, &VoicePanel::voiceTypeChosen, this, &MainWindow::chooseVoiceType);
+    connect(m_panel, &VoicePanel::nameEdited, this, &MainWindow::nameVoice);
+    connect(m_panel, &VoicePanel::categoryChosen, this, &MainWindow::fileVoiceUnder);
+    m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
     connect(m_panel, &VoicePanel::elementChosen, m_model, &ParameterModel::setElement);
     connect(m_panel, &VoicePanel::drumKeyChosen, this, [this](int key) {
         m_voiceData->setCurrentDrumKey(key);
@@ -339,7 +348,9 @@ void MainWindow::createDockWindows()
     m_historyView = new QUndoView(m_history->stack(), historyDock);
     m_historyView->setEmptyLabel(tr("<voice as loaded>"));
     historyDock->setWidget(m_historyView);
-    addDockWidget(Qt::RightDockWidgetArea, historyDock);
+    // Beside the Voice panel, a tab each: both fit a small screen.
+    tabifyDockWidget(voiceDock, historyDock);
+    voiceDock->raise();
     m_viewMenu->addAction(historyDock->toggleViewAction());
 }
 
@@ -348,9 +359,12 @@ void MainWindow::showMessage(const QString &text)
     statusBar()->showMessage(text, messageMs);
 }
 
+// "Warm Pad - pad.json[*] - Zinta Editor"; a voice not named yet goes by its file.
 void MainWindow::updateTitle()
 {
-    setWindowTitle(tr("%1[*] - Zinta Editor").arg(m_document->displayName()));
+    const QString name = m_memory->voiceName();
+    setWindowTitle(name.isEmpty() ? tr("%1[*] - Zinta Editor").arg(m_document->displayName())
+                                  : tr("%1 - %2[*] - Zinta Editor").arg(name, m_document->displayName()));
     setWindowFilePath(m_document->filePath());
 }
 
@@ -393,15 +407,29 @@ SelectionWindow *MainWindow::openSelection(int command)
 
 // The voice type chosen on the panel: an edit of the voice, one step of the
 // history.
-void MainWindow::chooseVoiceType(int type)
+void MainWindow::chooseVoiceType(VoiceType type)
 {
     if (type == m_memory->voiceType())
         return;
-    if (!m_history->push(new VoiceTypeStep(m_memory->voiceType(), type, [this](int t) {
-            m_memory->setVoiceType(t);
-            showVoiceType();
-        })))
+    if (!m_history->push(new VoiceTypeStep(m_memory, m_memory->voiceType(), type)))
         showVoiceType();
+}
+
+// The name typed on the panel, as a voice holds it: one step of the history.
+void MainWindow::nameVoice(const QString &typed)
+{
+    const QString name = Voice::fittedName(typed);
+    if (name == m_memory->voiceName() || !m_history->push(new VoiceHeadStep(
+            m_memory, VoiceHeadStep::Name, m_memory->voiceName(), name)))
+        m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
+}
+
+void MainWindow::fileVoiceUnder(const QString &category)
+{
+    const QString now = m_memory->voiceCategory();
+    if (category == (now.isEmpty() ? Voice::noCategory() : now)
+        || !m_history->push(new VoiceHeadStep(m_memory, VoiceHeadStep::Category, now, category)))
+        m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
 }
 
 // Everything that follows the voice's type: the panel, the voice data the
@@ -409,12 +437,12 @@ void MainWindow::chooseVoiceType(int type)
 // open (those of another voice type close).
 void MainWindow::showVoiceType()
 {
-    const int type = m_memory->voiceType();
+    const VoiceType type = m_memory->voiceType();
     m_panel->showVoiceType(type, elementCount(type),
                            hasBlocks(*m_memory, type, TParameterMemory::DrumKeyCount));
-    m_voiceData->setVoiceType(type);
+    m_voiceData->setVoiceType(int(type));
     m_filter->setVoiceType(type);
-    m_copyDrumKeyAction->setEnabled(type == int(VoiceType::Drum));
+    m_copyDrumKeyAction->setEnabled(type == VoiceType::Drum);
     for (auto it = m_entryActions.cbegin(); it != m_entryActions.cend(); ++it)
         it.value()->setEnabled(entryVoiceType(it.key()) == type);
     for (auto it = m_typeMenus.cbegin(); it != m_typeMenus.cend(); ++it)
@@ -428,7 +456,7 @@ void MainWindow::copyDrumKey()
     const int from = m_memory->currentDrumKey();
     QStringList names;
     for (int k = 0; k < keys; ++k)
-        names << TParameterMemory::drumKeyName(k);
+        names << PartNames::drumKeyName(k);
     bool ok = false;
     const QString target = QInputDialog::getItem(this, tr("Copy Drum Key"),
                                                  tr("Copy %1 to:").arg(names.at(from)), names,

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QMap>
+#include <voicetype.h>
+
 #include <QMainWindow>
 
 class AddOnHost;
@@ -78,7 +81,9 @@ private:
     void createStatusBar();
 
     void updateTitle();
-    void chooseVoiceType(int type);
+    void chooseVoiceType(VoiceType type);
+    void nameVoice(const QString &name);
+    void fileVoiceUnder(const QString &category);
     void showVoiceType();
     void setCompareMode(bool on);
     void showMessage(const QString &text);
@@ -127,5 +132,5 @@ private:
     DetailDialogs *m_dialogs = nullptr;
     // The entry actions by entry number and the voice types' menus.
     QHash<int, QAction *> m_entryActions;
-    QHash<int, QMenu *> m_typeMenus;
+    QMap<VoiceType, QMenu *> m_typeMenus;
 };

@@ -3,6 +3,7 @@
 #include <view/parametermodel.h>
 #include <dialogs/selectionwindow.h>
 #include <document/voicedocument.h>
+#include <voicefile.h>
 
 #include <wguid.h>
 
@@ -157,9 +158,10 @@ void TestEditor::command(Qt::Key key)
 QString TestEditor::writeVoice(const QString &name, int type, int panValue)
 {
     TParameterMemory memory;
-    memory.setVoiceType(type);
+    memory.setVoiceType(VoiceType(type));
     memory.setValue(pan, 0, panValue);
-    return memory.saveVoice(m_files.filePath(name), nullptr) ? m_files.filePath(name) : QString();
+    const QString path = m_files.filePath(name);
+    return VoiceFile::save(path, memory.schema(), memory.voice(), nullptr) ? path : QString();
 }
 
 // Opening a drum voice sets the panel and closes the normal voice's dialog;
@@ -171,7 +173,7 @@ void TestEditor::drumVoiceDialogsFollowThePanel()
     const QPointer<QWidget> element1 = m_window->entryDialog(1);
     QVERIFY(element1 && m_window->openVoice(writeVoice(QStringLiteral("kit.json"), 3, 0)));
     QCOMPARE(panel("voiceType")->currentText(), QStringLiteral("Drum"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("kit.json[*] - Zinta Editor"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("kit - kit.json[*] - Zinta Editor"));
     QTRY_VERIFY(!element1);
     m_memory->setValue(keyLevel, 1, 33);
     command(Qt::Key_1);
@@ -314,7 +316,9 @@ void TestEditor::unsavedChangesAreOfferedForSaving()
     QCOMPARE(answers.said.size(), 1);
     const bool goesOn = answer != QMessageBox::Cancel;
     TParameterMemory file;
-    QVERIFY(file.loadVoice(mine, nullptr));
+    Voice saved;
+    QVERIFY(VoiceFile::read(mine, file.schema(), &saved, nullptr));
+    file.setVoice(saved);
     QCOMPARE(file.value(pan, 0), answer == QMessageBox::Save ? 30 : 20);
     QCOMPARE(m_window->isVisible(), key != Qt::Key_Q || !goesOn);
     if (key == Qt::Key_Q)

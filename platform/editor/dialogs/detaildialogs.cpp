@@ -30,15 +30,15 @@ QWidget *DetailDialogs::open(int index, QString *error)
         dialog->activateWindow();
         return dialog;
     }
-    const int type = entryVoiceType(index);
+    const std::optional<VoiceType> type = entryVoiceType(index);
     QWidget *dialog = nullptr;
-    if (type != 0 && type == m_memory->voiceType())
+    if (type == m_memory->voiceType())
         dialog = m_addOn->open(index, m_memory);
     if (!dialog) {
-        if (error && type != 0 && type != m_memory->voiceType())
+        if (error && type && type != m_memory->voiceType())
             *error = QCoreApplication::translate("DetailDialogs",
                                                  "Entry %1 is for %2 voices: set the voice type to %2 first")
-                         .arg(index).arg(voiceTypeName(VoiceType(type)));
+                         .arg(index).arg(voiceTypeName(*type));
         else if (error)
             *error = QCoreApplication::translate("DetailDialogs", "Entry %1 has no dialog").arg(index);
         return nullptr;
@@ -59,7 +59,7 @@ QWidget *DetailDialogs::open(int index, QString *error)
     return dialog;
 }
 
-void DetailDialogs::keepVoiceType(int type)
+void DetailDialogs::keepVoiceType(VoiceType type)
 {
     for (auto it = m_dialogs.begin(); it != m_dialogs.end();) {
         if (it.value() && entryVoiceType(it.key()) != type)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <voicetype.h>
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -27,7 +29,7 @@ public:
     QWidget *dialog(int index) const { return m_dialogs.value(index); }
 
     // Closes the dialogs of other voice types than `type`.
-    void keepVoiceType(int type);
+    void keepVoiceType(VoiceType type);
     void closeAll();
 
 private:

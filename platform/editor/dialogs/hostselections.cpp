@@ -3,6 +3,7 @@
 #include "addon/editorvoicedata.h"
 
 #include <ihostcommandtarget.h>
+#include <partnames.h>
 #include <tparametermemory.h>
 
 #include <QCoreApplication>
@@ -61,7 +62,7 @@ std::optional<HostSelection> selectionFor(int command, const TParameterMemory &m
                                           EditorVoiceData &voiceData)
 {
     const int key = voiceData.currentDrumKey();
-    const QString keyName = TParameterMemory::drumKeyName(key);
+    const QString keyName = PartNames::drumKeyName(key);
     if (command >= 42 && command <= 45) {
         const int element = command - 41;
         const QString address = QStringLiteral("FEkNormalElement/kNrmElmWaveNumber");
@@ -81,7 +82,7 @@ std::optional<HostSelection> selectionFor(int command, const TParameterMemory &m
     if (command == 10 || (command >= 46 && command <= 50)) {
         const QString word = command == 10 ? QStringLiteral("ARPType")
                                            : QStringLiteral("ARPSF%1").arg(command - 45);
-        const QString address = arpeggioAddress(memory.voiceType(), word);
+        const QString address = arpeggioAddress(int(memory.voiceType()), word);
         const QString title = command == 10 ? QObject::tr("Arpeggio type")
                                             : QObject::tr("SF %1 arpeggio type").arg(command - 45);
         return HostSelection{ title, address, 0,

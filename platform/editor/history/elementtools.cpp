@@ -2,6 +2,7 @@
 
 #include "history/voicehistory.h"
 
+#include <partnames.h>
 #include <tparametermemory.h>
 
 
@@ -107,7 +108,7 @@ bool ElementTools::copyDrumKey(int from, int to)
 {
     const int parts = TParameterMemory::DrumKeyCount;
     return m_history->runAsOneStep(tr("Copy drum %1 to %2")
-                                       .arg(TParameterMemory::partName(parts, from),
-                                            TParameterMemory::partName(parts, to)),
+                                       .arg(PartNames::partName(parts, from),
+                                            PartNames::partName(parts, to)),
                                    [&] { write(parts, to, valuesOf(parts, from)); });
 }

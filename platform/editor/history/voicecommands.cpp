@@ -1,7 +1,8 @@
 #include "history/voicecommands.h"
 
+#include <partnames.h>
 #include <tparametermemory.h>
-#include <voicetype.h>
+#include <voice.h>
 
 #include <QCoreApplication>
 
@@ -11,7 +12,7 @@ QString describeChange(const TParameterMemory &memory, const ValueChange &change
 {
     const ParameterRef &r = change.ref;
     QString what = memory.name(r.high, r.low, r.part);
-    const QString part = TParameterMemory::partName(memory.partCount(r.high), r.part);
+    const QString part = PartNames::partName(memory.partCount(r.high), r.part);
     if (!part.isEmpty())
         what += QStringLiteral(", ") + part;
     return QCoreApplication::translate("VoiceHistory", "%1: %2 -> %3")
@@ -72,11 +73,65 @@ void EditStep::apply(bool backwards)
     m_memory->endEdit();
 }
 
-VoiceTypeStep::VoiceTypeStep(int from, int to, std::function<void(int)> apply)
+VoiceTypeStep::VoiceTypeStep(TParameterMemory *memory, VoiceType from, VoiceType to)
     : QUndoCommand(QCoreApplication::translate("VoiceHistory", "Voice type: %1 -> %2")
-                       .arg(voiceTypeName(VoiceType(from)), voiceTypeName(VoiceType(to))))
+                       .arg(voiceTypeName(from), voiceTypeName(to)))
+    , m_memory(memory)
     , m_from(from)
     , m_to(to)
-    , m_apply(std::move(apply))
 {
+}
+
+void VoiceTypeStep::undo()
+{
+    m_memory->setVoiceType(m_from);
+}
+
+void VoiceTypeStep::redo()
+{
+    m_memory->setVoiceType(m_to);
+}
+
+namespace {
+
+// How a step shows a name or category that is not there yet: a voice not
+// named is the initial voice, one without a category is filed under none.
+QString shown(VoiceHeadStep::Field field, const QString &text)
+{
+    if (!text.isEmpty())
+        return text;
+    return field == VoiceHeadStep::Name ? QCoreApplication::translate("VoiceHistory", "Init Voice")
+                                        : Voice::noCategory();
+}
+
+} // namespace
+
+VoiceHeadStep::VoiceHeadStep(TParameterMemory *memory, Field field, const QString &from,
+                             const QString &to)
+    : QUndoCommand((field == Name ? QCoreApplication::translate("VoiceHistory", "Name: %1 -> %2")
+                                  : QCoreApplication::translate("VoiceHistory", "Category: %1 -> %2"))
+                       .arg(shown(field, from), shown(field, to)))
+    , m_memory(memory)
+    , m_field(field)
+    , m_from(from)
+    , m_to(to)
+{
+}
+
+void VoiceHeadStep::undo()
+{
+    apply(m_from);
+}
+
+void VoiceHeadStep::redo()
+{
+    apply(m_to);
+}
+
+void VoiceHeadStep::apply(const QString &text)
+{
+    if (m_field == Name)
+        m_memory->setVoiceName(text);
+    else
+        m_memory->setVoiceCategory(text);
 }

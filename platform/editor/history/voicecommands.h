@@ -1,12 +1,11 @@
 #pragma once
 
 #include <parameterref.h>
+#include <voicetype.h>
 
 #include <QString>
 #include <QUndoCommand>
 #include <QVector>
-
-#include <functional>
 
 class TParameterMemory;
 
@@ -57,13 +56,34 @@ private:
 class VoiceTypeStep : public QUndoCommand
 {
 public:
-    VoiceTypeStep(int from, int to, std::function<void(int)> apply);
+    VoiceTypeStep(TParameterMemory *memory, VoiceType from, VoiceType to);
 
-    void undo() override { m_apply(m_from); }
-    void redo() override { m_apply(m_to); }
+    void undo() override;
+    void redo() override;
 
 private:
-    int m_from;
-    int m_to;
-    std::function<void(int)> m_apply;
+    TParameterMemory *m_memory;
+    VoiceType m_from;
+    VoiceType m_to;
+};
+
+// A change of the voice's name or category, what it is filed under:
+// "Name: Init Voice -> Warm Pad", "Category: Piano -> Pad".
+class VoiceHeadStep : public QUndoCommand
+{
+public:
+    enum Field { Name, Category };
+
+    VoiceHeadStep(TParameterMemory *memory, Field field, const QString &from, const QString &to);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    void apply(const QString &text);
+
+    TParameterMemory *m_memory;
+    Field m_field;
+    QString m_from;
+    QString m_to;
 };

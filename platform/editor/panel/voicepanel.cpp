@@ -1,15 +1,19 @@
 #include "panel/voicepanel.h"
 
+#include <partnames.h>
 #include <tparametermemory.h>
-#include <voicetype.h>
+#include <voice.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QListWidget>
 
 VoicePanel::VoicePanel(int drumKey, QWidget *parent)
     : QWidget(parent)
+    , m_name(new QLineEdit(this))
+    , m_category(new QComboBox(this))
     , m_voiceType(new QComboBox(this))
     , m_element(new QComboBox(this))
     , m_drumKey(new QComboBox(this))
@@ -17,6 +21,13 @@ VoicePanel::VoicePanel(int drumKey, QWidget *parent)
     , m_log(new QListWidget(this))
 {
     auto *form = new QFormLayout(this);
+    m_name->setObjectName(QStringLiteral("voiceName"));
+    m_name->setMaxLength(Voice::nameLength);
+    m_name->setPlaceholderText(tr("Init Voice"));
+    form->addRow(tr("Name"), m_name);
+    m_category->setObjectName(QStringLiteral("voiceCategory"));
+    m_category->addItems(Voice::categories());
+    form->addRow(tr("Category"), m_category);
     m_voiceType->setObjectName(QStringLiteral("voiceType"));
     for (const VoiceType type : { VoiceType::Normal, VoiceType::Plugin, VoiceType::Drum })
         m_voiceType->addItem(voiceTypeName(type), int(type));
@@ -27,7 +38,7 @@ VoicePanel::VoicePanel(int drumKey, QWidget *parent)
     form->addRow(tr("Element shown"), m_element);
     m_drumKey->setObjectName(QStringLiteral("drumKey"));
     for (int key = 0; key < TParameterMemory::DrumKeyCount; ++key)
-        m_drumKey->addItem(TParameterMemory::drumKeyName(key));
+        m_drumKey->addItem(PartNames::drumKeyName(key));
     m_drumKey->setCurrentIndex(drumKey);
     form->addRow(tr("Drum key"), m_drumKey);
     m_compare->setObjectName(QStringLiteral("compare"));
@@ -35,18 +46,20 @@ VoicePanel::VoicePanel(int drumKey, QWidget *parent)
     m_log->setObjectName(QStringLiteral("commandLog"));
     form->addRow(tr("Host commands"), m_log);
 
+    connect(m_name, &QLineEdit::editingFinished, this, [this] { emit nameEdited(m_name->text()); });
+    connect(m_category, &QComboBox::textActivated, this, &VoicePanel::categoryChosen);
     connect(m_voiceType, &QComboBox::currentIndexChanged, this,
-            [this](int i) { emit voiceTypeChosen(m_voiceType->itemData(i).toInt()); });
+            [this](int i) { emit voiceTypeChosen(VoiceType(m_voiceType->itemData(i).toInt())); });
     connect(m_element, &QComboBox::currentIndexChanged, this, &VoicePanel::elementChosen);
     connect(m_drumKey, &QComboBox::currentIndexChanged, this, &VoicePanel::drumKeyChosen);
     connect(m_compare, &QCheckBox::toggled, this, &VoicePanel::compareToggled);
 }
 
-void VoicePanel::showVoiceType(int type, int elements, bool hasDrumKeys)
+void VoicePanel::showVoiceType(VoiceType type, int elements, bool hasDrumKeys)
 {
     {
         const QSignalBlocker block(m_voiceType);
-        m_voiceType->setCurrentIndex(m_voiceType->findData(type));
+        m_voiceType->setCurrentIndex(m_voiceType->findData(int(type)));
     }
     if (elements < 2)
         m_element->setCurrentIndex(0);
@@ -61,6 +74,16 @@ void VoicePanel::showCompareMode(bool on)
         m_compare->setChecked(on);
     }
     m_voiceType->setEnabled(!on);
+    m_name->setEnabled(!on);
+    m_category->setEnabled(!on);
+}
+
+void VoicePanel::showHead(const QString &name, const QString &category)
+{
+    if (m_name->text() != name)
+        m_name->setText(name);
+    const QSignalBlocker block(m_category);
+    m_category->setCurrentIndex(int(Voice::categories().indexOf(category.isEmpty() ? Voice::noCategory() : category)));
 }
 
 void VoicePanel::logCommand(const QString &text)

@@ -12,7 +12,7 @@ ParameterFilter::ParameterFilter(QObject *parent)
 {
 }
 
-void ParameterFilter::setVoiceType(int type)
+void ParameterFilter::setVoiceType(VoiceType type)
 {
     m_voiceType = type;
     invalidateFilter();
@@ -28,7 +28,7 @@ bool ParameterFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceP
 {
     const QAbstractItemModel *model = sourceModel();
     const QModelIndex row = model->index(sourceRow, 0, sourceParent);
-    if (int(voiceOfBlocks(VoiceType(row.data(ParameterModel::VoiceTypeRole).toInt()))) != m_voiceType)
+    if (voiceOfBlocks(VoiceType(row.data(ParameterModel::VoiceTypeRole).toInt())) != m_voiceType)
         return false;
     if (row.data(ParameterModel::PartCountRole).toInt() == TParameterMemory::ElementCount
         && row.data(ParameterModel::PartRole).toInt() >= elementCount(m_voiceType))

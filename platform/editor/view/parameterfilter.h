@@ -1,5 +1,7 @@
 #pragma once
 
+#include <voicetype.h>
+
 #include <QSortFilterProxyModel>
 
 // The rows of a parameter model that belong to one voice type (a plug-in
@@ -12,14 +14,13 @@ class ParameterFilter : public QSortFilterProxyModel
 public:
     explicit ParameterFilter(QObject *parent = nullptr);
 
-    // 1 normal, 2 plug-in, 3 drum.
-    void setVoiceType(int type);
+    void setVoiceType(VoiceType type);
     void setText(const QString &text);
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 
 private:
-    int m_voiceType = 1;
+    VoiceType m_voiceType = VoiceType::Normal;
     QString m_text;
 };

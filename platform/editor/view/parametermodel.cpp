@@ -1,6 +1,8 @@
 #include "view/parametermodel.h"
 
+#include <partnames.h>
 #include <tparametermemory.h>
+#include <voice.h>
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -122,7 +124,7 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
         case TParameterMemory::ElementCount:
             return tr("Element %1").arg(ref.part + 1);
         case TParameterMemory::DrumKeyCount:
-            return TParameterMemory::drumKeyName(ref.part);
+            return PartNames::drumKeyName(ref.part);
         default:
             return QString();
         }
@@ -153,7 +155,7 @@ QVariant ParameterModel::valueData(const ParameterRef &ref, int role) const
     case MaximumRole:
         return m_memory->maximum(ref.high, ref.low, ref.part);
     case VoiceTypeRole:
-        return m_memory->blockVoiceType(ref.high);
+        return int(m_memory->blockVoiceType(ref.high));
     case HighRole:
         return ref.high;
     case LowRole:
@@ -247,16 +249,9 @@ void ParameterModel::refreshDifferences()
 {
     if (!m_differencesOnly)
         return;
-    QVector<ParameterRef> found;
-    for (int b = 0; b < m_memory->blockCount(); ++b) {
-        const quint16 high = quint16(b);
-        for (int part = 0; part < m_memory->partCount(b); ++part) {
-            for (int p = 0; p < m_memory->parameterCount(b); ++p) {
-                if (m_memory->differsFromStored(high, quint16(p), part))
-                    found.append({ high, quint16(p), part });
-            }
-        }
-    }
+    const std::vector<ParameterRef> all =
+        differences(m_memory->voice().values, m_memory->storedVoice().values);
+    const QVector<ParameterRef> found(all.begin(), all.end());
     // The same differences with other values keep the rows, and an edit
     // open in the view.
     if (found == m_differences) {

@@ -128,6 +128,13 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     restoreState(settings.value(stateKey).toByteArray());
 }
 
+MainWindow::~MainWindow()
+{
+    // The panel's fields report what focus leaving them finished while the
+    // window's parts are going; nothing is edited any more.
+    m_panel->blockSignals(true);
+}
+
 QTableView *MainWindow::view() const
 {
     return m_view;

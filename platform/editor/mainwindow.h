@@ -38,6 +38,7 @@ class MainWindow : public QMainWindow
 public:
     MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, AddOnHost *addOn,
                QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     ParameterModel *model() const { return m_model; }
     QTableView *view() const;

@@ -50,6 +50,8 @@ private slots:
     void aGestureIsOneStep();
     void redoAnswersItsKeysEverywhere_data();
     void redoAnswersItsKeysEverywhere();
+    void nameAndCategoryAreOneStepEach_data();
+    void nameAndCategoryAreOneStepEach();
     void undoingATypeChangeBringsBackTheRowNames();
     void undoingASelectionRestoresTheWave();
     void compareShowsTheStoredVoiceAndRefusesEdits();
@@ -165,6 +167,43 @@ void TestHistory::redoAnswersItsKeysEverywhere()
     QTest::keySequence(target, keys);
     QCOMPARE(m_memory->value(pan, 1), 1);
     QCOMPARE(value->shownText(), m_memory->valueText(pan, 1, 1));
+}
+
+void TestHistory::nameAndCategoryAreOneStepEach_data()
+{
+    QTest::addColumn<bool>("name");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("name") << true << "Name: Init Voice -> Warm Pad Layered Wit"
+                          << "Warm Pad Layered Wit - Untitled[*] - Zinta Editor";
+    QTest::newRow("category") << false << "Category: No Assignment -> Piano" << "Untitled[*] - Zinta Editor";
+}
+
+// A name typed (cut to 20 characters) or a category chosen on the panel is
+// one step; the title names the voice, and undo takes it back.
+void TestHistory::nameAndCategoryAreOneStepEach()
+{
+    QFETCH(bool, name);
+    QFETCH(QString, step);
+    QFETCH(QString, title);
+    QVERIFY(activate(m_window));
+    if (name) {
+        auto *field = m_window->findChild<QLineEdit *>(QStringLiteral("voiceName"));
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("Warm Pad Layered With Air"));
+        QTest::keyClick(field, Qt::Key_Return);
+    } else {
+        auto *category = m_window->findChild<QComboBox *>(QStringLiteral("voiceCategory"));
+        category->setFocus();
+        QTest::keyClick(category, Qt::Key_Home);
+    }
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(m_stack->text(0), step);
+    QCOMPARE(m_window->windowTitle(), title);
+    QVERIFY(m_window->isWindowModified());
+    QVERIFY(m_history->undo());
+    QVERIFY(m_memory->voiceName().isEmpty() && m_memory->voiceCategory().isEmpty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled[*] - Zinta Editor"));
 }
 
 void TestHistory::undoingATypeChangeBringsBackTheRowNames()

@@ -46,7 +46,13 @@ VoicePanel::VoicePanel(int drumKey, QWidget *parent)
     m_log->setObjectName(QStringLiteral("commandLog"));
     form->addRow(tr("Host commands"), m_log);
 
-    connect(m_name, &QLineEdit::editingFinished, this, [this] { emit nameEdited(m_name->text()); });
+    // A name typed, not one shown: focus leaving an untouched field is nothing.
+    connect(m_name, &QLineEdit::editingFinished, this, [this] {
+        if (m_name->isModified()) {
+            m_name->setModified(false);
+            emit nameEdited(m_name->text());
+        }
+    });
     connect(m_category, &QComboBox::textActivated, this, &VoicePanel::categoryChosen);
     connect(m_voiceType, &QComboBox::currentIndexChanged, this,
             [this](int i) { emit voiceTypeChosen(VoiceType(m_voiceType->itemData(i).toInt())); });

@@ -48,6 +48,7 @@ private slots:
 
     void aGestureIsOneStep_data();
     void aGestureIsOneStep();
+    void twoParametersAreTwoSteps();
     void redoAnswersItsKeysEverywhere_data();
     void redoAnswersItsKeysEverywhere();
     void nameAndCategoryAreOneStepEach_data();
@@ -137,6 +138,17 @@ void TestHistory::aGestureIsOneStep()
     QVERIFY(activate(m_window));
     QTest::keySequence(m_window, QKeySequence::Redo);
     QCOMPARE(fader->shownValue(), moved);
+}
+
+// Changes of two parameters right after each other, in what could be one
+// gesture, are two steps; undo takes back the second only.
+void TestHistory::twoParametersAreTwoSteps()
+{
+    m_memory->setValue(pan, 1, 5);
+    m_memory->setValue(cutoff, 1, 40);
+    QCOMPARE(m_stack->count(), 2);
+    QVERIFY(m_history->undo());
+    QCOMPARE(m_memory->value(pan, 1), 5);
 }
 
 void TestHistory::redoAnswersItsKeysEverywhere_data()

@@ -7,6 +7,7 @@
 #include "dialogs/hostselections.h"
 #include "dialogs/onscreenguard.h"
 #include "dialogs/windowplacement.h"
+#include "document/recentfiles.h"
 #include "document/voicedocument.h"
 #include "history/elementtools.h"
 #include "history/voicecommands.h"
@@ -43,9 +44,6 @@ namespace {
 // What the editor keeps from one run to the next.
 const QString geometryKey = QStringLiteral("window/geometry");
 const QString stateKey = QStringLiteral("window/state");
-const QString lastFolderKey = QStringLiteral("files/lastFolder");
-const QString recentFilesKey = QStringLiteral("files/recent");
-constexpr int recentFileCount = 8;
 constexpr int messageMs = 5000;
 
 // The platform's keys for a standard command, with `extra` beside them
@@ -56,16 +54,6 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey key, const QKeySequence &e
     if (!extra.isEmpty() && !keys.contains(extra))
         keys.append(extra);
     return keys;
-}
-
-// Whether the voice type has blocks of `parts` parts.
-bool hasBlocks(const TParameterMemory &memory, VoiceType type, int parts)
-{
-    for (int b = 0; b < memory.blockCount(); ++b) {
-        if (memory.partCount(b) == parts && memory.blockVoiceType(b) == type)
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -96,7 +84,7 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
             [this](bool clean) { m_document->setModified(!clean); });
     connect(m_history, &VoiceHistory::message, this, &MainWindow::showMessage);
     connect(m_document, &VoiceDocument::saved, m_history, &VoiceHistory::markSaved);
-    connect(m_document, &VoiceDocument::saved, this, &MainWindow::rememberFile);
+    connect(m_document, &VoiceDocument::saved, this, &RecentFiles::add);
     connect(m_document, &VoiceDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document, &VoiceDocument::filePathChanged, this, &MainWindow::updateTitle);
     connect(m_memory, &TParameterMemory::voiceTypeChanged, this, &MainWindow::showVoiceType);
@@ -445,8 +433,7 @@ void MainWindow::fileVoiceUnder(const QString &category)
 void MainWindow::showVoiceType()
 {
     const VoiceType type = m_memory->voiceType();
-    m_panel->showVoiceType(type, elementCount(type),
-                           hasBlocks(*m_memory, type, TParameterMemory::DrumKeyCount));
+    m_panel->showVoiceType(type, elementCount(type), type == VoiceType::Drum);
     m_voiceData->setVoiceType(int(type));
     m_filter->setVoiceType(type);
     m_copyDrumKeyAction->setEnabled(type == VoiceType::Drum);
@@ -501,7 +488,7 @@ void MainWindow::chooseAndOpenVoice()
 {
     if (!maybeSave())
         return;
-    QFileDialog dialog(this, tr("Open voice"), QSettings().value(lastFolderKey).toString(),
+    QFileDialog dialog(this, tr("Open voice"), RecentFiles::lastFolder(),
                        tr("Voices (*.json);;All files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -510,12 +497,8 @@ void MainWindow::chooseAndOpenVoice()
 
 void MainWindow::openRecent(const QString &path)
 {
-    if (!maybeSave() || openVoice(path))
-        return;
-    QSettings settings;
-    QStringList recent = settings.value(recentFilesKey).toStringList();
-    recent.removeAll(path);
-    settings.setValue(recentFilesKey, recent);
+    if (maybeSave() && !openVoice(path))
+        RecentFiles::remove(path);
 }
 
 bool MainWindow::openVoice(const QString &path, QString *error)
@@ -529,7 +512,7 @@ bool MainWindow::openVoice(const QString &path, QString *error)
         statusBar()->showMessage(why);
         return false;
     }
-    rememberFile(m_document->filePath());
+    RecentFiles::add(m_document->filePath());
     showMessage(tr("Loaded %1").arg(m_document->filePath()));
     return true;
 }
@@ -542,7 +525,7 @@ bool MainWindow::save()
 bool MainWindow::saveAs()
 {
     const QString folder = m_document->filePath().isEmpty()
-        ? QSettings().value(lastFolderKey).toString()
+        ? RecentFiles::lastFolder()
         : QFileInfo(m_document->filePath()).absolutePath();
     QFileDialog dialog(this, tr("Save voice as"), folder, tr("Voices (*.json)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -589,20 +572,10 @@ void MainWindow::revert()
         QMessageBox::warning(this, tr("Revert to saved"), error);
 }
 
-void MainWindow::rememberFile(const QString &path)
-{
-    QSettings settings;
-    QStringList recent = settings.value(recentFilesKey).toStringList();
-    recent.removeAll(path);
-    recent.prepend(path);
-    settings.setValue(recentFilesKey, recent.mid(0, recentFileCount));
-    settings.setValue(lastFolderKey, QFileInfo(path).absolutePath());
-}
-
 void MainWindow::fillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList recent = QSettings().value(recentFilesKey).toStringList();
+    const QStringList recent = RecentFiles::files();
     for (const QString &path : recent) {
         QAction *action = m_recentMenu->addAction(QFileInfo(path).fileName(), this,
                                                   [this, path] { openRecent(path); });
@@ -613,7 +586,7 @@ void MainWindow::fillRecentMenu()
         return;
     }
     m_recentMenu->addSeparator();
-    m_recentMenu->addAction(tr("Clear the list"), this, [] { QSettings().remove(recentFilesKey); });
+    m_recentMenu->addAction(tr("Clear the list"), this, &RecentFiles::clear);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -98,7 +98,6 @@ private:
     bool save();
     bool saveAs();
     void revert();
-    void rememberFile(const QString &path);
     void fillRecentMenu();
     void copyDrumKey();
 

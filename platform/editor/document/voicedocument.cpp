@@ -37,7 +37,6 @@ void VoiceDocument::newVoice()
     m_memory->resetToDefaults();
     setFilePath(QString());
     setModified(false);
-    emit voiceReplaced();
 }
 
 bool VoiceDocument::load(const QString &path, QString *error)
@@ -48,7 +47,6 @@ bool VoiceDocument::load(const QString &path, QString *error)
     m_memory->setVoice(voice);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    emit voiceReplaced();
     return true;
 }
 

@@ -47,8 +47,6 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void filePathChanged(const QString &path);
-    // New, Open or Revert put another voice into the memory.
-    void voiceReplaced();
     // The voice was written to `path`.
     void saved(const QString &path);
 

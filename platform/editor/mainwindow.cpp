@@ -197,11 +197,13 @@ void MainWindow::createActions()
     connect(m_redoAction, &QAction::triggered, m_history, &VoiceHistory::redo);
     connect(stack, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
     connect(stack, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
-    connect(stack, &QUndoStack::undoTextChanged, m_undoAction, [this](const QString &text) {
-        m_undoAction->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
+    // The stack empties itself as it goes, when the window is already half
+    // taken down: the action texts follow it without the window.
+    connect(stack, &QUndoStack::undoTextChanged, m_undoAction, [undo = m_undoAction](const QString &text) {
+        undo->setText(text.isEmpty() ? MainWindow::tr("&Undo") : MainWindow::tr("&Undo %1").arg(text));
     });
-    connect(stack, &QUndoStack::redoTextChanged, m_redoAction, [this](const QString &text) {
-        m_redoAction->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
+    connect(stack, &QUndoStack::redoTextChanged, m_redoAction, [redo = m_redoAction](const QString &text) {
+        redo->setText(text.isEmpty() ? MainWindow::tr("&Redo") : MainWindow::tr("&Redo %1").arg(text));
     });
     m_copyDrumKeyAction = new QAction(tr("Copy Drum &Key To..."), this);
     connect(m_copyDrumKeyAction, &QAction::triggered, this, &MainWindow::copyDrumKey);

@@ -11,7 +11,7 @@
 #include <ctrlset.h>
 #include <ctrlsetcomlfo.h>
 #include <drumkeydetail.h>
-#include <editorvoicedata.h>
+#include <addon/editorvoicedata.h>
 #include <eldetail.h>
 #include <insertionefa.h>
 #include <insertionefb.h>

@@ -4,7 +4,7 @@
 //
 //     build-release/bin/bench_history
 
-#include <voicehistory.h>
+#include <history/voicehistory.h>
 
 #include <tparametermemory.h>
 

@@ -1,8 +1,8 @@
 // zinta-editor: the host editor. It loads the detail dialogs add-on, offers
 // its entries in menus and shows the voice being edited.
 
-#include "addonhost.h"
-#include "editorvoicedata.h"
+#include "addon/addonhost.h"
+#include "addon/editorvoicedata.h"
 #include "mainwindow.h"
 
 #include <editortranslations.h>
@@ -101,8 +101,8 @@ int renderWindow(MainWindow &window, const QString &output)
     const QImage image = window.grab().toImage();
     if (image.isNull() || !image.save(output, "PNG"))
         return fail(QStringLiteral("cannot write %1").arg(output));
-    std::printf("rendered the window (%dx%d) to %s\n", image.width(), image.height(),
-                qPrintable(output));
+    std::printf("rendered the window (%dx%d pixels, %dx%d on the screen) to %s\n", image.width(),
+                image.height(), window.width(), window.height(), qPrintable(output));
     return 0;
 }
 

@@ -1,53 +1,61 @@
 #include "mainwindow.h"
 
-#include "addonhost.h"
-#include "editorvoicedata.h"
-#include "entryplaces.h"
-#include "hostselections.h"
-#include "parametermodel.h"
+#include "addon/addonhost.h"
+#include "addon/editorvoicedata.h"
+#include "addon/entryplaces.h"
+#include "dialogs/detaildialogs.h"
+#include "dialogs/hostselections.h"
+#include "dialogs/onscreenguard.h"
+#include "dialogs/windowplacement.h"
+#include "document/recentfiles.h"
+#include "document/voicedocument.h"
+#include "history/elementtools.h"
+#include "history/voicecommands.h"
+#include "history/voicehistory.h"
+#include "panel/voicepanel.h"
 #include "shape/shapepanel.h"
-#include "voicedocument.h"
-#include "voicehistory.h"
+#include "view/parameterfilter.h"
+#include "view/parametermodel.h"
+#include "view/parameterview.h"
 
+#include <partnames.h>
 #include <tparametermemory.h>
+#include <voice.h>
+#include <voicetype.h>
 
-#include <QCheckBox>
-#include <QUndoStack>
-#include <QCoreApplication>
-#include <functional>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QScrollArea>
 #include <QStatusBar>
-#include <QTableView>
+#include <QUndoStack>
+#include <QUndoView>
 #include <QVBoxLayout>
-
-#include <algorithm>
-#include <utility>
 
 namespace {
 
 // What the editor keeps from one run to the next.
 const QString geometryKey = QStringLiteral("window/geometry");
 const QString stateKey = QStringLiteral("window/state");
-const QString lastFolderKey = QStringLiteral("files/lastFolder");
-const QString recentFilesKey = QStringLiteral("files/recent");
-constexpr int recentFileCount = 8;
+constexpr int messageMs = 5000;
 
-// The platform's key for a standard command, or `fallback` where it has none.
-QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &fallback)
+// The platform's keys for a standard command, with `extra` beside them
+// where the platform lacks it.
+QList<QKeySequence> keysFor(QKeySequence::StandardKey key, const QKeySequence &extra = {})
 {
-    return QKeySequence::keyBindings(key).isEmpty() ? fallback : QKeySequence(key);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (!extra.isEmpty() && !keys.contains(extra))
+        keys.append(extra);
+    return keys;
 }
 
 } // namespace
@@ -59,147 +67,226 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     , m_voiceData(voiceData)
     , m_addOn(addOn)
     , m_document(new VoiceDocument(memory, this))
+    , m_history(new VoiceHistory(memory, this))
+    , m_tools(new ElementTools(m_history, this))
     , m_model(new ParameterModel(memory, this))
     , m_filter(new ParameterFilter(this))
 {
-    resize(1000, 640);
+    new OnScreenGuard(this);
+    createView();
+    m_dialogs = new DetailDialogs(addOn, memory, this, m_view);
+    createActions();
+    createMenus();
+    createStatusBar();
+    createDockWindows();
 
+    // The voice is modified exactly when the history is away from the point
+    // of the last save, load or new voice.
+    connect(m_history->stack(), &QUndoStack::cleanChanged, m_document,
+            [this](bool clean) { m_document->setModified(!clean); });
+    connect(m_history, &VoiceHistory::message, this, &MainWindow::showMessage);
+    connect(m_document, &VoiceDocument::saved, m_history, &VoiceHistory::markSaved);
+    connect(m_document, &VoiceDocument::saved, this, &RecentFiles::add);
+    connect(m_document, &VoiceDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_document, &VoiceDocument::filePathChanged, this, &MainWindow::updateTitle);
+    connect(m_memory, &TParameterMemory::voiceTypeChanged, this, &MainWindow::showVoiceType);
+    connect(m_memory, &TParameterMemory::voiceHeadChanged, this, [this] {
+        m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
+        updateTitle();
+    });
+    connect(m_memory, &TParameterMemory::enterCompareMode, this, [this](bool on) {
+        m_panel->showCompareMode(on);
+        m_compareSign->setVisible(on);
+        // Choosing a step moves through the edit buffer, which compare does not show.
+        m_historyView->setEnabled(!on);
+    });
+    connect(m_addOn, &AddOnHost::commandReceived, this, [this](int command) {
+        m_panel->logCommand(hostCommandName(command));
+        if (!openSelection(command))
+            showMessage(tr("A dialog sent %1").arg(hostCommandName(command)));
+    });
+    connect(m_voiceData, &EditorVoiceData::compareModeRequested, this, &MainWindow::setCompareMode);
+    connect(m_voiceData, &EditorVoiceData::boardDialogClosed, this, [this](const QString &board) {
+        m_panel->logCommand(tr("Board dialog closed: %1").arg(board));
+    });
+
+    updateTitle();
+    showVoiceType();
+    resize(fittedWindowSize(QSize(1000, 640), screen()->availableGeometry()));
+    const QSettings settings;
+    restoreGeometry(settings.value(geometryKey).toByteArray());
+    restoreState(settings.value(stateKey).toByteArray());
+}
+
+MainWindow::~MainWindow()
+{
+    // The panel's fields report what focus leaving them finished while the
+    // window's parts are going; nothing is edited any more.
+    m_panel->blockSignals(true);
+}
+
+QTableView *MainWindow::view() const
+{
+    return m_view;
+}
+
+QListWidget *MainWindow::commandLog() const
+{
+    return m_panel->commandLog();
+}
+
+void MainWindow::createView()
+{
     auto *centre = new QWidget(this);
     auto *layout = new QVBoxLayout(centre);
     m_filterBox = new QLineEdit(centre);
     m_filterBox->setPlaceholderText(tr("Find a parameter by name"));
     m_filterBox->setClearButtonEnabled(true);
     m_filter->setSourceModel(m_model);
-    m_view = new QTableView(centre);
+    m_view = new ParameterView(centre);
     m_view->setModel(m_filter);
-    m_view->setItemDelegate(new ParameterDelegate(m_view));
-    m_view->setWordWrap(false);
-    m_view->setAlternatingRowColors(true);
-    m_view->horizontalHeader()->setStretchLastSection(true);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
-    for (const auto &[column, width] : { std::pair{ ParameterModel::Block, 170 },
-                                         { ParameterModel::Parameter, 200 }, { ParameterModel::Part, 100 } })
-        m_view->setColumnWidth(column, width);
     layout->addWidget(m_filterBox);
     layout->addWidget(m_view);
     setCentralWidget(centre);
     connect(m_filterBox, &QLineEdit::textChanged, m_filter, &ParameterFilter::setText);
-
-    buildControls();
-    buildMenus();
-    // Undo and redo, the element tools, the history dock, compare's
-    // indicator and the view's differences filter.
-    m_history = new VoiceHistory(memory, this);
-    m_history->install(this, m_view);
-    // The shown element's envelopes, filter and ranges, beside the history.
-    m_shape = ShapePanel::addDockTo(this, memory);
-    connect(m_element, qOverload<int>(&QComboBox::currentIndexChanged), m_shape, &ShapePanel::setElement);
-    // The voice is modified exactly when the history is away from the point
-    // of the last save, load or new voice.
-    connect(m_history->stack(), &QUndoStack::cleanChanged, m_document,
-            [this](bool clean) { m_document->setModified(!clean); });
-
-    connect(m_document, &VoiceDocument::modifiedChanged, this, &QWidget::setWindowModified);
-    connect(m_document, &VoiceDocument::filePathChanged, this, &MainWindow::updateTitle);
-    connect(m_document, &VoiceDocument::voiceReplaced, this, &MainWindow::showVoiceType);
-    connect(m_addOn, &AddOnHost::commandReceived, this, [this](int command) {
-        m_log->addItem(tr("Host command %1").arg(command));
-        if (!openSelection(command))
-            statusBar()->showMessage(tr("A dialog sent host command %1").arg(command), 5000);
-    });
-    connect(m_voiceData, &EditorVoiceData::compareModeRequested, this,
-            [this](bool on) { m_compare->setChecked(on); });
-    connect(m_voiceData, &EditorVoiceData::boardDialogClosed, this, [this](const QString &board) {
-        m_log->addItem(tr("Board dialog closed: %1").arg(board));
-    });
-
-    updateTitle();
-    showVoiceType();
-    const QSettings settings;
-    restoreGeometry(settings.value(geometryKey).toByteArray());
-    restoreState(settings.value(stateKey).toByteArray());
-}
-
-void MainWindow::buildControls()
-{
-    auto *dock = new QDockWidget(tr("Voice"), this);
-    dock->setObjectName(QStringLiteral("voiceDock"));
-    auto *panel = new QWidget(dock);
-    auto *form = new QFormLayout(panel);
-    m_voiceType = new QComboBox(panel);
-    m_voiceType->setObjectName(QStringLiteral("voiceType"));
-    for (int type = 1; type <= 3; ++type)
-        m_voiceType->addItem(voiceTypeName(type), type);
-    form->addRow(tr("Voice type"), m_voiceType);
-    m_element = new QComboBox(panel);
-    m_element->setObjectName(QStringLiteral("element"));
-    for (int e = 1; e <= TParameterMemory::ElementCount; ++e)
-        m_element->addItem(tr("Element %1").arg(e));
-    form->addRow(tr("Element shown"), m_element);
-    m_drumKey = new QComboBox(panel);
-    m_drumKey->setObjectName(QStringLiteral("drumKey"));
-    for (int key = 0; key < TParameterMemory::DrumKeyCount; ++key)
-        m_drumKey->addItem(PartNames::drumKeyName(key));
-    m_drumKey->setCurrentIndex(m_memory->currentDrumKey());
-    form->addRow(tr("Drum key"), m_drumKey);
-    m_compare = new QCheckBox(tr("Compare with the stored voice"), panel);
-    form->addRow(m_compare);
-    m_log = new QListWidget(panel);
-    form->addRow(tr("Host commands"), m_log);
-    dock->setWidget(panel);
-    addDockWidget(Qt::RightDockWidgetArea, dock);
-    resizeDocks({ dock }, { 280 }, Qt::Horizontal);
-
-    connect(m_voiceType, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this](int i) { setVoiceType(m_voiceType->itemData(i).toInt()); });
-    connect(m_element, qOverload<int>(&QComboBox::currentIndexChanged), m_model, &ParameterModel::setElement);
-    connect(m_drumKey, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int key) {
-        m_voiceData->setCurrentDrumKey(key);
-        m_memory->setCurrentDrumKey(key);
-    });
-    connect(m_compare, &QCheckBox::toggled, this, [this](bool on) {
-        if (on == m_memory->compareMode())
-            return;
-        m_memory->setCompareMode(on);
-        m_voiceData->setCompareMode(on);
+    connect(m_view, &ParameterView::editRefused, this, [this](const QModelIndex &index) {
+        const QString name = index.siblingAtColumn(ParameterModel::Parameter).data().toString();
+        showMessage(m_memory->compareMode()
+                        ? tr("Compare shows the stored voice: leave Compare to change %1").arg(name)
+                        : tr("%1 is not in use with the type chosen").arg(name));
     });
 }
 
-void MainWindow::buildMenus()
+void MainWindow::createActions()
 {
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&New"), QKeySequence::New, this, &MainWindow::newVoice);
-    file->addAction(tr("&Open..."), QKeySequence::Open, this, &MainWindow::chooseAndOpenVoice);
-    m_recentMenu = file->addMenu(tr("Open &Recent"));
-    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    file->addAction(tr("&Save"), QKeySequence::Save, this, &MainWindow::save);
-    file->addAction(tr("Save &As..."), keyFor(QKeySequence::SaveAs, QKeySequence(tr("Ctrl+Shift+S"))),
-                    this, &MainWindow::saveAs);
-    m_revertAction = file->addAction(tr("Re&vert to Saved"), this, &MainWindow::revert);
+    m_newAction = new QAction(tr("&New"), this);
+    m_newAction->setShortcuts(QKeySequence::New);
+    connect(m_newAction, &QAction::triggered, this, &MainWindow::newVoice);
+    m_openAction = new QAction(tr("&Open..."), this);
+    m_openAction->setShortcuts(QKeySequence::Open);
+    connect(m_openAction, &QAction::triggered, this, &MainWindow::chooseAndOpenVoice);
+    m_saveAction = new QAction(tr("&Save"), this);
+    m_saveAction->setShortcuts(QKeySequence::Save);
+    connect(m_saveAction, &QAction::triggered, this, &MainWindow::save);
+    m_saveAsAction = new QAction(tr("Save &As..."), this);
+    m_saveAsAction->setShortcuts(keysFor(QKeySequence::SaveAs, QKeySequence(tr("Ctrl+Shift+S"))));
+    connect(m_saveAsAction, &QAction::triggered, this, &MainWindow::saveAs);
+    m_revertAction = new QAction(tr("Re&vert to Saved"), this);
+    connect(m_revertAction, &QAction::triggered, this, &MainWindow::revert);
     auto updateRevert = [this] {
         m_revertAction->setEnabled(m_document->isModified() && !m_document->filePath().isEmpty());
     };
     connect(m_document, &VoiceDocument::modifiedChanged, this, updateRevert);
     connect(m_document, &VoiceDocument::filePathChanged, this, updateRevert);
     updateRevert();
-    file->addSeparator();
-    file->addAction(tr("Store the edit buffer"), m_memory, &TParameterMemory::storeVoice);
-    file->addSeparator();
-    file->addAction(tr("&Quit"), keyFor(QKeySequence::Quit, QKeySequence(tr("Ctrl+Q"))), this,
-                    &QWidget::close);
-    // The file commands answer their keys in the detail dialogs too.
-    for (QAction *action : file->actions())
+    m_storeAction = new QAction(tr("Store the edit buffer"), this);
+    connect(m_storeAction, &QAction::triggered, m_memory, &TParameterMemory::storeVoice);
+    m_quitAction = new QAction(tr("&Quit"), this);
+    m_quitAction->setShortcuts(keysFor(QKeySequence::Quit, QKeySequence(tr("Ctrl+Q"))));
+    connect(m_quitAction, &QAction::triggered, this, &QWidget::close);
+
+    // Redo answers Ctrl+Y beside the platform's own keys.
+    m_undoAction = new QAction(tr("&Undo"), this);
+    m_undoAction->setObjectName(QStringLiteral("undoAction"));
+    m_undoAction->setShortcuts(QKeySequence::Undo);
+    m_redoAction = new QAction(tr("&Redo"), this);
+    m_redoAction->setObjectName(QStringLiteral("redoAction"));
+    m_redoAction->setShortcuts(keysFor(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    QUndoStack *stack = m_history->stack();
+    m_undoAction->setEnabled(stack->canUndo());
+    m_redoAction->setEnabled(stack->canRedo());
+    connect(m_undoAction, &QAction::triggered, m_history, &VoiceHistory::undo);
+    connect(m_redoAction, &QAction::triggered, m_history, &VoiceHistory::redo);
+    connect(stack, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+    // The stack empties itself as it goes, when the window is already half
+    // taken down: the action texts follow it without the window.
+    connect(stack, &QUndoStack::undoTextChanged, m_undoAction, [undo = m_undoAction](const QString &text) {
+        undo->setText(text.isEmpty() ? MainWindow::tr("&Undo") : MainWindow::tr("&Undo %1").arg(text));
+    });
+    connect(stack, &QUndoStack::redoTextChanged, m_redoAction, [redo = m_redoAction](const QString &text) {
+        redo->setText(text.isEmpty() ? MainWindow::tr("&Redo") : MainWindow::tr("&Redo %1").arg(text));
+    });
+    m_copyDrumKeyAction = new QAction(tr("Copy Drum &Key To..."), this);
+    connect(m_copyDrumKeyAction, &QAction::triggered, this, &MainWindow::copyDrumKey);
+
+    // The file commands and undo and redo answer their keys in every
+    // window of the editor: the detail dialogs too.
+    for (QAction *action : { m_newAction, m_openAction, m_saveAction, m_saveAsAction, m_quitAction,
+                             m_undoAction, m_redoAction })
         action->setShortcutContext(Qt::ApplicationShortcut);
 
-    // One menu per voice type, each in groups: the elements, the effects, the
-    // voice's common settings, and for plug-in voices the expansion boards.
+    m_findAction = new QAction(tr("&Find Parameter"), this);
+    m_findAction->setShortcuts(QKeySequence::Find);
+    connect(m_findAction, &QAction::triggered, this, [this] {
+        m_filterBox->setFocus();
+        m_filterBox->selectAll();
+    });
+    m_differencesAction = new QAction(tr("Only Parameters That Differ From the Stored Voice"), this);
+    m_differencesAction->setObjectName(QStringLiteral("differencesOnly"));
+    m_differencesAction->setCheckable(true);
+    connect(m_differencesAction, &QAction::toggled, m_model, &ParameterModel::setDifferencesOnly);
+}
+
+void MainWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->addAction(m_newAction);
+    file->addAction(m_openAction);
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    file->addAction(m_saveAction);
+    file->addAction(m_saveAsAction);
+    file->addAction(m_revertAction);
+    file->addSeparator();
+    file->addAction(m_storeAction);
+    file->addSeparator();
+    file->addAction(m_quitAction);
+
+    // Whole-element edits cover every element block of the voice type; drum
+    // keys are a drum voice's.
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addAction(m_undoAction);
+    edit->addAction(m_redoAction);
+    edit->addSeparator();
+    const int elements = TParameterMemory::ElementCount;
+    QMenu *copy = edit->addMenu(tr("&Copy Element"));
+    QMenu *swap = edit->addMenu(tr("&Swap Elements"));
+    QMenu *init = edit->addMenu(tr("&Initialise Element"));
+    for (int a = 0; a < elements; ++a) {
+        init->addAction(tr("Element %1").arg(a + 1), m_tools, [this, a] { m_tools->initialiseElement(a); });
+        for (int b = 0; b < elements; ++b) {
+            if (a == b)
+                continue;
+            copy->addAction(tr("Element %1 to Element %2").arg(a + 1).arg(b + 1), m_tools,
+                            [this, a, b] { m_tools->copyElement(a, b); });
+            if (a < b)
+                swap->addAction(tr("Elements %1 and %2").arg(a + 1).arg(b + 1), m_tools,
+                                [this, a, b] { m_tools->swapElements(a, b); });
+        }
+    }
+    edit->addAction(m_copyDrumKeyAction);
+
+    createDetailMenu();
+
+    m_viewMenu = menuBar()->addMenu(tr("&View"));
+    m_viewMenu->addAction(m_findAction);
+    m_viewMenu->addAction(m_differencesAction);
+    m_viewMenu->addSeparator();
+}
+
+// One menu per voice type, each in groups: the elements, the effects, the
+// voice's common settings, and for plug-in voices the expansion boards.
+void MainWindow::createDetailMenu()
+{
     QMenu *detail = menuBar()->addMenu(tr("&Detail"));
     const QString groupNames[] = { tr("Elements"), tr("Effects"), tr("Common"), tr("Expansion Boards") };
     const QVector<AddOnHost::Entry> entries = m_addOn->entries();
-    for (int type = 1; type <= 3; ++type) {
+    for (const VoiceType type : { VoiceType::Normal, VoiceType::Plugin, VoiceType::Drum }) {
         QMenu *menu = detail->addMenu(tr("%1 Voice").arg(voiceTypeName(type)));
-        menu->setObjectName(QStringLiteral("voiceType%1").arg(type));
+        menu->setObjectName(QStringLiteral("voiceType%1").arg(int(type)));
+        m_typeMenus.insert(type, menu);
         for (int group = EntryPlace::Elements; group <= EntryPlace::Boards; ++group) {
             bool sectionAdded = false;
             for (const AddOnHost::Entry &entry : entries) {
@@ -212,7 +299,7 @@ void MainWindow::buildMenus()
                 QAction *action = menu->addAction(place.label, this, [this, index = entry.index] {
                     QString error;
                     if (!openEntry(index, &error))
-                        statusBar()->showMessage(error, 5000);
+                        showMessage(error);
                 });
                 action->setShortcut(place.shortcut);
                 action->setShortcutContext(Qt::ApplicationShortcut);
@@ -223,81 +310,95 @@ void MainWindow::buildMenus()
     }
     if (entries.isEmpty())
         detail->addAction(tr("(no add-on loaded)"))->setEnabled(false);
-
-    QMenu *view = menuBar()->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("viewMenu"));
-    view->addAction(tr("&Find Parameter"), QKeySequence::Find, this, [this] {
-        m_filterBox->setFocus();
-        m_filterBox->selectAll();
-    });
-    for (QDockWidget *dock : findChildren<QDockWidget *>())
-        view->addAction(dock->toggleViewAction());
 }
 
+void MainWindow::createStatusBar()
+{
+    m_compareSign = new QLabel(tr("COMPARE: showing the stored voice"), this);
+    m_compareSign->setObjectName(QStringLiteral("compareIndicator"));
+    m_compareSign->setStyleSheet(QStringLiteral(
+        "QLabel { background: #ffd200; color: black; font-weight: bold; padding: 1px 6px; }"));
+    statusBar()->addPermanentWidget(m_compareSign);
+    m_compareSign->setVisible(m_memory->compareMode());
+}
+
+void MainWindow::createDockWindows()
+{
+    auto *voiceDock = new QDockWidget(tr("Voice"), this);
+    voiceDock->setObjectName(QStringLiteral("voiceDock"));
+    m_panel = new VoicePanel(m_memory->currentDrumKey(), voiceDock);
+    voiceDock->setWidget(m_panel);
+    addDockWidget(Qt::RightDockWidgetArea, voiceDock);
+    resizeDocks({ voiceDock }, { 280 }, Qt::Horizontal);
+    m_viewMenu->addAction(voiceDock->toggleViewAction());
+    connect(m_panel, &VoicePanel::voiceTypeChosen, this, &MainWindow::chooseVoiceType);
+    connect(m_panel, &VoicePanel::nameEdited, this, &MainWindow::nameVoice);
+    connect(m_panel, &VoicePanel::categoryChosen, this, &MainWindow::fileVoiceUnder);
+    m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
+    connect(m_panel, &VoicePanel::elementChosen, m_model, &ParameterModel::setElement);
+    connect(m_panel, &VoicePanel::drumKeyChosen, this, [this](int key) {
+        m_voiceData->setCurrentDrumKey(key);
+        m_memory->setCurrentDrumKey(key);
+    });
+    connect(m_panel, &VoicePanel::compareToggled, this, &MainWindow::setCompareMode);
+
+    auto *historyDock = new QDockWidget(tr("History"), this);
+    historyDock->setObjectName(QStringLiteral("historyDock"));
+    m_historyView = new QUndoView(m_history->stack(), historyDock);
+    m_historyView->setEmptyLabel(tr("<voice as loaded>"));
+    historyDock->setWidget(m_historyView);
+    // Beside the Voice panel, a tab each: both fit a small screen.
+    tabifyDockWidget(voiceDock, historyDock);
+    voiceDock->raise();
+    m_viewMenu->addAction(historyDock->toggleViewAction());
+
+    // The shown element's envelopes, filter and ranges, a column of its own.
+    auto *shapeDock = new QDockWidget(tr("Shape"), this);
+    shapeDock->setObjectName(QStringLiteral("shapeDock"));
+    auto *scroll = new QScrollArea(shapeDock);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    m_shape = new ShapePanel(m_memory, scroll);
+    m_shape->setUndoStack(m_history->stack());
+    scroll->setWidget(m_shape);
+    shapeDock->setWidget(scroll);
+    addDockWidget(Qt::RightDockWidgetArea, shapeDock, Qt::Horizontal);
+    resizeDocks({ shapeDock }, { 470 }, Qt::Horizontal);
+    m_viewMenu->addAction(shapeDock->toggleViewAction());
+    connect(m_panel, &VoicePanel::elementChosen, m_shape, &ShapePanel::setElement);
+    connect(m_shape, &ShapePanel::message, this, &MainWindow::showMessage);
+}
+
+void MainWindow::showMessage(const QString &text)
+{
+    statusBar()->showMessage(text, messageMs);
+}
+
+// "Warm Pad - pad.json[*] - Zinta Editor"; a voice not named yet goes by its file.
 void MainWindow::updateTitle()
 {
-    setWindowTitle(tr("%1[*] - Zinta Editor").arg(m_document->displayName()));
+    const QString name = m_memory->voiceName();
+    setWindowTitle(name.isEmpty() ? tr("%1[*] - Zinta Editor").arg(m_document->displayName())
+                                  : tr("%1 - %2[*] - Zinta Editor").arg(name, m_document->displayName()));
     setWindowFilePath(m_document->filePath());
+}
+
+void MainWindow::setCompareMode(bool on)
+{
+    if (on == m_memory->compareMode())
+        return;
+    m_memory->setCompareMode(on);
+    m_voiceData->setCompareMode(on);
 }
 
 QWidget *MainWindow::openEntry(int index, QString *error)
 {
-    if (QWidget *dialog = m_dialogs.value(index)) {
-        if (dialog->isMinimized())
-            dialog->showNormal();
-        dialog->raise();
-        dialog->activateWindow();
-        return dialog;
-    }
-    const int type = entryVoiceType(index);
-    QWidget *dialog = nullptr;
-    if (type != 0 && type == int(m_memory->voiceType()))
-        dialog = m_addOn->open(index, m_memory);
-    if (!dialog) {
-        if (error && type != 0 && type != int(m_memory->voiceType()))
-            *error = tr("Entry %1 is for %2 voices: set the voice type to %2 first")
-                         .arg(index).arg(voiceTypeName(type));
-        else if (error)
-            *error = tr("Entry %1 has no dialog").arg(index);
-        return nullptr;
-    }
-    // A window of its own that belongs to the editor's: it stays in front of
-    // it, and closes with it. It deletes itself when closed.
-    dialog->setParent(this, dialog->windowFlags() | Qt::Dialog);
-    dialog->move(placeBeside(dialog->frameGeometry().size()));
-    dialog->show();
-    m_dialogs.insert(index, dialog);
-    return dialog;
+    return m_dialogs->open(index, error);
 }
 
-// The first free place, on the screen, right of the window or right of or
-// below an open dialog; failing that, cascaded over the window.
-QPoint MainWindow::placeBeside(const QSize &size) const
+QWidget *MainWindow::entryDialog(int index) const
 {
-    constexpr int gap = 8;
-    const QRect screen = this->screen()->availableGeometry();
-    const QRect window = frameGeometry();
-    QList<QRect> taken{ window };
-    QList<QPoint> corners{ QPoint(window.right() + gap, window.top()) };
-    for (const QPointer<QWidget> &dialog : m_dialogs) {
-        if (!dialog || !dialog->isVisible())
-            continue;
-        const QRect r = dialog->frameGeometry();
-        taken.append(r);
-        corners << QPoint(r.left(), r.bottom() + gap) << QPoint(r.right() + gap, r.top());
-    }
-    std::sort(corners.begin(), corners.end(), [](const QPoint &a, const QPoint &b) {
-        return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y();
-    });
-    for (const QPoint &corner : corners) {
-        const QRect rect(corner, size);
-        if (screen.contains(rect) && std::none_of(taken.begin(), taken.end(),
-                                                  [&](const QRect &r) { return r.intersects(rect); }))
-            return corner;
-    }
-    const QPoint cascaded = window.topLeft() + QPoint(40, 40) * int(taken.size());
-    return QPoint(qBound(screen.left(), cascaded.x(), qMax(screen.left(), screen.right() - size.width())),
-                  qBound(screen.top(), cascaded.y(), qMax(screen.top(), screen.bottom() - size.height())));
+    return m_dialogs->dialog(index);
 }
 
 SelectionWindow *MainWindow::openSelection(int command)
@@ -312,51 +413,38 @@ SelectionWindow *MainWindow::openSelection(int command)
     window->setWindowModality(Qt::ApplicationModal);
     connect(window, &SelectionWindow::chosen, this,
             [this, address = selection->address, part = selection->part](int value) {
-                if (m_memory->compareMode()) {
-                    statusBar()->showMessage(tr("Leave compare mode to change the voice"), 5000);
-                    return;
-                }
+                // The memory refuses in compare mode and the history says why.
                 m_memory->setValue(address, part, value);
             });
     window->show();
     return window;
 }
 
-namespace {
-
-// A change of the voice's type, as a step of the history.
-class VoiceTypeStep : public QUndoCommand
-{
-public:
-    VoiceTypeStep(int from, int to, std::function<void(int)> apply)
-        : QUndoCommand(QCoreApplication::translate("MainWindow", "Voice type: %1 -> %2")
-                           .arg(voiceTypeName(from), voiceTypeName(to)))
-        , m_from(from)
-        , m_to(to)
-        , m_apply(std::move(apply))
-    {
-    }
-    void undo() override { m_apply(m_from); }
-    void redo() override { m_apply(m_to); }
-
-private:
-    int m_from;
-    int m_to;
-    std::function<void(int)> m_apply;
-};
-
-} // namespace
-
 // The voice type chosen on the panel: an edit of the voice, one step of the
 // history.
-void MainWindow::setVoiceType(int type)
+void MainWindow::chooseVoiceType(VoiceType type)
 {
-    if (type == int(m_memory->voiceType()))
+    if (type == m_memory->voiceType())
         return;
-    m_history->stack()->push(new VoiceTypeStep(int(m_memory->voiceType()), type, [this](int t) {
-        m_memory->setVoiceType(VoiceType(t));
+    if (!m_history->push(new VoiceTypeStep(m_memory, m_memory->voiceType(), type)))
         showVoiceType();
-    }));
+}
+
+// The name typed on the panel, as a voice holds it: one step of the history.
+void MainWindow::nameVoice(const QString &typed)
+{
+    const QString name = Voice::fittedName(typed);
+    if (name == m_memory->voiceName() || !m_history->push(new VoiceHeadStep(
+            m_memory, VoiceHeadStep::Name, m_memory->voiceName(), name)))
+        m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
+}
+
+void MainWindow::fileVoiceUnder(const QString &category)
+{
+    const QString now = m_memory->voiceCategory();
+    if (category == (now.isEmpty() ? Voice::noCategory() : now)
+        || !m_history->push(new VoiceHeadStep(m_memory, VoiceHeadStep::Category, now, category)))
+        m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
 }
 
 // Everything that follows the voice's type: the panel, the voice data the
@@ -364,33 +452,35 @@ void MainWindow::setVoiceType(int type)
 // open (those of another voice type close).
 void MainWindow::showVoiceType()
 {
-    const int type = int(m_memory->voiceType());
-    {
-        const QSignalBlocker block(m_voiceType);
-        m_voiceType->setCurrentIndex(m_voiceType->findData(type));
-    }
-    m_voiceData->setVoiceType(type);
+    const VoiceType type = m_memory->voiceType();
+    m_panel->showVoiceType(type, elementCount(type), type == VoiceType::Drum);
+    m_voiceData->setVoiceType(int(type));
     m_filter->setVoiceType(type);
-    m_drumKey->setEnabled(type == 3);
-    if (m_shape)
-        m_shape->voiceChanged();
+    m_copyDrumKeyAction->setEnabled(type == VoiceType::Drum);
     for (auto it = m_entryActions.cbegin(); it != m_entryActions.cend(); ++it)
         it.value()->setEnabled(entryVoiceType(it.key()) == type);
-    for (int t = 1; t <= 3; ++t) {
-        if (QMenu *menu = menuBar()->findChild<QMenu *>(QStringLiteral("voiceType%1").arg(t)))
-            menu->menuAction()->setEnabled(t == type);
-    }
-    for (auto it = m_dialogs.begin(); it != m_dialogs.end();) {
-        if (it.value() && entryVoiceType(it.key()) != type)
-            it.value()->close();
-        if (!it.value() || entryVoiceType(it.key()) != type)
-            it = m_dialogs.erase(it);
-        else
-            ++it;
-    }
+    for (auto it = m_typeMenus.cbegin(); it != m_typeMenus.cend(); ++it)
+        it.value()->menuAction()->setEnabled(it.key() == type);
+    m_dialogs->keepVoiceType(type);
+    m_shape->voiceChanged();
 }
 
-bool MainWindow::okToReplace()
+void MainWindow::copyDrumKey()
+{
+    const int keys = TParameterMemory::DrumKeyCount;
+    const int from = m_memory->currentDrumKey();
+    QStringList names;
+    for (int k = 0; k < keys; ++k)
+        names << PartNames::drumKeyName(k);
+    bool ok = false;
+    const QString target = QInputDialog::getItem(this, tr("Copy Drum Key"),
+                                                 tr("Copy %1 to:").arg(names.at(from)), names,
+                                                 (from + 1) % keys, false, &ok);
+    if (ok && names.indexOf(target) != from)
+        m_tools->copyDrumKey(from, int(names.indexOf(target)));
+}
+
+bool MainWindow::maybeSave()
 {
     if (!m_document->isModified())
         return true;
@@ -411,15 +501,15 @@ bool MainWindow::okToReplace()
 
 void MainWindow::newVoice()
 {
-    if (okToReplace())
+    if (maybeSave())
         m_document->newVoice();
 }
 
 void MainWindow::chooseAndOpenVoice()
 {
-    if (!okToReplace())
+    if (!maybeSave())
         return;
-    QFileDialog dialog(this, tr("Open voice"), QSettings().value(lastFolderKey).toString(),
+    QFileDialog dialog(this, tr("Open voice"), RecentFiles::lastFolder(),
                        tr("Voices (*.json);;All files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -428,12 +518,8 @@ void MainWindow::chooseAndOpenVoice()
 
 void MainWindow::openRecent(const QString &path)
 {
-    if (!okToReplace() || openVoice(path))
-        return;
-    QSettings settings;
-    QStringList recent = settings.value(recentFilesKey).toStringList();
-    recent.removeAll(path);
-    settings.setValue(recentFilesKey, recent);
+    if (maybeSave() && !openVoice(path))
+        RecentFiles::remove(path);
 }
 
 bool MainWindow::openVoice(const QString &path, QString *error)
@@ -447,8 +533,8 @@ bool MainWindow::openVoice(const QString &path, QString *error)
         statusBar()->showMessage(why);
         return false;
     }
-    rememberFile(m_document->filePath());
-    statusBar()->showMessage(tr("Loaded %1").arg(m_document->filePath()), 5000);
+    RecentFiles::add(m_document->filePath());
+    showMessage(tr("Loaded %1").arg(m_document->filePath()));
     return true;
 }
 
@@ -460,7 +546,7 @@ bool MainWindow::save()
 bool MainWindow::saveAs()
 {
     const QString folder = m_document->filePath().isEmpty()
-        ? QSettings().value(lastFolderKey).toString()
+        ? RecentFiles::lastFolder()
         : QFileInfo(m_document->filePath()).absolutePath();
     QFileDialog dialog(this, tr("Save voice as"), folder, tr("Voices (*.json)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -478,6 +564,8 @@ bool MainWindow::saveAs()
     return saveVoice(path);
 }
 
+// The document saves; the history's clean state and the recent files follow
+// its saved() signal.
 bool MainWindow::saveVoice(const QString &path, QString *error)
 {
     QString why;
@@ -489,9 +577,7 @@ bool MainWindow::saveVoice(const QString &path, QString *error)
         statusBar()->showMessage(why);
         return false;
     }
-    m_history->voiceSaved();
-    rememberFile(m_document->filePath());
-    statusBar()->showMessage(tr("Saved %1").arg(m_document->filePath()), 5000);
+    showMessage(tr("Saved %1").arg(m_document->filePath()));
     return true;
 }
 
@@ -507,20 +593,10 @@ void MainWindow::revert()
         QMessageBox::warning(this, tr("Revert to saved"), error);
 }
 
-void MainWindow::rememberFile(const QString &path)
-{
-    QSettings settings;
-    QStringList recent = settings.value(recentFilesKey).toStringList();
-    recent.removeAll(path);
-    recent.prepend(path);
-    settings.setValue(recentFilesKey, recent.mid(0, recentFileCount));
-    settings.setValue(lastFolderKey, QFileInfo(path).absolutePath());
-}
-
 void MainWindow::fillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList recent = QSettings().value(recentFilesKey).toStringList();
+    const QStringList recent = RecentFiles::files();
     for (const QString &path : recent) {
         QAction *action = m_recentMenu->addAction(QFileInfo(path).fileName(), this,
                                                   [this, path] { openRecent(path); });
@@ -531,22 +607,18 @@ void MainWindow::fillRecentMenu()
         return;
     }
     m_recentMenu->addSeparator();
-    m_recentMenu->addAction(tr("Clear the list"), this, [] { QSettings().remove(recentFilesKey); });
+    m_recentMenu->addAction(tr("Clear the list"), this, &RecentFiles::clear);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!okToReplace()) {
+    if (!maybeSave()) {
         event->ignore();
         return;
     }
     QSettings settings;
     settings.setValue(geometryKey, saveGeometry());
     settings.setValue(stateKey, saveState());
-    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs)) {
-        if (dialog)
-            dialog->close();
-    }
-    m_dialogs.clear();
+    m_dialogs->closeAll();
     event->accept();
 }

@@ -1,31 +1,37 @@
 #pragma once
 
 #include <QHash>
+#include <QMap>
+#include <voicetype.h>
+
 #include <QMainWindow>
-#include <QPointer>
 
 class AddOnHost;
+class DetailDialogs;
 class EditorVoiceData;
+class ElementTools;
 class ParameterFilter;
 class ParameterModel;
+class ParameterView;
 class QAction;
-class QCheckBox;
-class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
 class QTableView;
+class QUndoView;
 class SelectionWindow;
 class ShapePanel;
 class TParameterMemory;
-class VoiceHistory;
 class VoiceDocument;
+class VoiceHistory;
+class VoicePanel;
 
-// The editor's window: the voice as a document (File menu), the add-on's
-// entries in menus by voice type, the live view of every parameter, the
-// voice type, element, drum key and compare-mode switches, and the commands
-// the dialogs sent. Detail dialogs open beside it and stay open while the
-// window and other dialogs are used.
+// The editor's window: the voice as a document (File menu), undo, redo and
+// the element tools (Edit menu), the add-on's entries in menus by voice
+// type, the live view of every parameter, the Voice panel and the History
+// dock, and compare mode's sign in the status bar. Detail dialogs open
+// beside it and stay open while the window and other dialogs are used.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -33,19 +39,22 @@ class MainWindow : public QMainWindow
 public:
     MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, AddOnHost *addOn,
                QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     ParameterModel *model() const { return m_model; }
-    QTableView *view() const { return m_view; }
+    QTableView *view() const;
     QLineEdit *filterBox() const { return m_filterBox; }
-    QListWidget *commandLog() const { return m_log; }
+    QListWidget *commandLog() const;
     VoiceDocument *document() const { return m_document; }
+    VoiceHistory *history() const { return m_history; }
+    ElementTools *elementTools() const { return m_tools; }
 
     // Opens entry `index`'s dialog beside the window, or brings it to the
     // front when it is open. Null, with the reason in *error, for an entry
     // without a dialog or of another voice type than the voice's.
     QWidget *openEntry(int index, QString *error = nullptr);
     // Entry `index`'s open dialog, or null.
-    QWidget *entryDialog(int index) const { return m_dialogs.value(index); }
+    QWidget *entryDialog(int index) const;
 
     // Loads a voice file as File > Open does, without asking about unsaved
     // changes. On failure returns false and leaves the voice as it was; the
@@ -66,44 +75,64 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus();
-    void buildControls();
+    void createView();
+    void createActions();
+    void createMenus();
+    void createDetailMenu();
+    void createDockWindows();
+    void createStatusBar();
+
     void updateTitle();
-    void setVoiceType(int type);
+    void chooseVoiceType(VoiceType type);
+    void nameVoice(const QString &name);
+    void fileVoiceUnder(const QString &category);
     void showVoiceType();
+    void setCompareMode(bool on);
+    void showMessage(const QString &text);
 
     // File commands. The ones that replace the voice first ask whether to
     // save unsaved changes and do nothing when the answer is Cancel.
-    bool okToReplace();
+    bool maybeSave();
     void newVoice();
     void chooseAndOpenVoice();
     void openRecent(const QString &path);
     bool save();
     bool saveAs();
     void revert();
-    void rememberFile(const QString &path);
     void fillRecentMenu();
-
-    QPoint placeBeside(const QSize &size) const;
+    void copyDrumKey();
 
     TParameterMemory *m_memory;
     EditorVoiceData *m_voiceData;
     AddOnHost *m_addOn;
     VoiceDocument *m_document;
+    VoiceHistory *m_history;
+    ElementTools *m_tools;
     ParameterModel *m_model;
     ParameterFilter *m_filter;
-    QTableView *m_view = nullptr;
+    ParameterView *m_view = nullptr;
     QLineEdit *m_filterBox = nullptr;
-    QListWidget *m_log = nullptr;
-    QComboBox *m_voiceType = nullptr;
-    QComboBox *m_element = nullptr;
-    QComboBox *m_drumKey = nullptr;
-    QCheckBox *m_compare = nullptr;
-    VoiceHistory *m_history = nullptr;
     ShapePanel *m_shape = nullptr;
-    QMenu *m_recentMenu = nullptr;
+    VoicePanel *m_panel = nullptr;
+    QUndoView *m_historyView = nullptr;
+    QLabel *m_compareSign = nullptr;
+
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
     QAction *m_revertAction = nullptr;
-    // The entry actions by entry number, and the open dialogs.
+    QAction *m_storeAction = nullptr;
+    QAction *m_quitAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    QAction *m_copyDrumKeyAction = nullptr;
+    QAction *m_findAction = nullptr;
+    QAction *m_differencesAction = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    DetailDialogs *m_dialogs = nullptr;
+    // The entry actions by entry number and the voice types' menus.
     QHash<int, QAction *> m_entryActions;
-    QHash<int, QPointer<QWidget>> m_dialogs;
+    QMap<VoiceType, QMenu *> m_typeMenus;
 };

@@ -6,7 +6,7 @@
 
 #include <hostfixture.h>
 
-#include <entryplaces.h>
+#include <addon/entryplaces.h>
 #include <menuentryrecord.h>
 
 #include <QSignalSpy>
@@ -138,7 +138,7 @@ void TestAllEntries::eachEntryOpensTheFormItsMenuNames_data()
         const EntryPlace place = entryPlace({ entry, *record->title, record->instance });
         host.addOn->releaseMenuEntry(record);
         QTest::addRow("%s %s", qPrintable(voiceTypeName(place.voiceType)), qPrintable(place.label))
-            << entry << place.voiceType << (place.group == EntryPlace::Boards) << place.label;
+            << entry << int(place.voiceType) << (place.group == EntryPlace::Boards) << place.label;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <addonhost.h>
-#include <editorvoicedata.h>
+#include <addon/addonhost.h>
+#include <addon/editorvoicedata.h>
 #include <mainwindow.h>
 #include <tparametermemory.h>
 

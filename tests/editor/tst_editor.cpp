@@ -1,8 +1,8 @@
 #include "editorsession.h"
 
-#include <parametermodel.h>
-#include <selectionwindow.h>
-#include <voicedocument.h>
+#include <view/parametermodel.h>
+#include <dialogs/selectionwindow.h>
+#include <document/voicedocument.h>
 #include <voicefile.h>
 
 #include <wguid.h>
@@ -69,7 +69,7 @@ struct ViewEdit
 struct Selection
 {
     int voiceType, command;
-    QString address;
+    QString title, address;
     int part;
     QString search;
     int shown, value;
@@ -92,6 +92,8 @@ private slots:
 
     void drumVoiceDialogsFollowThePanel();
     void menusOpenOneDialogPerEntry();
+    void panelAndViewFollowTheVoiceType_data();
+    void panelAndViewFollowTheVoiceType();
     void savingNamesTheVoice_data();
     void savingNamesTheVoice();
     void unsavedChangesAreOfferedForSaving_data();
@@ -171,7 +173,7 @@ void TestEditor::drumVoiceDialogsFollowThePanel()
     const QPointer<QWidget> element1 = m_window->entryDialog(1);
     QVERIFY(element1 && m_window->openVoice(writeVoice(QStringLiteral("kit.json"), 3, 0)));
     QCOMPARE(panel("voiceType")->currentText(), QStringLiteral("Drum"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("kit.json[*] - Zinta Editor"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("kit - kit.json[*] - Zinta Editor"));
     QTRY_VERIFY(!element1);
     m_memory->setValue(keyLevel, 1, 33);
     command(Qt::Key_1);
@@ -219,6 +221,38 @@ void TestEditor::menusOpenOneDialogPerEntry()
         QWidget *dialog = m_window->entryDialog(29 + i);
         QVERIFY2(dialog && dialog->objectName().startsWith(boards[i]), qPrintable(boards[i]));
     }
+}
+
+void TestEditor::panelAndViewFollowTheVoiceType_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("elementShown");
+    QTest::addColumn<bool>("drumKey");
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("normal") << 1 << true << false << QStringList{ "", "Element 3" };
+    QTest::newRow("plug-in: one element") << 2 << false << false << QStringList{ "", "Element 1" };
+    QTest::newRow("drum: keys, no elements") << 3 << false << true << QStringList{ "", "C0" };
+}
+
+// The panel's controls that nothing follows for the voice type are off, and
+// the view lists the voice type's own parameters in the parts it has.
+void TestEditor::panelAndViewFollowTheVoiceType()
+{
+    QFETCH(int, type);
+    QFETCH(bool, elementShown);
+    QFETCH(bool, drumKey);
+    QFETCH(QStringList, parts);
+    panel("element")->setCurrentIndex(2);
+    panel("voiceType")->setCurrentIndex(type - 1);
+    QCOMPARE(panel("element")->isEnabled(), elementShown);
+    QCOMPARE(panel("drumKey")->isEnabled(), drumKey);
+    const QAbstractItemModel *rows = m_window->view()->model();
+    QStringList listed;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        listed << rows->index(row, ParameterModel::Part).data().toString();
+    listed.removeDuplicates();
+    listed.sort();
+    QCOMPARE(listed, parts);
 }
 
 void TestEditor::savingNamesTheVoice_data()
@@ -341,19 +375,20 @@ void TestEditor::selectionsAnswerCommands_data()
     QTest::addColumn<Selection>("selection");
     const char *const wave = "FEkNormalElement/kNrmElmWaveNumber";
     // "user 12": User 12, 112, 120 to 129 and 212, every word anywhere.
-    QTest::newRow("wave of element 3") << Selection{ 1, 44, wave, 2, "user 12", 13, 8192 + 11 };
+    QTest::newRow("wave of element 3") << Selection{ 1, 44, "Wave of element 3", wave, 2, "user 12", 13, 8192 + 11 };
     QTest::newRow("drum voice, double click")
-        << Selection{ 3, 17, "FEkDrumKey/kDrmKeyVoiceNumber", 5, "PRE2 005", 1, (63 << 16) | (1 << 8) | 4, true };
-    QTest::newRow("drum wave") << Selection{ 3, 38, "FEkDrumKey/kDrmKeyWaveNumber", 40, "user 256", 1, 8192 + 255 };
-    QTest::newRow("arpeggio type") << Selection{ 1, 10, "00kNormalCommonExtra/kNrmComARPType", 0, "user 200", 1, 8192 + 199 };
-    QTest::newRow("plug-in SF 1") << Selection{ 2, 46, "00kPluginCommonExtra/kPlgComARPSF1", 0, "user 250", 1, 8192 + 249 };
-    QTest::newRow("drum SF 3") << Selection{ 3, 48, "00kDrumCommonExtra/kDrmComARPSF3", 0, "user 100", 1, 8192 + 99 };
-    QTest::newRow("normal SF 5") << Selection{ 1, 50, "00kNormalCommonExtra/kNrmComARPSF5", 0, "user 230", 1, 8192 + 229 };
+        << Selection{ 3, 17, "Voice of drum key F0", "FEkDrumKey/kDrmKeyVoiceNumber", 5, "PRE2 005", 1, (63 << 16) | (1 << 8) | 4, true };
+    QTest::newRow("drum wave") << Selection{ 3, 38, "Wave of drum key E3", "FEkDrumKey/kDrmKeyWaveNumber", 40, "user 256", 1, 8192 + 255 };
+    QTest::newRow("arpeggio type") << Selection{ 1, 10, "Arpeggio type", "00kNormalCommonExtra/kNrmComARPType", 0, "user 200", 1, 8192 + 199 };
+    QTest::newRow("plug-in SF 1") << Selection{ 2, 46, "SF 1 arpeggio type", "00kPluginCommonExtra/kPlgComARPSF1", 0, "user 250", 1, 8192 + 249 };
+    QTest::newRow("drum SF 3") << Selection{ 3, 48, "SF 3 arpeggio type", "00kDrumCommonExtra/kDrmComARPSF3", 0, "user 100", 1, 8192 + 99 };
+    QTest::newRow("normal SF 5") << Selection{ 1, 50, "SF 5 arpeggio type", "00kNormalCommonExtra/kNrmComARPSF5", 0, "user 230", 1, 8192 + 229 };
 }
 
-// A command from a dialog is logged and opens its selection of the memory's
-// texts at the current value, for the voice type, element and drum key
-// being edited; the search narrows it and choosing writes the value.
+// A command from a dialog is logged by name and opens its selection of the
+// memory's texts at the current value, for the voice type, element and drum
+// key (named by note) being edited; the search narrows it and choosing
+// writes the value.
 void TestEditor::selectionsAnswerCommands()
 {
     QFETCH(Selection, selection);
@@ -365,8 +400,11 @@ void TestEditor::selectionsAnswerCommands()
     QVERIFY(!m_window->openSelection(11) && !selectionWindow());
     QCOMPARE(m_editor->addOn.executeCommand(&group, selection.command, &reply, 0, true), VESTRA_S_OK);
     QCOMPARE(m_window->commandLog()->count(), 1);
-    QVERIFY(m_window->commandLog()->item(0)->text().endsWith(QString::number(selection.command)));
+    const QString logged = m_window->commandLog()->item(0)->text();
+    QVERIFY2(logged.endsWith(QStringLiteral(" (%1)").arg(selection.command)) && logged.at(0).isLetter()
+                 && !logged.startsWith(QLatin1String("Unknown")), qPrintable(logged));
     SelectionWindow *window = selectionWindow();
+    QCOMPARE(window->windowTitle(), selection.title);
     QListWidget *list = window->list();
     if (selection.command != 17) // voices are named by the voice data
         QCOMPARE(list->item(1)->text(), m_memory->valueText(selection.address, selection.part, 1));

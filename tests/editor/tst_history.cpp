@@ -3,16 +3,17 @@
 
 #include "editorsession.h"
 
-#include <elementtools.h>
-#include <parametermodel.h>
-#include <selectionwindow.h>
-#include <voicehistory.h>
+#include <history/elementtools.h>
+#include <view/parametermodel.h>
+#include <dialogs/selectionwindow.h>
+#include <history/voicehistory.h>
 
 #include <cfader.h>
 #include <chotspotlabel.h>
 #include <cpopup.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
@@ -47,14 +48,20 @@ private slots:
 
     void aGestureIsOneStep_data();
     void aGestureIsOneStep();
+    void twoParametersAreTwoSteps();
+    void redoAnswersItsKeysEverywhere_data();
+    void redoAnswersItsKeysEverywhere();
+    void nameAndCategoryAreOneStepEach_data();
+    void nameAndCategoryAreOneStepEach();
     void undoingATypeChangeBringsBackTheRowNames();
     void undoingASelectionRestoresTheWave();
     void compareShowsTheStoredVoiceAndRefusesEdits();
-    void theViewCanListOnlyWhatDiffers();
+    void theViewListsEveryDifference();
     void elementToolsAreOneStepEach();
 
 private:
     QWidget *open(int entry);
+    QLabel *compareSign() const { return m_window->findChild<QLabel *>(QStringLiteral("compareIndicator")); }
 
     std::unique_ptr<EditorSession> m_editor;
     TParameterMemory *m_memory = nullptr;
@@ -69,7 +76,7 @@ void TestHistory::init()
     QVERIFY2(m_editor->window, qPrintable(m_editor->error));
     m_memory = &m_editor->memory;
     m_window = m_editor->window.get();
-    m_history = m_window->findChild<VoiceHistory *>();
+    m_history = m_window->history();
     m_stack = m_history->stack();
 }
 
@@ -131,6 +138,84 @@ void TestHistory::aGestureIsOneStep()
     QVERIFY(activate(m_window));
     QTest::keySequence(m_window, QKeySequence::Redo);
     QCOMPARE(fader->shownValue(), moved);
+}
+
+// Changes of two parameters right after each other, in what could be one
+// gesture, are two steps; undo takes back the second only.
+void TestHistory::twoParametersAreTwoSteps()
+{
+    m_memory->setValue(pan, 1, 5);
+    m_memory->setValue(cutoff, 1, 40);
+    QCOMPARE(m_stack->count(), 2);
+    QVERIFY(m_history->undo());
+    QCOMPARE(m_memory->value(pan, 1), 5);
+}
+
+void TestHistory::redoAnswersItsKeysEverywhere_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<QKeySequence>("keys");
+    for (const bool inDialog : { true, false }) {
+        const char *where = inDialog ? "dialog" : "window";
+        QTest::addRow("%s, Ctrl+Y", where) << inDialog << QKeySequence(Qt::CTRL | Qt::Key_Y);
+        QTest::addRow("%s, Ctrl+Shift+Z", where) << inDialog << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    }
+}
+
+// Ctrl+Y redoes as well as the platform's own keys, in a dialog as in the
+// window.
+void TestHistory::redoAnswersItsKeysEverywhere()
+{
+    QFETCH(bool, inDialog);
+    QFETCH(QKeySequence, keys);
+    QWidget *dialog = open(2);
+    CTextSlider *value = field(dialog, pan);
+    value->setFocus();
+    QTest::keyClick(value, Qt::Key_Up);
+    QTest::keySequence(dialog, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(m_memory->value(pan, 1), 0);
+    QWidget *target = inDialog ? dialog : static_cast<QWidget *>(m_window);
+    QVERIFY(activate(target));
+    QTest::keySequence(target, keys);
+    QCOMPARE(m_memory->value(pan, 1), 1);
+    QCOMPARE(value->shownText(), m_memory->valueText(pan, 1, 1));
+}
+
+void TestHistory::nameAndCategoryAreOneStepEach_data()
+{
+    QTest::addColumn<bool>("name");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("name") << true << "Name: Init Voice -> Warm Pad Layered Wit"
+                          << "Warm Pad Layered Wit - Untitled[*] - Zinta Editor";
+    QTest::newRow("category") << false << "Category: No Assignment -> Piano" << "Untitled[*] - Zinta Editor";
+}
+
+// A name typed (cut to 20 characters) or a category chosen on the panel is
+// one step; the title names the voice, and undo takes it back.
+void TestHistory::nameAndCategoryAreOneStepEach()
+{
+    QFETCH(bool, name);
+    QFETCH(QString, step);
+    QFETCH(QString, title);
+    QVERIFY(activate(m_window));
+    if (name) {
+        auto *field = m_window->findChild<QLineEdit *>(QStringLiteral("voiceName"));
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("Warm Pad Layered With Air"));
+        QTest::keyClick(field, Qt::Key_Return);
+    } else {
+        auto *category = m_window->findChild<QComboBox *>(QStringLiteral("voiceCategory"));
+        category->setFocus();
+        QTest::keyClick(category, Qt::Key_Home);
+    }
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(m_stack->text(0), step);
+    QCOMPARE(m_window->windowTitle(), title);
+    QVERIFY(m_window->isWindowModified());
+    QVERIFY(m_history->undo());
+    QVERIFY(m_memory->voiceName().isEmpty() && m_memory->voiceCategory().isEmpty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled[*] - Zinta Editor"));
 }
 
 void TestHistory::undoingATypeChangeBringsBackTheRowNames()
@@ -208,40 +293,62 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     auto *compare = m_window->findChild<QCheckBox *>();
     compare->click();
     QCOMPARE(shown(), QStringList({ "L20", "L20" }));
-    QVERIFY(m_history->compareIndicator()->isVisible());
+    QVERIFY(compareSign()->isVisible());
     QVERIFY(!m_memory->setValue(pan, 0, 5));
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("Compare")));
     m_window->statusBar()->clearMessage();
     QVERIFY(!m_history->undo());
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("undo")));
+    // The view shows the stored voice greyed, and refuses an edit with the reason.
+    QTableView *view = m_window->view();
+    const QModelIndex panValue = view->model()->match(view->model()->index(0, ParameterModel::Parameter),
+                                                      Qt::DisplayRole, QStringLiteral("Pan"), 1, Qt::MatchExactly)
+                                     .value(0).siblingAtColumn(ParameterModel::Value);
+    QVERIFY(panValue.data(Qt::ForegroundRole).isValid());
+    view->setCurrentIndex(panValue);
+    QTest::keyClick(view, Qt::Key_F2);
+    QVERIFY(!view->findChild<QComboBox *>());
+    QVERIFY(m_window->statusBar()->currentMessage().endsWith(QLatin1String("leave Compare to change Pan")));
 
     compare->click();
-    QVERIFY(!m_history->compareIndicator()->isVisible());
+    QVERIFY(!compareSign()->isVisible());
     QCOMPARE(shown(), QStringList({ "L19", "L19" }));
     QVERIFY(m_history->undo());
     QCOMPARE(m_memory->value(pan, 0), -20);
     QVERIFY(m_stack->isClean());
 }
 
-void TestHistory::theViewCanListOnlyWhatDiffers()
+// The differences list every value that differs from the stored voice, in
+// every element and drum key, whatever the panel shows; only the voice
+// type's own.
+void TestHistory::theViewListsEveryDifference()
 {
     const QAbstractItemModel *view = m_window->view()->model();
+    const auto listed = [view] {
+        QStringList rows;
+        for (int row = 0; row < view->rowCount(); ++row)
+            rows << view->index(row, ParameterModel::Parameter).data().toString() + QLatin1Char('/')
+                    + view->index(row, ParameterModel::Part).data().toString();
+        rows.sort();
+        return rows;
+    };
     m_memory->setValue(pan, 0, 9);
-    m_memory->setValue(cutoff, 0, 40);
-    m_memory->setValue(pan, 1, 9); // not the part the view shows
+    m_memory->setValue(cutoff, 2, 40);
     m_memory->setValue(revParam1, 0, 1);
     m_window->findChild<QAction *>(QStringLiteral("differencesOnly"))->trigger();
-    QStringList listed;
-    for (int row = 0; row < view->rowCount(); ++row)
-        listed << view->index(row, ParameterModel::Parameter).data().toString();
-    listed.sort();
-    QStringList edited{ m_memory->name(cutoff, 0), m_memory->name(pan, 0), m_memory->name(revParam1, 0) };
+    QStringList edited{ m_memory->name(pan, 0) + "/Element 1", m_memory->name(cutoff, 2) + "/Element 3",
+                        m_memory->name(revParam1, 0) + "/" };
     edited.sort();
-    QCOMPARE(listed, edited);
+    QCOMPARE(listed(), edited);
     m_history->undo();
     QTRY_COMPARE(view->rowCount(), 2);
-    m_history->voiceSaved();
+    m_memory->storeVoice();
     QTRY_COMPARE(view->rowCount(), 0);
+
+    const QString level = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
+    m_window->findChild<QComboBox *>(QStringLiteral("voiceType"))->setCurrentIndex(2);
+    m_memory->setValue(level, 40, 33);
+    QTRY_COMPARE(listed(), QStringList{ m_memory->name(level, 40) + "/E3" });
 }
 
 void TestHistory::elementToolsAreOneStepEach()
@@ -268,7 +375,7 @@ void TestHistory::elementToolsAreOneStepEach()
     m_history->undo();
     QCOMPARE(element(2), third);
 
-    ElementTools *tools = m_history->elementTools();
+    ElementTools *tools = m_window->elementTools();
     QVERIFY(tools->swapElements(0, 2));
     QCOMPARE(element(0), third);
     QCOMPARE(element(2), first);

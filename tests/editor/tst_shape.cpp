@@ -8,7 +8,7 @@
 #include <shape/rangeview.h>
 #include <shape/responseview.h>
 #include <shape/shapepanel.h>
-#include <voicehistory.h>
+#include <history/voicehistory.h>
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -426,6 +426,7 @@ void TestShape::compareShowsTheStoredVoiceAndRefusesDrags()
 void TestShape::renderWindowWritesTheWindow()
 {
     QTemporaryDir dir;
+    // At scale 2 every pixel of the window on the screen is two in the picture.
     const QString png = dir.filePath(QStringLiteral("window.png"));
     QProcess process;
     process.start(QStringLiteral(ZINTA_EDITOR_PATH),
@@ -433,9 +434,13 @@ void TestShape::renderWindowWritesTheWindow()
                     "--quit-after", "5000" });
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
-    const QImage image(png);
-    QVERIFY(image.width() >= 2 * m_window->width() - 2);
-    QCOMPARE(process.readAllStandardOutput().contains("rendered the window"), true);
+    const QString said = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpressionMatch onScreen
+        = QRegularExpression(QStringLiteral("rendered the window .* (\\d+)x(\\d+) on the screen")).match(said);
+    QVERIFY2(onScreen.hasMatch(), qPrintable(said));
+    const QSize window(onScreen.captured(1).toInt(), onScreen.captured(2).toInt());
+    QVERIFY(window.width() > 300 && window.height() > 200);
+    QCOMPARE(QImage(png).size(), window * 2);
 }
 
 QTEST_MAIN(TestShape)

@@ -7,8 +7,8 @@
 
 #include "recordingtranslator.h"
 
-#include <addonhost.h>
-#include <editorvoicedata.h>
+#include <addon/addonhost.h>
+#include <addon/editorvoicedata.h>
 #include <tparametermemory.h>
 
 #include <QAbstractButton>

@@ -3,16 +3,10 @@
 #include "rangeview.h"
 #include "responseview.h"
 #include "shapesource.h"
-#include "voicehistory.h"
 
 #include <tparametermemory.h>
 
-#include <QDockWidget>
 #include <QLabel>
-#include <QMainWindow>
-#include <QMenu>
-#include <QScrollArea>
-#include <QStatusBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -44,29 +38,6 @@ ShapePanel::ShapePanel(TParameterMemory *memory, QWidget *parent)
         connect(graph, &ShapeGraph::refused, this, &ShapePanel::message);
     connect(m_source, &ShapeSource::changed, this, &ShapePanel::showWhatTheVoiceHas);
     showWhatTheVoiceHas();
-}
-
-ShapePanel *ShapePanel::addDockTo(QMainWindow *window, TParameterMemory *memory)
-{
-    auto *dock = new QDockWidget(tr("Shape"), window);
-    dock->setObjectName(QStringLiteral("shapeDock"));
-    auto *scroll = new QScrollArea(dock);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto *panel = new ShapePanel(memory, scroll);
-    scroll->setWidget(panel);
-    dock->setWidget(scroll);
-    // A column of its own beside the Voice and History docks.
-    window->addDockWidget(Qt::RightDockWidgetArea, dock, Qt::Horizontal);
-    window->resize(window->width() + 470, qMax(window->height(), 800));
-    window->resizeDocks({ dock }, { 470 }, Qt::Horizontal);
-    if (auto *history = window->findChild<VoiceHistory *>())
-        panel->setUndoStack(history->stack());
-    if (QMenu *view = window->findChild<QMenu *>(QStringLiteral("viewMenu")))
-        view->addAction(dock->toggleViewAction());
-    connect(panel, &ShapePanel::message, window->statusBar(),
-            [bar = window->statusBar()](const QString &text) { bar->showMessage(text, 5000); });
-    return panel;
 }
 
 void ShapePanel::setUndoStack(QUndoStack *stack)

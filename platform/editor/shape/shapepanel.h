@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QLabel;
-class QMainWindow;
 class QUndoStack;
 class ResponseView;
 class RangeView;
@@ -25,17 +24,14 @@ class ShapePanel : public QWidget
 public:
     explicit ShapePanel(TParameterMemory *memory, QWidget *parent = nullptr);
 
-    // Puts the panel into `window` as the Shape dock, beside the history,
-    // with its entry in the View menu; its drags become steps of the
-    // window's history, its refusals messages of the status bar.
-    static ShapePanel *addDockTo(QMainWindow *window, TParameterMemory *memory);
-
     ShapeSource *source() const { return m_source; }
     EnvelopeView *envelope(EnvelopeView::Kind kind) const { return m_envelopes[kind]; }
     ResponseView *response() const { return m_response; }
     RangeView *noteRanges() const { return m_notes; }
     RangeView *velocityRanges() const { return m_velocities; }
 
+    // The window's history: a drag that moves a point both ways (a time
+    // and a level) becomes one step of it.
     void setUndoStack(QUndoStack *stack);
 
 public slots:

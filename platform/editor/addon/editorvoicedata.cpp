@@ -1,4 +1,4 @@
-#include "editorvoicedata.h"
+#include "addon/editorvoicedata.h"
 
 #include <iterator>
 

@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QVector>
 
-class QMenu;
-class QWidget;
 class VoiceHistory;
 
 // Whole-element edits, each one step of the history: copy one element to
@@ -18,16 +16,12 @@ class ElementTools : public QObject
     Q_OBJECT
 
 public:
-    explicit ElementTools(VoiceHistory *history);
+    explicit ElementTools(VoiceHistory *history, QObject *parent = nullptr);
 
     bool copyElement(int from, int to);
     bool swapElements(int first, int second);
     bool initialiseElement(int element);
     bool copyDrumKey(int from, int to);
-
-    // Adds the tools' entries to an Edit menu; the drum key copy asks for
-    // its target key in a window above `parent`.
-    void addTo(QMenu *menu, QWidget *parent);
 
 private:
     // The blocks of the current voice type with `parts` parts.

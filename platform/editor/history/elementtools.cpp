@@ -1,11 +1,10 @@
-#include "elementtools.h"
+#include "history/elementtools.h"
 
-#include "voicehistory.h"
+#include "history/voicehistory.h"
 
+#include <partnames.h>
 #include <tparametermemory.h>
 
-#include <QInputDialog>
-#include <QMenu>
 
 namespace {
 
@@ -19,8 +18,8 @@ QString elementAddress(const TParameterMemory &memory, int element, quint16 high
 
 } // namespace
 
-ElementTools::ElementTools(VoiceHistory *history)
-    : QObject(history)
+ElementTools::ElementTools(VoiceHistory *history, QObject *parent)
+    : QObject(parent)
     , m_history(history)
 {
 }
@@ -112,40 +111,4 @@ bool ElementTools::copyDrumKey(int from, int to)
                                        .arg(PartNames::partName(parts, from),
                                             PartNames::partName(parts, to)),
                                    [&] { write(parts, to, valuesOf(parts, from)); });
-}
-
-void ElementTools::addTo(QMenu *menu, QWidget *parent)
-{
-    const int elements = TParameterMemory::ElementCount;
-    QMenu *copy = menu->addMenu(tr("&Copy Element"));
-    QMenu *swap = menu->addMenu(tr("&Swap Elements"));
-    QMenu *init = menu->addMenu(tr("&Initialise Element"));
-    for (int a = 0; a < elements; ++a) {
-        init->addAction(tr("Element %1").arg(a + 1), this, [this, a] { initialiseElement(a); });
-        for (int b = 0; b < elements; ++b) {
-            if (a == b)
-                continue;
-            copy->addAction(tr("Element %1 to Element %2").arg(a + 1).arg(b + 1), this,
-                            [this, a, b] { copyElement(a, b); });
-            if (a < b)
-                swap->addAction(tr("Elements %1 and %2").arg(a + 1).arg(b + 1), this,
-                                [this, a, b] { swapElements(a, b); });
-        }
-    }
-    QAction *drum = menu->addAction(tr("Copy Drum &Key To..."), this, [this, parent] {
-        const int keys = TParameterMemory::DrumKeyCount;
-        const int from = m_history->memory()->currentDrumKey();
-        QStringList names;
-        for (int k = 0; k < keys; ++k)
-            names << PartNames::partName(keys, k);
-        bool ok = false;
-        const QString target = QInputDialog::getItem(
-            parent, tr("Copy Drum Key"), tr("Copy %1 to:").arg(names.at(from)), names,
-            (from + 1) % keys, false, &ok);
-        if (ok && names.indexOf(target) != from)
-            copyDrumKey(from, int(names.indexOf(target)));
-    });
-    // Element blocks exist for every voice type; drum keys only in drum voices.
-    connect(menu, &QMenu::aboutToShow, drum,
-            [this, drum] { drum->setEnabled(m_history->memory()->voiceType() == VoiceType::Drum); });
 }

@@ -1,4 +1,4 @@
-#include "addonhost.h"
+#include "addon/addonhost.h"
 
 #include <ieditorextensions.h>
 #include <igenericeditorplugininterface.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selectionwindow.h"
+#include "dialogs/selectionwindow.h"
 
 #include <QString>
 
@@ -28,3 +28,7 @@ struct HostSelection
 //   46-50   arpeggio type of SF assign 1 to 5
 std::optional<HostSelection> selectionFor(int command, const TParameterMemory &memory,
                                           EditorVoiceData &voiceData);
+
+// What a host command a dialog sends asks for, by name: "Drum key wave
+// selection (38)"; a command the editor does not know is "Unknown command (99)".
+QString hostCommandName(int command);

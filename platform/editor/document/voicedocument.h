@@ -9,7 +9,10 @@ class TParameterMemory;
 // has changed since it was loaded or saved. The modified state lives here and
 // nowhere else; the window shows it, and the undo history, which knows when
 // the voice is back at its last save, sets it with setModified(). Loading,
-// saving and starting a voice make it unmodified.
+// saving and starting a voice make it unmodified. A save is one event,
+// saved(): the voice written becomes the memory's stored voice (the one
+// compare shows), and whatever else follows a save (the history's clean
+// state, the recent files) follows that signal.
 class VoiceDocument : public QObject
 {
     Q_OBJECT
@@ -31,8 +34,9 @@ public:
     // Loads the voice file `path`. On failure returns false with the memory's
     // message in *error and changes nothing.
     bool load(const QString &path, QString *error);
-    // Writes the voice to `path`, which becomes its file. On failure returns
-    // false with the memory's message in *error; the voice stays modified.
+    // Writes the voice to `path`, which becomes its file, and emits saved().
+    // On failure returns false with the memory's message in *error, emits
+    // nothing and the voice stays modified.
     bool save(const QString &path, QString *error);
     // Loads the voice's file again, dropping the changes since.
     bool revert(QString *error);
@@ -43,8 +47,8 @@ public:
 signals:
     void modifiedChanged(bool modified);
     void filePathChanged(const QString &path);
-    // New, Open or Revert put another voice into the memory.
-    void voiceReplaced();
+    // The voice was written to `path`.
+    void saved(const QString &path);
 
 private:
     void setFilePath(const QString &path);

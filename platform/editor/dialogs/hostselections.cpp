@@ -1,8 +1,12 @@
-#include "hostselections.h"
+#include "dialogs/hostselections.h"
 
-#include "editorvoicedata.h"
+#include "addon/editorvoicedata.h"
 
+#include <ihostcommandtarget.h>
+#include <partnames.h>
 #include <tparametermemory.h>
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -58,6 +62,7 @@ std::optional<HostSelection> selectionFor(int command, const TParameterMemory &m
                                           EditorVoiceData &voiceData)
 {
     const int key = voiceData.currentDrumKey();
+    const QString keyName = PartNames::drumKeyName(key);
     if (command >= 42 && command <= 45) {
         const int element = command - 41;
         const QString address = QStringLiteral("FEkNormalElement/kNrmElmWaveNumber");
@@ -66,11 +71,11 @@ std::optional<HostSelection> selectionFor(int command, const TParameterMemory &m
     }
     if (command == 38) {
         const QString address = QStringLiteral("FEkDrumKey/kDrmKeyWaveNumber");
-        return HostSelection{ QObject::tr("Wave of drum key %1").arg(key), address, key,
+        return HostSelection{ QObject::tr("Wave of drum key %1").arg(keyName), address, key,
                               memoryTexts(memory, address, key, lastPresetWave) };
     }
     if (command == 17) {
-        return HostSelection{ QObject::tr("Voice of drum key %1").arg(key),
+        return HostSelection{ QObject::tr("Voice of drum key %1").arg(keyName),
                               QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber"), key,
                               voices(voiceData) };
     }
@@ -84,4 +89,23 @@ std::optional<HostSelection> selectionFor(int command, const TParameterMemory &m
                               memoryTexts(memory, address, 0, lastPresetArpeggio) };
     }
     return std::nullopt;
+}
+
+QString hostCommandName(int command)
+{
+    using namespace HostCommand;
+    QString what;
+    if (command > WaveSelectBase && command <= WaveSelectBase + 4)
+        what = QCoreApplication::translate("HostCommand", "Element %1 wave selection").arg(command - WaveSelectBase);
+    else if (command > SFAssignTypeSelectBase && command <= SFAssignTypeSelectBase + 5)
+        what = QCoreApplication::translate("HostCommand", "SF %1 arpeggio type selection").arg(command - SFAssignTypeSelectBase);
+    else if (command == ArpeggioTypeSelect)
+        what = QCoreApplication::translate("HostCommand", "Arpeggio type selection");
+    else if (command == DrumVoiceSelect)
+        what = QCoreApplication::translate("HostCommand", "Drum key voice selection");
+    else if (command == DrumWaveSelect)
+        what = QCoreApplication::translate("HostCommand", "Drum key wave selection");
+    else
+        what = QCoreApplication::translate("HostCommand", "Unknown command");
+    return QStringLiteral("%1 (%2)").arg(what).arg(command);
 }

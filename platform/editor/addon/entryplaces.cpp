@@ -1,6 +1,4 @@
-#include "entryplaces.h"
-
-#include <voicetype.h>
+#include "addon/entryplaces.h"
 
 #include <QCoreApplication>
 
@@ -31,21 +29,32 @@ const struct
 
 } // namespace
 
-int entryVoiceType(int index)
+std::optional<VoiceType> entryVoiceType(int index)
 {
     if (index < 1 || index > lastBoard)
-        return 0;
-    return index <= lastNormal ? 1 : index <= lastPlugin ? 2 : index <= lastDrum ? 3 : 2;
+        return std::nullopt;
+    return index <= lastNormal ? VoiceType::Normal
+        : index <= lastPlugin  ? VoiceType::Plugin
+        : index <= lastDrum    ? VoiceType::Drum
+                               : VoiceType::Plugin;
 }
 
-QString voiceTypeName(int type)
+int elementCount(VoiceType voiceType)
 {
-    return voiceTypeName(isVoiceTypeNumber(type) ? VoiceType(type) : VoiceType::Normal);
+    switch (voiceType) {
+    case VoiceType::Normal:
+        return 4;
+    case VoiceType::Plugin:
+        return 1;
+    default:
+        return 0;
+    }
 }
 
 EntryPlace entryPlace(const AddOnHost::Entry &entry)
 {
-    EntryPlace place{ entryVoiceType(entry.index), EntryPlace::Common, entry.title, {} };
+    EntryPlace place{ entryVoiceType(entry.index).value_or(VoiceType::Normal), EntryPlace::Common,
+                      entry.title, {} };
     if (entry.index > lastDrum) {
         place.group = EntryPlace::Boards;
         const std::size_t board = std::size_t(entry.index - lastDrum - 1);

@@ -1,4 +1,4 @@
-#include "selectionwindow.h"
+#include "dialogs/selectionwindow.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>

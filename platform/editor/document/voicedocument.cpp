@@ -1,4 +1,4 @@
-#include "voicedocument.h"
+#include "document/voicedocument.h"
 
 #include <tparametermemory.h>
 #include <voicefile.h>
@@ -37,7 +37,6 @@ void VoiceDocument::newVoice()
     m_memory->resetToDefaults();
     setFilePath(QString());
     setModified(false);
-    emit voiceReplaced();
 }
 
 bool VoiceDocument::load(const QString &path, QString *error)
@@ -48,7 +47,6 @@ bool VoiceDocument::load(const QString &path, QString *error)
     m_memory->setVoice(voice);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    emit voiceReplaced();
     return true;
 }
 
@@ -56,8 +54,10 @@ bool VoiceDocument::save(const QString &path, QString *error)
 {
     if (!VoiceFile::save(path, m_memory->schema(), m_memory->voice(), error))
         return false;
+    m_memory->storeVoice();
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
+    emit saved(m_path);
     return true;
 }
 

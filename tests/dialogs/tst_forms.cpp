@@ -293,7 +293,7 @@ void TestForms::typedValuesAreOneEditOfTheirPart()
     for (int p = 0; p < host.memory.partCount(high); ++p)
         everyPart << host.memory.value(high, low, p);
     CTextSlider *field = fieldOf(dialog, address);
-    QVERIFY(field && field->isVisible());
+    QVERIFY(field && field->isVisible() && Form::faderBeside(field));
     const int v = host.otherValue(address, part);
     const QString text = host.memory.valueText(address, part, v);
     QVERIFY(!text.isEmpty());

@@ -72,7 +72,6 @@ private slots:
     void typeDisplaysNameTheirNumbers();
     void clickingADisplayAsksForTheTypeSelector_data() { addVoiceTypes(); }
     void clickingADisplayAsksForTheTypeSelector();
-    void theTypeDisplayGrowsWhenConnected();
 };
 
 // The controller-set forms never start the population helper: their menus
@@ -190,23 +189,6 @@ void TestCommon::clickingADisplayAsksForTheTypeSelector()
     QCOMPARE(host.host.commands, expected);
     QVERIFY(!host.host.replyWasZero.contains(false));
     QVERIFY(!host.host.synchronousFlags.contains(false));
-}
-
-// Connected, "Type" moves under "Bank" and the type display grows to two
-// lines, one beside each.
-void TestCommon::theTypeDisplayGrowsWhenConnected()
-{
-    HostFixture host;
-    QWidget *dialog = host.create(8);
-    auto *bank = Form::child<QLabel>(dialog, "textLabelBank");
-    auto *type = Form::child<QLabel>(dialog, "textLabel2425");
-    QCOMPARE(type->geometry(), bank->geometry());
-    QCOMPARE(display(dialog, 0)->height(), 16);
-    host.attach(dialog, &host.memory);
-    QCOMPARE(type->geometry(), bank->geometry().translated(0, 16));
-    QCOMPARE(display(dialog, 0)->height(), 32);
-    QCOMPARE(display(dialog, 0)->hotSpot(), display(dialog, 0)->rect());
-    QCOMPARE(display(dialog, 0)->text().count(QLatin1Char('\n')), 1);
 }
 
 QTEST_MAIN(TestCommon)

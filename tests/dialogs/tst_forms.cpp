@@ -1,14 +1,14 @@
 // What every form offers its user, over the 35 menu entries: controls that
-// neither overlap nor leave their page, faders beside their value fields,
-// Tab reaching each bound control of a page once; then the keys of the
-// selectors and displays, and values typed into a real dialog.
+// neither overlap nor leave their page, and Tab reaching each bound control
+// of a page once (the row check, run over every entry elsewhere, finds each
+// fader beside its value field); then the keys of the selectors and
+// displays, and values typed into a real dialog.
 
 #include <hostfixture.h>
 
 #include <chotspotlabel.h>
 #include <cpopup.h>
 
-#include <QAbstractButton>
 #include <QTabBar>
 
 namespace {
@@ -53,17 +53,9 @@ QList<QWidget *> shownControls(QWidget *page)
     return controls;
 }
 
-QString describe(const QWidget *w)
+QString describe(QWidget *w)
 {
-    return w->objectName() + QLatin1Char(' ') + Form::addressOf(const_cast<QWidget *>(w));
-}
-
-CTextSlider *fieldOf(QWidget *dialog, const QString &address)
-{
-    for (CTextSlider *field : dialog->findChildren<CTextSlider *>())
-        if (field->namedAddress() == address)
-            return field;
-    return nullptr;
+    return w->objectName() + QLatin1Char(' ') + Form::addressOf(w);
 }
 
 template <typename T>
@@ -292,7 +284,7 @@ void TestForms::typedValuesAreOneEditOfTheirPart()
     QList<int> everyPart;
     for (int p = 0; p < host.memory.partCount(high); ++p)
         everyPart << host.memory.value(high, low, p);
-    CTextSlider *field = fieldOf(dialog, address);
+    auto *field = controlOf<CTextSlider>(dialog, address);
     QVERIFY(field && field->isVisible() && Form::faderBeside(field));
     const int v = host.otherValue(address, part);
     const QString text = host.memory.valueText(address, part, v);

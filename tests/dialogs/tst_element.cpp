@@ -67,7 +67,6 @@ private slots:
     void drumKeyShowsWaveOrVoiceByWaveType();
     void drumKeyFollowsTheHostsKey();
     void drumKeyDisplaysFollowCompareMode();
-    void drumKeyDisplaysSendTheirCommands();
 };
 
 void TestElement::elementDialogEditsItsElement_data()
@@ -77,8 +76,7 @@ void TestElement::elementDialogEditsItsElement_data()
         QTest::addRow("element %d", e) << e;
 }
 
-// Connected, the dialog names its element, withdraws the wave type, and its
-// wave display asks for the element's wave selector.
+// Connected, the dialog names its element and withdraws the wave type.
 void TestElement::elementDialogEditsItsElement()
 {
     QFETCH(int, element);
@@ -91,13 +89,6 @@ void TestElement::elementDialogEditsItsElement()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Element %1 Detail").arg(element));
     QVERIFY(Form::child(dialog, "waveSelect")->isHidden());
     QVERIFY(Form::child(dialog, "textLabel495_2")->isHidden());
-
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    auto *display = Form::child<CHotspotLabel>(dialog, "cWaveLabel453");
-    QTest::mouseClick(display, Qt::LeftButton, Qt::NoModifier, QPoint(10, 8));
-    QTest::mouseClick(display, Qt::RightButton, Qt::NoModifier, QPoint(10, 8));
-    QTest::mouseClick(display, Qt::MiddleButton, Qt::NoModifier, QPoint(10, 8));
-    QCOMPARE(host.host.commands, QList<int>({ 41 + element, 41 + element }));
 }
 
 // Preset waves by the memory's name, user waves by number, others blank;
@@ -269,19 +260,6 @@ void TestElement::drumKeyDisplaysFollowCompareMode()
 
     QWidget *second = host.open(drumKeyEntry);
     QCOMPARE(displaysEnabled(second), QList<bool>({ false, false }));
-}
-
-void TestElement::drumKeyDisplaysSendTheirCommands()
-{
-    HostFixture host;
-    const QString waveType = QLatin1String(drumWaveType);
-    host.memory.setValue(waveType, 0, 0);
-    QWidget *dialog = host.open(drumKeyEntry);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QTest::mouseClick(Form::child(dialog, "cWaveLabel2252"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    host.memory.setValue(waveType, 0, 1);
-    QTest::mouseClick(Form::child(dialog, "cDrumVoiceSelect2253"), Qt::RightButton, Qt::NoModifier, QPoint(5, 20));
-    QCOMPARE(host.host.commands, QList<int>({ 38, 17 }));
 }
 
 QTEST_MAIN(TestElement)

@@ -81,8 +81,8 @@ private slots:
     void tabReachesEveryBoundControlOnce();
     void selectorsWorkByKeyboard_data();
     void selectorsWorkByKeyboard();
-    void displaysAskByKeyboard_data();
-    void displaysAskByKeyboard();
+    void displaysAskTheHost_data();
+    void displaysAskTheHost();
     void typedValuesAreOneEditOfTheirPart_data();
     void typedValuesAreOneEditOfTheirPart();
 };
@@ -218,41 +218,57 @@ void TestForms::selectorsWorkByKeyboard()
     QCOMPARE(selector->shownText(), host.memory.valueText(address, part, expected));
 }
 
-void TestForms::displaysAskByKeyboard_data()
+void TestForms::displaysAskTheHost_data()
 {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("display");
     QTest::addColumn<int>("waveType"); // of the drum key, -1 elsewhere
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("command");
-    QTest::newRow("element 3 wave, Space") << 3 << "cWaveLabel453" << -1 << int(Qt::Key_Space) << 44;
-    QTest::newRow("element 1 wave, Enter") << 1 << "cWaveLabel453" << -1 << int(Qt::Key_Return) << 42;
-    QTest::newRow("drum wave, Enter") << 28 << "cWaveLabel2252" << 0 << int(Qt::Key_Enter) << 38;
-    QTest::newRow("drum voice, Space") << 28 << "cDrumVoiceSelect2253" << 1 << int(Qt::Key_Space) << 17;
-    QTest::newRow("arpeggio type, Enter") << 8 << "cWaveLabel2442" << -1 << int(Qt::Key_Return) << 10;
-    QTest::newRow("arpeggio SF 2, Space") << 16 << "cWaveLabel2449" << -1 << int(Qt::Key_Space) << 47;
-    QTest::newRow("other keys ask nothing") << 3 << "cWaveLabel453" << -1 << int(Qt::Key_A) << 0;
+    QTest::addColumn<int>("key");      // 0: a click
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("command");  // 0: none
+    const int none = Qt::NoButton;
+    QTest::newRow("element 3 wave, Space") << 3 << "cWaveLabel453" << -1 << int(Qt::Key_Space) << none << 44;
+    QTest::newRow("element 1 wave, Enter") << 1 << "cWaveLabel453" << -1 << int(Qt::Key_Return) << none << 42;
+    QTest::newRow("element 4 wave, left click") << 4 << "cWaveLabel453" << -1 << 0 << int(Qt::LeftButton) << 45;
+    QTest::newRow("element 2 wave, right click") << 2 << "cWaveLabel453" << -1 << 0 << int(Qt::RightButton) << 43;
+    QTest::newRow("middle click asks nothing") << 3 << "cWaveLabel453" << -1 << 0 << int(Qt::MiddleButton) << 0;
+    QTest::newRow("other keys ask nothing") << 3 << "cWaveLabel453" << -1 << int(Qt::Key_A) << none << 0;
+    QTest::newRow("drum wave, Enter") << 28 << "cWaveLabel2252" << 0 << int(Qt::Key_Enter) << none << 38;
+    QTest::newRow("drum wave, left click") << 28 << "cWaveLabel2252" << 2 << 0 << int(Qt::LeftButton) << 38;
+    QTest::newRow("drum voice, Space") << 28 << "cDrumVoiceSelect2253" << 1 << int(Qt::Key_Space) << none << 17;
+    QTest::newRow("drum voice, right click") << 28 << "cDrumVoiceSelect2253" << 1 << 0 << int(Qt::RightButton) << 17;
+    QTest::newRow("arpeggio type, Enter") << 8 << "cWaveLabel2442" << -1 << int(Qt::Key_Return) << none << 10;
+    QTest::newRow("plug-in arpeggio type, right click") << 16 << "cWaveLabel2442" << -1 << 0 << int(Qt::RightButton) << 10;
+    QTest::newRow("plug-in arpeggio SF 2, Space") << 16 << "cWaveLabel2449" << -1 << int(Qt::Key_Space) << none << 47;
+    QTest::newRow("drum arpeggio SF 5, left click") << 24 << "cWaveLabel2452" << -1 << 0 << int(Qt::LeftButton) << 50;
 }
 
-// Space or Enter on a shown display asks the host for its selector, as a
-// click does.
-void TestForms::displaysAskByKeyboard()
+// Space or Enter on a shown display, or a click with a button it answers,
+// asks the host for its selector: one synchronous command.
+void TestForms::displaysAskTheHost()
 {
     QFETCH(int, entry);
     QFETCH(QString, display);
     QFETCH(int, waveType);
     QFETCH(int, key);
+    QFETCH(int, button);
     QFETCH(int, command);
     HostFixture host;
     if (waveType >= 0)
         host.memory.setValue(QStringLiteral("FEkDrumKey/kDrmKeyWaveType"), drumKey, waveType);
     QWidget *dialog = openOnItsVoice(host, entry);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
     auto *label = Form::child<CHotspotLabel>(dialog, display);
     QVERIFY(label);
     dialog->findChild<QTabWidget *>()->setCurrentWidget(label->parentWidget());
     QVERIFY(label->isVisible());
-    QTest::keyClick(label, Qt::Key(key));
+    if (key)
+        QTest::keyClick(label, Qt::Key(key));
+    else
+        QTest::mouseClick(label, Qt::MouseButton(button), Qt::NoModifier,
+                          (label->hotSpot().isValid() ? label->hotSpot() : label->rect()).center());
     QCOMPARE(host.host.commands, command ? QList<int>{ command } : QList<int>());
+    QVERIFY(!host.host.synchronousFlags.contains(false));
 }
 
 void TestForms::typedValuesAreOneEditOfTheirPart_data()

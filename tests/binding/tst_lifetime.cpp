@@ -1,6 +1,6 @@
 // A dialog outlives the parameter memory the host gave it: the host deletes
-// the memory while one dialog runs and another waits to be run, or while a
-// dialog stands open beside the window.
+// the memory while one dialog runs modally, or stands open beside the
+// window, and another waits to be run.
 
 #include "hostfixture.h"
 
@@ -13,101 +13,75 @@ class TestLifetime : public QObject
     Q_OBJECT
 
 private slots:
-    void memoryDeletedUnderOpenDialogs_data() { addEntries(); }
-    void memoryDeletedUnderOpenDialogs();
-    void memoryDeletedBesideTheWindow_data() { addEntries(); }
-    void memoryDeletedBesideTheWindow();
-
-private:
-    static void addEntries()
+    void memoryDeletedUnderOpenDialogs_data()
     {
         QTest::addColumn<int>("entry");
         QTest::addColumn<int>("reports"); // models reported to the voice data
-
-        QTest::newRow("element") << 3 << 0;
-        QTest::newRow("effect") << 13 << 0;
-        QTest::newRow("common") << 8 << 0;
-        QTest::newRow("drum key") << 28 << 0;
-        QTest::newRow("plug-in element") << 20 << 0;
-        QTest::newRow("board") << 29 << 1;
-    }
-};
-
-void TestLifetime::memoryDeletedUnderOpenDialogs()
-{
-    QFETCH(int, entry);
-    QFETCH(int, reports);
-    HostFixture host;
-    QVERIFY2(host.addOn, qPrintable(host.loadError()));
-    auto *memory = new TParameterMemory;
-    memory->setVoiceData(&host.voiceData);
-    QPointer<QWidget> running = host.create(entry);
-    QPointer<QWidget> waiting = host.create(entry);
-    QVERIFY(running && waiting);
-    IEditorExtensions *runningExtensions = host.extensionsOf(running);
-    IEditorExtensions *waitingExtensions = host.extensionsOf(waiting);
-    QVERIFY(runningExtensions && waitingExtensions);
-    runningExtensions->attachMemAPI(memory);
-    waitingExtensions->attachMemAPI(memory);
-
-    // While the dialog runs modally, the memory goes; a dialog still open
-    // after that is closed by the test, and the test fails.
-    bool stillOpen = false;
-    QTimer::singleShot(0, running, [&] {
-        delete memory;
-        stillOpen = running && running->isVisible();
-        if (stillOpen)
-            running->close();
-    });
-    QCOMPARE(runningExtensions->runDialog(), VESTRA_S_OK);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!stillOpen);
-    QVERIFY(running.isNull());
-    QCOMPARE(host.voiceData.closedBoards.size(), reports);
-    if (reports)
-        QCOMPARE(host.voiceData.closedBoards.first(), QStringLiteral("XPB900-JQ"));
-
-    // The other dialog now has no memory: not shown, deleted, nothing reported.
-    QCOMPARE(waitingExtensions->runDialog(), VESTRA_S_OK);
-    QVERIFY(!waiting.isNull() && !waiting->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(waiting.isNull());
-    QCOMPARE(host.voiceData.closedBoards.size(), reports);
-}
-
-
-// A dialog open beside the window, not run: the memory goes, the dialog
-// closes (a board reports its model once), and keys and clicks on its
-// controls and displays before it is deleted write nothing and ask the
-// host for nothing.
-void TestLifetime::memoryDeletedBesideTheWindow()
-{
-    QFETCH(int, entry);
-    QFETCH(int, reports);
-    HostFixture host;
-    auto *memory = new TParameterMemory;
-    memory->setVoiceData(&host.voiceData);
-    QPointer<QWidget> dialog = host.create(entry);
-    QVERIFY(dialog);
-    host.attach(dialog, memory);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    delete memory;
-    QVERIFY(dialog && !dialog->isVisible());
-    QCOMPARE(host.voiceData.closedBoards.size(), reports);
-    for (QWidget *w : dialog->findChildren<QWidget *>()) {
-        if (dynamic_cast<TMemProxy *>(w) || w->inherits("CHotspotLabel")) {
-            QTest::keyClick(w, Qt::Key_Up);
-            QTest::keyClick(w, Qt::Key_Space);
-            QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::addColumn<bool>("running"); // run modally, or open beside the window
+        const QList<std::pair<const char *, int>> entries = {
+            { "element", 3 }, { "effect", 13 }, { "common", 8 }, { "drum key", 28 }, { "plug-in element", 20 }, { "board", 29 },
+        };
+        for (const auto &[name, entry] : entries) {
+            QTest::addRow("%s, running", name) << entry << (entry == 29 ? 1 : 0) << true;
+            QTest::addRow("%s, beside the window", name) << entry << (entry == 29 ? 1 : 0) << false;
         }
     }
-    dialog->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(dialog.isNull());
-    QCOMPARE(host.voiceData.closedBoards.size(), reports);
-    QVERIFY(host.host.commands.isEmpty());
-}
+    // The open dialog closes (a board reports its model once); keys and
+    // clicks reaching its controls and displays before it is deleted write
+    // nothing and ask the host for nothing. The waiting dialog, run, neither
+    // shows nor stays.
+    void memoryDeletedUnderOpenDialogs()
+    {
+        QFETCH(int, entry);
+        QFETCH(int, reports);
+        QFETCH(bool, running);
+        HostFixture host;
+        QVERIFY2(host.addOn, qPrintable(host.loadError()));
+        auto *memory = new TParameterMemory;
+        memory->setVoiceData(&host.voiceData);
+        QPointer<QWidget> open = host.create(entry);
+        QPointer<QWidget> waiting = host.create(entry);
+        QVERIFY(open && waiting);
+        host.attach(open, memory);
+        host.attach(waiting, memory);
+
+        // The memory goes while the dialog is open; a dialog still open
+        // after that is closed by the test, and the test fails.
+        bool stillOpen = false;
+        auto deleteMemory = [&] {
+            delete memory;
+            stillOpen = open && open->isVisible();
+            for (QWidget *w : open->findChildren<QWidget *>()) {
+                if (dynamic_cast<TMemProxy *>(w) || w->inherits("CHotspotLabel")) {
+                    QTest::keyClick(w, Qt::Key_Up);
+                    QTest::keyClick(w, Qt::Key_Space);
+                    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+                }
+            }
+            if (stillOpen)
+                open->close();
+        };
+        if (running) {
+            QTimer::singleShot(0, open, deleteMemory);
+            QCOMPARE(host.extensionsOf(open)->runDialog(), VESTRA_S_OK);
+        } else {
+            open->show();
+            QVERIFY(QTest::qWaitForWindowExposed(open));
+            deleteMemory();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!stillOpen);
+        QVERIFY(open.isNull());
+        QCOMPARE(host.voiceData.closedBoards, QStringList(reports, QStringLiteral("XPB900-JQ")));
+        QVERIFY(host.host.commands.isEmpty());
+
+        QCOMPARE(host.extensionsOf(waiting)->runDialog(), VESTRA_S_OK);
+        QVERIFY(!waiting.isNull() && !waiting->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(waiting.isNull());
+        QCOMPARE(host.voiceData.closedBoards.size(), reports);
+    }
+};
 
 QTEST_MAIN(TestLifetime)
 #include "tst_lifetime.moc"

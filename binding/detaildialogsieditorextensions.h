@@ -153,10 +153,14 @@ private:
     }
 
     // Called while the memory is being destroyed: it must not be touched.
+    // Input still queued for the closing dialog must not reach its controls
+    // or ask the host for a selection on its behalf.
     void memoryGone()
     {
-        if (this->isVisible())
+        if (this->isVisible()) {
+            this->setEnabled(false);
             this->close();
+        }
     }
 
     GuardedMemAPI m_memAPI;

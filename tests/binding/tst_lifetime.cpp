@@ -1,5 +1,6 @@
 // A dialog outlives the parameter memory the host gave it: the host deletes
-// the memory while one dialog runs and another waits to be run.
+// the memory while one dialog runs modally, or stands open beside the
+// window, and another waits to be run.
 
 #include "hostfixture.h"
 
@@ -16,50 +17,65 @@ private slots:
     {
         QTest::addColumn<int>("entry");
         QTest::addColumn<int>("reports"); // models reported to the voice data
-
-        QTest::newRow("element") << 3 << 0;
-        QTest::newRow("effect") << 13 << 0;
-        QTest::newRow("common") << 8 << 0;
-        QTest::newRow("drum key") << 28 << 0;
-        QTest::newRow("plug-in element") << 20 << 0;
-        QTest::newRow("board") << 29 << 1;
+        QTest::addColumn<bool>("running"); // run modally, or open beside the window
+        const QList<std::pair<const char *, int>> entries = {
+            { "element", 3 }, { "effect", 13 }, { "common", 8 }, { "drum key", 28 }, { "plug-in element", 20 }, { "board", 29 },
+        };
+        for (const auto &[name, entry] : entries) {
+            QTest::addRow("%s, running", name) << entry << (entry == 29 ? 1 : 0) << true;
+            QTest::addRow("%s, beside the window", name) << entry << (entry == 29 ? 1 : 0) << false;
+        }
     }
+    // The open dialog closes (a board reports its model once); keys and
+    // clicks reaching its controls and displays before it is deleted write
+    // nothing and ask the host for nothing. The waiting dialog, run, neither
+    // shows nor stays.
     void memoryDeletedUnderOpenDialogs()
     {
         QFETCH(int, entry);
         QFETCH(int, reports);
+        QFETCH(bool, running);
         HostFixture host;
         QVERIFY2(host.addOn, qPrintable(host.loadError()));
         auto *memory = new TParameterMemory;
         memory->setVoiceData(&host.voiceData);
-        QPointer<QWidget> running = host.create(entry);
+        QPointer<QWidget> open = host.create(entry);
         QPointer<QWidget> waiting = host.create(entry);
-        QVERIFY(running && waiting);
-        IEditorExtensions *runningExtensions = host.extensionsOf(running);
-        IEditorExtensions *waitingExtensions = host.extensionsOf(waiting);
-        QVERIFY(runningExtensions && waitingExtensions);
-        runningExtensions->attachMemAPI(memory);
-        waitingExtensions->attachMemAPI(memory);
+        QVERIFY(open && waiting);
+        host.attach(open, memory);
+        host.attach(waiting, memory);
 
-        // While the dialog runs modally, the memory goes; a dialog still open
+        // The memory goes while the dialog is open; a dialog still open
         // after that is closed by the test, and the test fails.
         bool stillOpen = false;
-        QTimer::singleShot(0, running, [&] {
+        auto deleteMemory = [&] {
             delete memory;
-            stillOpen = running && running->isVisible();
+            stillOpen = open && open->isVisible();
+            for (QWidget *w : open->findChildren<QWidget *>()) {
+                if (dynamic_cast<TMemProxy *>(w) || w->inherits("CHotspotLabel")) {
+                    QTest::keyClick(w, Qt::Key_Up);
+                    QTest::keyClick(w, Qt::Key_Space);
+                    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+                }
+            }
             if (stillOpen)
-                running->close();
-        });
-        QCOMPARE(runningExtensions->runDialog(), VESTRA_S_OK);
+                open->close();
+        };
+        if (running) {
+            QTimer::singleShot(0, open, deleteMemory);
+            QCOMPARE(host.extensionsOf(open)->runDialog(), VESTRA_S_OK);
+        } else {
+            open->show();
+            QVERIFY(QTest::qWaitForWindowExposed(open));
+            deleteMemory();
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!stillOpen);
-        QVERIFY(running.isNull());
-        QCOMPARE(host.voiceData.closedBoards.size(), reports);
-        if (reports)
-            QCOMPARE(host.voiceData.closedBoards.first(), QStringLiteral("XPB900-JQ"));
+        QVERIFY(open.isNull());
+        QCOMPARE(host.voiceData.closedBoards, QStringList(reports, QStringLiteral("XPB900-JQ")));
+        QVERIFY(host.host.commands.isEmpty());
 
-        // The other dialog now has no memory: not shown, deleted, nothing reported.
-        QCOMPARE(waitingExtensions->runDialog(), VESTRA_S_OK);
+        QCOMPARE(host.extensionsOf(waiting)->runDialog(), VESTRA_S_OK);
         QVERIFY(!waiting.isNull() && !waiting->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(waiting.isNull());

@@ -172,13 +172,8 @@ private slots:
     {
         auto *field = new CTextSlider(m_form->page, "cTextSlider5", 0);
         field->setNamedAddress(QStringLiteral("FEkNormalElementEQ/kNrmElmEQType"));
-        // Nested deeper than a page's direct children: not visited.
-        auto *frame = new QWidget(m_form->page);
-        auto *nested = new CTextSlider(frame, "cTextSlider6", 0);
-        nested->setNamedAddress(QStringLiteral("FEkNormalElementEQ/kNrmElmEQType"));
         m_helper->setVoiceType(3);
         QCOMPARE(field->namedAddress(), QStringLiteral("FEkDrumElementEQ/kDrmElmEQType"));
-        QCOMPARE(nested->namedAddress(), QStringLiteral("FEkNormalElementEQ/kNrmElmEQType"));
     }
 
     void aNotifierFiringDuringARefreshStartsNoSecondPass()

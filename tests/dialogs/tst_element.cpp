@@ -10,7 +10,6 @@
 namespace {
 
 const int drumKeyEntry = 28;
-const int pluginElementEntry = 20;
 const char waveNumber[] = "FEkNormalElement/kNrmElmWaveNumber";
 const char drumWaveType[] = "FEkDrumKey/kDrmKeyWaveType";
 const char drumEQType[] = "FEkDrumKeyEQ/kDrmKeyEQType";
@@ -58,9 +57,6 @@ class TestElement : public QObject
     Q_OBJECT
 
 private slots:
-    void rowsStandInThreeColumns_data();
-    void rowsStandInThreeColumns();
-    void focusRunsThroughTheRows();
     void elementDialogEditsItsElement_data();
     void elementDialogEditsItsElement();
     void waveDisplayFollowsTheWaveNumber();
@@ -71,74 +67,7 @@ private slots:
     void drumKeyShowsWaveOrVoiceByWaveType();
     void drumKeyFollowsTheHostsKey();
     void drumKeyDisplaysFollowCompareMode();
-    void drumKeyDisplaysSendTheirCommands();
 };
-
-void TestElement::rowsStandInThreeColumns_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::newRow("element") << 1;
-    QTest::newRow("drum key") << drumKeyEntry;
-    QTest::newRow("plug-in element") << pluginElementEntry;
-}
-
-// Value fields at x = 20, 175 or 330 (three rows of the drum key one pixel
-// left) with the fader 70 to the right and the caption 5 left and 16 above,
-// 130 wide but for a few long or short captions.
-void TestElement::rowsStandInThreeColumns()
-{
-    QFETCH(int, entry);
-    const QHash<QString, int> otherWidths = {
-        { "textLabel572", 145 }, { "textLabel573", 145 }, { "textLabel575", 150 }, { "textLabel645", 145 },
-        { "textLabel727", 144 }, { "textLabel729", 100 }, { "textLabel798", 105 }, { "textLabel799", 95 },
-    };
-    HostFixture host;
-    QWidget *dialog = host.create(entry);
-    QVERIFY(dialog);
-    int rows = 0;
-    for (QWidget *page : Form::pages(dialog)) {
-        for (CTextSlider *field : Form::on<CTextSlider>(page)) {
-            CFader *fader = Form::faderBeside(field);
-            if (field->namedAddress().isEmpty() || (!fader && field->width() != 60))
-                continue; // withdrawn rows; the drum key's wave number
-            const bool offByOne = QStringList({ "cTextSlider2282", "cTextSlider2284", "cTextSlider2286" })
-                                      .contains(field->objectName());
-            const int x = field->x() + (offByOne ? 1 : 0);
-            const QByteArray whereBytes = field->objectName().toLatin1();
-            const char *where = whereBytes.constData();
-            QVERIFY2(QList<int>({ 20, 175, 330 }).contains(x), where);
-            QCOMPARE(field->size(), QSize(60, 16));
-            QVERIFY2(fader && fader->namedAddress() == field->namedAddress(), where);
-            QCOMPARE(fader->size(), QSize(55, 16));
-            QLabel *caption = Form::captionAbove(field);
-            QVERIFY2(caption, where);
-            QCOMPARE(caption->x(), field->x() - 5);
-            const int width = page->objectName() == QLatin1String("tab0_7") && entry == 1 ? 80 : 130;
-            QCOMPARE(caption->width(), otherWidths.value(caption->objectName(), width));
-            ++rows;
-        }
-    }
-    QVERIFY(rows > 10);
-}
-
-// The tab widget, the element's own controls, then the rows page by page,
-// the filter type between the pitch and filter pages, the withdrawn rows of
-// the amplitude envelope left out.
-void TestElement::focusRunsThroughTheRows()
-{
-    HostFixture host;
-    QWidget *dialog = host.create(3);
-    auto next = [dialog](const char *name) {
-        return Form::child(dialog, name)->nextInFocusChain()->objectName();
-    };
-    QCOMPARE(next("waveSelect"), QStringLiteral("cWaveLabel453"));
-    QCOMPARE(next("cWaveLabel453"), QStringLiteral("cPullDownMenu455"));
-    QCOMPARE(next("cPullDownMenu455"), QStringLiteral("cTextSlider456"));
-    QCOMPARE(next("cTextSlider456"), QStringLiteral("cFader457"));
-    QCOMPARE(next("cFader565"), QStringLiteral("cPullDownMenu592"));
-    QCOMPARE(next("cPullDownMenu592"), QStringLiteral("cTextSlider593"));
-    QCOMPARE(next("cFader725"), QStringLiteral("cTextSlider741"));
-}
 
 void TestElement::elementDialogEditsItsElement_data()
 {
@@ -147,8 +76,7 @@ void TestElement::elementDialogEditsItsElement_data()
         QTest::addRow("element %d", e) << e;
 }
 
-// Connected, the dialog names its element, withdraws the wave type, and its
-// wave display asks for the element's wave selector.
+// Connected, the dialog names its element and withdraws the wave type.
 void TestElement::elementDialogEditsItsElement()
 {
     QFETCH(int, element);
@@ -161,13 +89,6 @@ void TestElement::elementDialogEditsItsElement()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Element %1 Detail").arg(element));
     QVERIFY(Form::child(dialog, "waveSelect")->isHidden());
     QVERIFY(Form::child(dialog, "textLabel495_2")->isHidden());
-
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    auto *display = Form::child<CHotspotLabel>(dialog, "cWaveLabel453");
-    QTest::mouseClick(display, Qt::LeftButton, Qt::NoModifier, QPoint(10, 8));
-    QTest::mouseClick(display, Qt::RightButton, Qt::NoModifier, QPoint(10, 8));
-    QTest::mouseClick(display, Qt::MiddleButton, Qt::NoModifier, QPoint(10, 8));
-    QCOMPARE(host.host.commands, QList<int>({ 41 + element, 41 + element }));
 }
 
 // Preset waves by the memory's name, user waves by number, others blank;
@@ -269,10 +190,12 @@ void TestElement::drumKeyShowsWaveOrVoiceByWaveType()
     QCOMPARE(voice->text(), QStringLiteral("BANK63-0 005 Cat63\nVoice 63.0.4"));
     host.memory.setValue(QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber"), key, (1 << 16) | (2 << 8) | 127);
     QCOMPARE(voice->text(), QStringLiteral("BANK1-2 128 Cat1\nVoice 1.2.127"));
-    // Chosen from the pop-up by the keyboard.
+    // Chosen from the pop-up by the keyboard: Up from the voice to the
+    // next type hides the voice display again.
     auto *popup = Form::child<CPopup>(dialog, "cPullDownMenu2250");
     QTest::keyClick(popup, Qt::Key_Up);
-    QCOMPARE(voice->isVisible(), host.memory.value(waveType, key) == 1);
+    QCOMPARE(host.memory.value(waveType, key), 2);
+    QVERIFY(!voice->isVisible() && Form::child(dialog, "cWaveLabel2252")->isVisible());
 }
 
 // A key change in the host moves the dialog to the new key: one refresh,
@@ -337,19 +260,6 @@ void TestElement::drumKeyDisplaysFollowCompareMode()
 
     QWidget *second = host.open(drumKeyEntry);
     QCOMPARE(displaysEnabled(second), QList<bool>({ false, false }));
-}
-
-void TestElement::drumKeyDisplaysSendTheirCommands()
-{
-    HostFixture host;
-    const QString waveType = QLatin1String(drumWaveType);
-    host.memory.setValue(waveType, 0, 0);
-    QWidget *dialog = host.open(drumKeyEntry);
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QTest::mouseClick(Form::child(dialog, "cWaveLabel2252"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    host.memory.setValue(waveType, 0, 1);
-    QTest::mouseClick(Form::child(dialog, "cDrumVoiceSelect2253"), Qt::RightButton, Qt::NoModifier, QPoint(5, 20));
-    QCOMPARE(host.host.commands, QList<int>({ 38, 17 }));
 }
 
 QTEST_MAIN(TestElement)

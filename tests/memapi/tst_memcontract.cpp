@@ -166,15 +166,6 @@ private slots:
         QCOMPARE(*text, noteOff);
         text->~QString();
 
-        QVERIFY(table->isUndoEnable(basic) && !table->autoUndoDisabled(basic));
-        table->setUndoEnable(basic, false);
-        QVERIFY(!table->isUndoEnable(basic) && table->autoUndoDisabled(basic));
-        QCOMPARE(table->numDefaultKind(basic), 0);
-        table->setNumDefaultKind(basic, 2);
-        QCOMPARE(table->numDefaultKind(basic), 2);
-        QVERIFY(!table->disabledUI(basic));
-        table->setDisabledUI(basic, true);
-        QVERIFY(table->disabledUI(basic));
         table->destroy(basic, 0);
         QVERIFY(guard);
         table->destroy(basic, 1);

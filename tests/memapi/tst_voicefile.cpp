@@ -10,6 +10,7 @@
 #include <parameterschema.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -196,6 +197,23 @@ private slots:
         QCOMPARE(memory.voiceName(), QStringLiteral("Old Bell"));
         QCOMPARE(memory.voiceType(), VoiceType::Drum);
         QCOMPARE(snapshot(memory), snapshot(saved));
+    }
+
+    // A file of exactly the size limit opens (one byte more is the "too
+    // large" row below).
+    void aFileOfTheSizeLimitOpens()
+    {
+        const QString padded = m_dir.filePath(QStringLiteral("padded.json"));
+        const QString plain = m_dir.filePath(QStringLiteral("plain.json"));
+        writeAll(plain, m_saved);
+        writeAll(padded, m_saved + QByteArray(VoiceFile::sizeLimit - m_saved.size(), ' '));
+        QCOMPARE(QFileInfo(padded).size(), VoiceFile::sizeLimit);
+        TParameterMemory memory, expected;
+        QString error;
+        QVERIFY2(load(memory, padded, &error), qPrintable(error));
+        QVERIFY(load(expected, plain, &error));
+        QCOMPARE(memory.voiceName(), expected.voiceName());
+        QCOMPARE(snapshot(memory), snapshot(expected));
     }
 
     void missingBlocksAndParametersTakeDefaults()

@@ -156,12 +156,20 @@ QList<T *> on(QWidget *page)
     return page->findChildren<T *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-// The fader of a row: on the value field's line, 70 pixels to its right
-// (a row or two of the forms are drawn a pixel or two off).
+// Whether `fader` stands beside `field` as the fader of its row: on the
+// same page and line (a pixel off at most), just right of it.
+inline bool besideEachOther(const QWidget *field, const QWidget *fader)
+{
+    const int gap = fader->x() - field->geometry().right() - 1;
+    return field->parentWidget() == fader->parentWidget() && qAbs(fader->y() - field->y()) <= 1
+        && gap >= 0 && gap <= 15;
+}
+
+// The fader of a row: the one beside the value field.
 inline CFader *faderBeside(CTextSlider *field)
 {
     for (CFader *fader : on<CFader>(field->parentWidget()))
-        if (qAbs(fader->x() - field->x() - 70) <= 2 && qAbs(fader->y() - field->y()) <= 1)
+        if (besideEachOther(field, fader))
             return fader;
     return nullptr;
 }
@@ -189,7 +197,8 @@ inline int partOf(const QString &address, int editPart)
 }
 
 // Every slider-and-fader row of an open dialog, checked as a user meets it:
-// the fader beside the value field edits the same parameter, the caption
+// every shown fader with an address stands beside a value field of the same
+// address; the fader beside the value field edits the same parameter, the caption
 // above names it when the form left the naming to the memory, a value set
 // in the memory shows in both controls, a click into the value field focuses
 // it without a step, and keys on it (Home, then Page Up, which must move any
@@ -206,6 +215,16 @@ inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, i
     if (!QTest::qWaitForWindowActive(dialog))
         return { QStringLiteral("the dialog cannot be made the active window") };
     for (QWidget *page : pages(dialog)) {
+        for (CFader *fader : on<CFader>(page)) {
+            const QString address = fader->namedAddress();
+            if (address.isEmpty() || fader->isHidden())
+                continue;
+            bool paired = false;
+            for (CTextSlider *field : on<CTextSlider>(page))
+                paired = paired || (field->namedAddress() == address && besideEachOther(field, fader));
+            if (!paired)
+                wrong << fader->objectName() + QLatin1Char(' ') + address + QLatin1String(": no value field beside it");
+        }
         for (CTextSlider *field : on<CTextSlider>(page)) {
             const QString address = field->namedAddress();
             if (address.isEmpty() || field->isHidden() || !field->isBound())
@@ -213,7 +232,8 @@ inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, i
             const int part = partOf(address, editPart);
             const QString where = field->objectName() + QLatin1Char(' ') + address + QLatin1String(": ");
             // A field without a fader beside it stands alone (controller
-            // sets, the drum key's wave number); the fader stands for it.
+            // sets, the drum key's wave number; a fader standing away from
+            // its field is reported above); the fader stands for it.
             CFader *fader = faderBeside(field);
             QWidget *follower = fader ? static_cast<QWidget *>(fader) : field;
             auto shown = [fader, field] { return fader ? fader->value() : field->value(); };

@@ -1,0 +1,127 @@
+#include "libraryimporter.h"
+
+#include "librarycontent.h"
+#include "librarydatabase.h"
+#include "voicelibrary.h"
+
+#include <voicefile.h>
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+// A voice file as the library takes it: the file's name is the voice's
+// until the file gives one.
+bool readVoice(const QString &path, const LibraryContent &content, Voice *voice, QString *error)
+{
+    VoiceFile::Voice read;
+    if (!VoiceFile::read(path, content.schema(), &read, error))
+        return false;
+    voice->type = VoiceType(read.voiceType);
+    voice->values = std::move(read.values);
+    voice->name = Voice::fittedName(QFileInfo(path).completeBaseName());
+    voice->category = Voice::noCategory();
+    return true;
+}
+
+} // namespace
+
+LibraryImporter::LibraryImporter(const QString &library, const QStringList &paths, const LibraryContent &content,
+                                 QObject *parent)
+    : QObject(parent)
+    , m_library(library)
+    , m_paths(paths)
+    , m_content(content)
+{
+}
+
+QStringList LibraryImporter::files(const QStringList &paths)
+{
+    QStringList found;
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            found << path;
+            continue;
+        }
+        QStringList inFolder;
+        QDirIterator it(path, { QStringLiteral("*.json") }, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+        while (it.hasNext())
+            inFolder << it.next();
+        std::sort(inFolder.begin(), inFolder.end());
+        found << inFolder;
+    }
+    return found;
+}
+
+LibraryImporter::Result LibraryImporter::run()
+{
+    Result result;
+    const QString connection = QStringLiteral("library-import-%1").arg(quintptr(this));
+    if (!LibraryDatabase::open(m_library, connection, &result.error))
+        return result;
+    {
+        VoiceLibrary library(QSqlDatabase::database(connection, false), m_content);
+        const QStringList paths = files(m_paths);
+        const int total = int(paths.size());
+        int inBatch = 0;
+        int sameInBatch = 0;
+        QElapsedTimer sinceReport;
+        sinceReport.start();
+        emit progress(0, total, 0);
+        bool open = false;
+        for (int i = 0; i < total; ++i) {
+            if (m_cancel) {
+                result.cancelled = true;
+                break;
+            }
+            Voice voice;
+            QString why;
+            if (!readVoice(paths.at(i), m_content, &voice, &why)) {
+                result.refused.push_back({ paths.at(i), why });
+                continue;
+            }
+            if (!open && !(open = library.begin(&result.error)))
+                break;
+            qint64 id = 0;
+            const VoiceLibrary::Added added = library.add(voice, QFileInfo(paths.at(i)).absoluteFilePath(), &id, &why);
+            if (added == VoiceLibrary::Added::Failed) {
+                result.error = why;
+                break;
+            }
+            if (added == VoiceLibrary::Added::New)
+                ++inBatch;
+            else
+                ++sameInBatch;
+            if (inBatch + sameInBatch >= batchSize) {
+                open = false;
+                if (!library.commit(&result.error))
+                    break;
+                result.imported += inBatch;
+                result.same += sameInBatch;
+                inBatch = sameInBatch = 0;
+            }
+            if (sinceReport.elapsed() >= 100 || i + 1 == total) {
+                emit progress(i + 1, total, result.imported + inBatch);
+                sinceReport.restart();
+            }
+        }
+        if (open) {
+            // A failure undoes the batch it happened in; otherwise it is kept.
+            if (!result.error.isEmpty()) {
+                library.rollback();
+            } else if (library.commit(&result.error)) {
+                result.imported += inBatch;
+                result.same += sameInBatch;
+            }
+        }
+        emit progress(total, total, result.imported);
+    }
+    LibraryDatabase::close(connection);
+    return result;
+}

@@ -66,6 +66,11 @@ QString LibraryCommandLine::libraryPath()
     return pathInUse.isEmpty() ? LibraryDatabase::defaultPath() : pathInUse;
 }
 
+void LibraryCommandLine::useLibrary(const QString &path)
+{
+    pathInUse = path;
+}
+
 int LibraryCommandLine::run(const QString &output, bool *done)
 {
     *done = true;

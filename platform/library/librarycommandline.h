@@ -26,6 +26,8 @@ public:
     // The library the window uses: the one given with --library, or the
     // default one.
     static QString libraryPath();
+    // Makes `path` the library of the window, as --library does.
+    static void useLibrary(const QString &path);
 
 private:
     int import(const QString &library);

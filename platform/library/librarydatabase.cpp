@@ -140,11 +140,14 @@ int version(QSqlDatabase db)
     return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : -1;
 }
 
-bool open(const QString &path, const QString &connection, QString *error, int wanted)
+namespace {
+
+// Opens and checks the library; false with *error saying why. The caller
+// removes the connection on failure, once no query uses it.
+bool openChecked(const QString &path, const QString &connection, QString *error, int wanted)
 {
     auto fail = [&](const QString &why) {
         *error = tr("Cannot open the voice library %1: %2").arg(path, why);
-        close(connection);
         return false;
     };
     const QFileInfo info(path);
@@ -194,6 +197,16 @@ bool open(const QString &path, const QString &connection, QString *error, int wa
     if (have < wanted && !upgrade(db, have, wanted, &why))
         return fail(tr("cannot bring it up to date: %1").arg(why));
     return true;
+}
+
+} // namespace
+
+bool open(const QString &path, const QString &connection, QString *error, int wanted)
+{
+    if (openChecked(path, connection, error, wanted))
+        return true;
+    close(connection);
+    return false;
 }
 
 void close(const QString &connection)

@@ -105,9 +105,11 @@ LibraryImporter::Result LibraryImporter::run()
                 result.imported += inBatch;
                 result.same += sameInBatch;
                 inBatch = sameInBatch = 0;
+                emit progress(i + 1, total, result.imported);
+                sinceReport.restart();
             }
             if (sinceReport.elapsed() >= 100 || i + 1 == total) {
-                emit progress(i + 1, total, result.imported + inBatch);
+                emit progress(i + 1, total, result.imported);
                 sinceReport.restart();
             }
         }

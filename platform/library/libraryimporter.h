@@ -58,3 +58,5 @@ private:
     const LibraryContent &m_content;
     std::atomic<bool> m_cancel{ false };
 };
+
+Q_DECLARE_METATYPE(LibraryImporter::Result)

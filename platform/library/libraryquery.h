@@ -19,8 +19,10 @@ class VoiceCodec;
 //   "attack time">=500ms      operators = != < <= > >= (":" is "=")
 //
 // A condition holds when any element, drum key or part meets it in any
-// parameter whose name contains the given one. Quotes group words with
-// spaces.
+// parameter the name names: the parameters of that very name where one that
+// every voice of its type has is called so ("cutoff": the filter's Cutoff,
+// not HPF Cutoff), otherwise all whose name contains it ("attack": AEG, FEG
+// and PEG Attack Time, the effects' Attack). Quotes group words with spaces.
 class LibraryQuery
 {
 public:

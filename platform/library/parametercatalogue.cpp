@@ -116,8 +116,15 @@ std::vector<const ParameterCatalogue::Entry *> ParameterCatalogue::named(const Q
     const QString n = needle.simplified();
     if (n.isEmpty())
         return found;
+    // A parameter's own name, where every voice of its type has it, means
+    // that parameter: "cutoff" is the filter's, not also the high-pass
+    // filter's or a controller's.
+    bool exact = false;
+    for (const Entry &e : m_entries)
+        exact = exact || (e.typeLow < 0 && e.parameter.name.compare(n, Qt::CaseInsensitive) == 0);
     for (const Entry &e : m_entries) {
-        if (e.parameter.name.contains(n, Qt::CaseInsensitive) || e.parameter.fullName.contains(n, Qt::CaseInsensitive))
+        if (exact ? e.parameter.name.compare(n, Qt::CaseInsensitive) == 0
+                  : e.parameter.name.contains(n, Qt::CaseInsensitive) || e.parameter.fullName.contains(n, Qt::CaseInsensitive))
             found.push_back(&e);
     }
     return found;

@@ -32,7 +32,9 @@ public:
 
     explicit ParameterCatalogue(std::shared_ptr<const ParameterSchema::Schema> schema);
 
-    // The entries whose name or full name contains `needle`, regardless of case.
+    // The entries named `needle`, regardless of case: those whose name it is,
+    // when a parameter that every voice of its type has is called so;
+    // otherwise those whose name or full name contains it.
     std::vector<const Entry *> named(const QString &needle) const;
 
     // The values of `entry` that satisfy "value <compare> text"; false when

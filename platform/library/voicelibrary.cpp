@@ -146,7 +146,8 @@ bool VoiceLibrary::writeEntry(const LibraryEntry &entry, bool withId, qint64 *id
 {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT INTO voices(id, type, name, category, comment, tags, favourite, hidden,"
-                             " added, source, identity, data) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             " added, source, identity, data) VALUES (?, ?, coalesce(?, ''), coalesce(?, ''), coalesce(?, ''),"
+                             " coalesce(?, ''), ?, ?, ?, coalesce(?, ''), ?, ?)"));
     q.addBindValue(withId ? QVariant(entry.id) : QVariant());
     q.addBindValue(int(entry.voice.type));
     q.addBindValue(Voice::fittedName(entry.voice.name));
@@ -201,8 +202,8 @@ bool VoiceLibrary::replace(qint64 id, const Voice &voice, QString *error)
             return false;
         }
         QSqlQuery q(m_db);
-        q.prepare(QStringLiteral("UPDATE voices SET type = ?, name = ?, category = ?, comment = ?, tags = ?,"
-                                 " identity = ?, data = ? WHERE id = ?"));
+        q.prepare(QStringLiteral("UPDATE voices SET type = ?, name = coalesce(?, ''), category = coalesce(?, ''),"
+                                 " comment = coalesce(?, ''), tags = coalesce(?, ''), identity = ?, data = ? WHERE id = ?"));
         q.addBindValue(int(voice.type));
         q.addBindValue(Voice::fittedName(voice.name));
         q.addBindValue(categoryOf(voice.category));
@@ -264,7 +265,7 @@ bool VoiceLibrary::set(qint64 id, Field field, const QVariant &value, QString *e
     case Field::Hidden: column = QStringLiteral("hidden"); stored = value.toBool() ? 1 : 0; break;
     }
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("UPDATE voices SET %1 = ? WHERE id = ?").arg(column));
+    q.prepare(QStringLiteral("UPDATE voices SET %1 = coalesce(?, '') WHERE id = ?").arg(column));
     q.addBindValue(stored);
     q.addBindValue(id);
     return run(q, error);

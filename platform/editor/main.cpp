@@ -5,6 +5,8 @@
 #include "editorvoicedata.h"
 #include "mainwindow.h"
 
+#include <librarycommandline.h>
+
 #include <tparametermemory.h>
 
 #include <QApplication>
@@ -113,8 +115,13 @@ int main(int argc, char *argv[])
         QStringLiteral("factor"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
                         outputOption, voiceOption, openOption, quitAfter, scaleOption });
+    LibraryCommandLine library(&parser);
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
+    bool libraryCommand = false;
+    const int libraryStatus = library.run(parser.value(outputOption), &libraryCommand);
+    if (libraryCommand)
+        return libraryStatus;
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 

@@ -195,6 +195,8 @@ LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalo
         all.prepend(QStringLiteral("v.id IN (SELECT rowid FROM voice_text WHERE voice_text MATCH ?)"));
         m_bindings << words.join(QLatin1Char(' '));
     }
+    if (!m_errors.isEmpty())
+        m_bindings.clear();
     m_condition = m_errors.isEmpty() ? (all.isEmpty() ? QStringLiteral("1") : all.join(QLatin1String(" AND ")))
                                      : QStringLiteral("0");
 }

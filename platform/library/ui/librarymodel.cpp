@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace {
 
@@ -69,14 +68,19 @@ void LibraryModel::refresh()
     }
 }
 
+QVariant LibraryModel::raw(int row, int column) const
+{
+    return QSqlQueryModel::data(createIndex(row, column), Qt::DisplayRole);
+}
+
 qint64 LibraryModel::idAt(int row) const
 {
-    return record(row).value(0).toLongLong();
+    return raw(row, 0).toLongLong();
 }
 
 bool LibraryModel::hiddenAt(int row) const
 {
-    return record(row).value(8).toBool();
+    return raw(row, 8).toBool();
 }
 
 int LibraryModel::rowOf(qint64 id)
@@ -100,8 +104,7 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return QVariant();
-    const QSqlRecord r = record(index.row());
-    const QVariant value = r.value(index.column() + 1);
+    const QVariant value = raw(index.row(), index.column() + 1);
     if (role == Qt::FontRole && hiddenAt(index.row())) {
         QFont font;
         font.setItalic(true);
@@ -165,7 +168,8 @@ bool LibraryModel::setData(const QModelIndex &index, const QVariant &value, int 
         emit failed(error);
         return false;
     }
-    refresh();
+    // After the view has closed its editor.
+    QMetaObject::invokeMethod(this, &LibraryModel::refresh, Qt::QueuedConnection);
     return true;
 }
 

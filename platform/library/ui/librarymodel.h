@@ -43,6 +43,9 @@ signals:
     void failed(const QString &message);
 
 private:
+    // Column `column` of the query's row `row` (0 the id, 8 hidden).
+    QVariant raw(int row, int column) const;
+
     VoiceLibrary *m_library;
     QString m_query;
     QString m_category;

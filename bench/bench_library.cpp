@@ -156,8 +156,7 @@ void importTenThousand(benchmark::State &state)
         for (int i = 0; i < 10000; ++i) {
             const Voice voice = generator.next();
             QString error;
-            VoiceFile::write(QStringLiteral("%1/%2.json").arg(folder).arg(i),
-                             VoiceFile::encode(LibraryContent::embedded().schema(), int(voice.type), voice.values), &error);
+            VoiceFile::save(QStringLiteral("%1/%2.json").arg(folder).arg(i), LibraryContent::embedded().schema(), voice, &error);
         }
     }
     int run = 0;

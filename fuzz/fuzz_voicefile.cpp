@@ -40,16 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const ParameterSchema::Schema &s = schema();
     const QByteArray text(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    VoiceFile::Voice voice;
-    voice.voiceType = -1;
+    Voice voice;
+    voice.type = VoiceType(-1);
     QString why;
     if (!VoiceFile::decode(text, s, &voice, &why)) {
         // Refused: a reason, and nothing handed back.
         check(!why.isEmpty());
-        check(voice.voiceType == -1 && voice.values.empty());
+        check(int(voice.type) == -1 && voice.values.empty());
         return 0;
     }
-    check(voice.voiceType >= 1 && voice.voiceType <= 3);
+    check(isVoiceTypeNumber(int(voice.type)) && voice.name.size() <= Voice::nameLength);
     check(voice.values.size() == s.blocks.size());
     for (std::size_t b = 0; b < s.blocks.size(); ++b) {
         check(voice.values[b].size() == std::size_t(s.blocks[b].parts));
@@ -63,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
     }
     // What was accepted is written and read back as it was.
-    VoiceFile::Voice again;
-    check(VoiceFile::decode(VoiceFile::encode(s, voice.voiceType, voice.values), s, &again, &why));
-    check(again.voiceType == voice.voiceType && again.values == voice.values);
+    Voice again;
+    check(VoiceFile::decode(VoiceFile::encode(s, voice), s, &again, &why));
+    check(again.type == voice.type && again.values == voice.values && again.name == voice.name
+          && again.category == voice.category && again.comment == voice.comment && again.tags == voice.tags);
     return 0;
 }

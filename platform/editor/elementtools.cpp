@@ -109,8 +109,8 @@ bool ElementTools::copyDrumKey(int from, int to)
 {
     const int parts = TParameterMemory::DrumKeyCount;
     return m_history->runAsOneStep(tr("Copy drum %1 to %2")
-                                       .arg(TParameterMemory::partName(parts, from),
-                                            TParameterMemory::partName(parts, to)),
+                                       .arg(PartNames::partName(parts, from),
+                                            PartNames::partName(parts, to)),
                                    [&] { write(parts, to, valuesOf(parts, from)); });
 }
 
@@ -137,7 +137,7 @@ void ElementTools::addTo(QMenu *menu, QWidget *parent)
         const int from = m_history->memory()->currentDrumKey();
         QStringList names;
         for (int k = 0; k < keys; ++k)
-            names << TParameterMemory::partName(keys, k);
+            names << PartNames::partName(keys, k);
         bool ok = false;
         const QString target = QInputDialog::getItem(
             parent, tr("Copy Drum Key"), tr("Copy %1 to:").arg(names.at(from)), names,
@@ -147,5 +147,5 @@ void ElementTools::addTo(QMenu *menu, QWidget *parent)
     });
     // Element blocks exist for every voice type; drum keys only in drum voices.
     connect(menu, &QMenu::aboutToShow, drum,
-            [this, drum] { drum->setEnabled(m_history->memory()->voiceType() == 3); });
+            [this, drum] { drum->setEnabled(m_history->memory()->voiceType() == VoiceType::Drum); });
 }

@@ -1,5 +1,7 @@
 #include "entryplaces.h"
 
+#include <voicetype.h>
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -38,14 +40,7 @@ int entryVoiceType(int index)
 
 QString voiceTypeName(int type)
 {
-    switch (type) {
-    case 2:
-        return QCoreApplication::translate("EntryPlace", "Plug-in");
-    case 3:
-        return QCoreApplication::translate("EntryPlace", "Drum");
-    default:
-        return QCoreApplication::translate("EntryPlace", "Normal");
-    }
+    return voiceTypeName(isVoiceTypeNumber(type) ? VoiceType(type) : VoiceType::Normal);
 }
 
 EntryPlace entryPlace(const AddOnHost::Entry &entry)

@@ -77,7 +77,7 @@ std::optional<HostSelection> selectionFor(int command, const TParameterMemory &m
     if (command == 10 || (command >= 46 && command <= 50)) {
         const QString word = command == 10 ? QStringLiteral("ARPType")
                                            : QStringLiteral("ARPSF%1").arg(command - 45);
-        const QString address = arpeggioAddress(memory.voiceType(), word);
+        const QString address = arpeggioAddress(int(memory.voiceType()), word);
         const QString title = command == 10 ? QObject::tr("Arpeggio type")
                                             : QObject::tr("SF %1 arpeggio type").arg(command - 45);
         return HostSelection{ title, address, 0,

@@ -6,8 +6,9 @@
 #include "mainwindow.h"
 
 #include <librarycommandline.h>
-
+#include <schemalisting.h>
 #include <tparametermemory.h>
+#include <voicefile.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -141,7 +142,8 @@ int main(int argc, char *argv[])
     memory.setVoiceData(&voiceData);
 
     if (parser.isSet(listParameters) || parser.isSet(listTypes)) {
-        const QStringList lines = parser.isSet(listTypes) ? memory.typeListing() : memory.schemaListing();
+        const QStringList lines = parser.isSet(listTypes) ? SchemaListing::types(memory.schema())
+                                                          : SchemaListing::parameters(memory.schema());
         for (const QString &line : lines)
             std::printf("%s\n", line.toUtf8().constData());
         return 0;
@@ -162,8 +164,12 @@ int main(int argc, char *argv[])
     }
 
     if (parser.isSet(renderOption)) {
-        if (parser.isSet(voiceOption) && !memory.loadVoice(parser.value(voiceOption), &error))
-            return fail(error);
+        if (parser.isSet(voiceOption)) {
+            Voice voice;
+            if (!VoiceFile::read(parser.value(voiceOption), memory.schema(), &voice, &error))
+                return fail(error);
+            memory.setVoice(voice);
+        }
         return render(addOn, memory, parser.value(renderOption), parser.value(outputOption));
     }
 

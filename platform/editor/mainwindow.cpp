@@ -136,7 +136,7 @@ void MainWindow::buildControls()
     m_drumKey = new QComboBox(panel);
     m_drumKey->setObjectName(QStringLiteral("drumKey"));
     for (int key = 0; key < TParameterMemory::DrumKeyCount; ++key)
-        m_drumKey->addItem(TParameterMemory::drumKeyName(key));
+        m_drumKey->addItem(PartNames::drumKeyName(key));
     m_drumKey->setCurrentIndex(m_memory->currentDrumKey());
     form->addRow(tr("Drum key"), m_drumKey);
     m_compare = new QCheckBox(tr("Compare with the stored voice"), panel);
@@ -247,10 +247,10 @@ QWidget *MainWindow::openEntry(int index, QString *error)
     }
     const int type = entryVoiceType(index);
     QWidget *dialog = nullptr;
-    if (type != 0 && type == m_memory->voiceType())
+    if (type != 0 && type == int(m_memory->voiceType()))
         dialog = m_addOn->open(index, m_memory);
     if (!dialog) {
-        if (error && type != 0 && type != m_memory->voiceType())
+        if (error && type != 0 && type != int(m_memory->voiceType()))
             *error = tr("Entry %1 is for %2 voices: set the voice type to %2 first")
                          .arg(index).arg(voiceTypeName(type));
         else if (error)
@@ -347,10 +347,10 @@ private:
 // history.
 void MainWindow::setVoiceType(int type)
 {
-    if (type == m_memory->voiceType())
+    if (type == int(m_memory->voiceType()))
         return;
-    m_history->stack()->push(new VoiceTypeStep(m_memory->voiceType(), type, [this](int t) {
-        m_memory->setVoiceType(t);
+    m_history->stack()->push(new VoiceTypeStep(int(m_memory->voiceType()), type, [this](int t) {
+        m_memory->setVoiceType(VoiceType(t));
         showVoiceType();
     }));
 }
@@ -360,7 +360,7 @@ void MainWindow::setVoiceType(int type)
 // open (those of another voice type close).
 void MainWindow::showVoiceType()
 {
-    const int type = m_memory->voiceType();
+    const int type = int(m_memory->voiceType());
     {
         const QSignalBlocker block(m_voiceType);
         m_voiceType->setCurrentIndex(m_voiceType->findData(type));

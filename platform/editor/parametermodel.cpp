@@ -62,7 +62,7 @@ QString ParameterModel::partName(quint16 high) const
     case TParameterMemory::ElementCount:
         return tr("Element %1").arg(m_element + 1);
     case TParameterMemory::DrumKeyCount:
-        return TParameterMemory::drumKeyName(m_memory->currentDrumKey());
+        return PartNames::drumKeyName(m_memory->currentDrumKey());
     default:
         return QString();
     }
@@ -106,7 +106,7 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
     case MaximumRole:
         return m_memory->maximum(row.high, row.low, part);
     case VoiceTypeRole:
-        return m_memory->blockVoiceType(row.high);
+        return int(m_memory->blockVoiceType(row.high));
     case HighRole:
         return row.high;
     case LowRole:

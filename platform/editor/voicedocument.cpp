@@ -1,6 +1,7 @@
 #include "voicedocument.h"
 
 #include <tparametermemory.h>
+#include <voicefile.h>
 
 #include <QFileInfo>
 
@@ -33,7 +34,6 @@ void VoiceDocument::setFilePath(const QString &path)
 
 void VoiceDocument::newVoice()
 {
-    m_memory->setVoiceType(1);
     m_memory->resetToDefaults();
     setFilePath(QString());
     setModified(false);
@@ -42,8 +42,10 @@ void VoiceDocument::newVoice()
 
 bool VoiceDocument::load(const QString &path, QString *error)
 {
-    if (!m_memory->loadVoice(path, error))
+    Voice voice;
+    if (!VoiceFile::read(path, m_memory->schema(), &voice, error))
         return false;
+    m_memory->setVoice(voice);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
     emit voiceReplaced();
@@ -52,7 +54,7 @@ bool VoiceDocument::load(const QString &path, QString *error)
 
 bool VoiceDocument::save(const QString &path, QString *error)
 {
-    if (!m_memory->saveVoice(path, error))
+    if (!VoiceFile::save(path, m_memory->schema(), m_memory->voice(), error))
         return false;
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);

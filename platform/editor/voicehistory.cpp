@@ -208,7 +208,7 @@ void VoiceHistory::voiceSaved()
 QString VoiceHistory::describe(const Change &c) const
 {
     QString what = m_memory->name(c.high, c.low, c.part);
-    const QString part = TParameterMemory::partName(m_memory->partCount(c.high), c.part);
+    const QString part = PartNames::partName(m_memory->partCount(c.high), c.part);
     if (!part.isEmpty())
         what += QStringLiteral(", ") + part;
     return tr("%1: %2 -> %3")

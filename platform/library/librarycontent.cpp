@@ -9,6 +9,6 @@ LibraryContent::LibraryContent(std::shared_ptr<const ParameterSchema::Schema> sc
 
 const LibraryContent &LibraryContent::embedded()
 {
-    static const LibraryContent content(VoiceCodec::embeddedSchema());
+    static const LibraryContent content(ParameterSchema::embedded());
     return content;
 }

@@ -15,17 +15,14 @@
 
 namespace {
 
-// A voice file as the library takes it: the file's name is the voice's
-// until the file gives one.
+// A voice file as the library takes it: a voice without a category is
+// filed under none yet.
 bool readVoice(const QString &path, const LibraryContent &content, Voice *voice, QString *error)
 {
-    VoiceFile::Voice read;
-    if (!VoiceFile::read(path, content.schema(), &read, error))
+    if (!VoiceFile::read(path, content.schema(), voice, error))
         return false;
-    voice->type = VoiceType(read.voiceType);
-    voice->values = std::move(read.values);
-    voice->name = Voice::fittedName(QFileInfo(path).completeBaseName());
-    voice->category = Voice::noCategory();
+    if (voice->category.isEmpty())
+        voice->category = Voice::noCategory();
     return true;
 }
 

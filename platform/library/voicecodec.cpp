@@ -36,21 +36,9 @@ VoiceCodec::VoiceCodec(std::shared_ptr<const ParameterSchema::Schema> schema)
     // defaults of type parameters give their blocks.
     const QByteArray empty = QStringLiteral("{\"format\": \"%1\", \"version\": 1, \"voiceType\": 1, \"blocks\": {}}")
                                  .arg(QLatin1String(VoiceFile::formatName)).toUtf8();
-    VoiceFile::Voice voice;
+    Voice voice;
     if (VoiceFile::decode(empty, *m_schema, &voice, nullptr))
         m_defaults = std::move(voice.values);
-}
-
-std::shared_ptr<const ParameterSchema::Schema> VoiceCodec::embeddedSchema()
-{
-    static const std::shared_ptr<const ParameterSchema::Schema> schema = [] {
-        auto parsed = std::make_shared<ParameterSchema::Schema>();
-        QString error;
-        if (!parsed->load(QStringLiteral(":/vestra/memapi/content"), &error))
-            qWarning("voice library: %s", qPrintable(error));
-        return std::shared_ptr<const ParameterSchema::Schema>(std::move(parsed));
-    }();
-    return schema;
 }
 
 std::vector<std::pair<ParameterRef, int>> VoiceCodec::differences(const Voice &voice) const

@@ -50,9 +50,6 @@ public:
         return { quint16(key >> 24), quint16(key & 0xFFF), int((key >> 12) & 0xFFF) };
     }
 
-    // The schema built into the editor, read once per process.
-    static std::shared_ptr<const ParameterSchema::Schema> embeddedSchema();
-
 private:
     QByteArray packed(const Voice &voice) const;
 

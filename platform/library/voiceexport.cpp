@@ -55,8 +55,7 @@ int write(const VoiceLibrary &library, const std::vector<qint64> &ids, const QSt
             continue;
         }
         const QString path = dir.filePath(fileName(entry.voice.name, &taken));
-        const QByteArray text = VoiceFile::encode(library.content().schema(), int(entry.voice.type), entry.voice.values);
-        if (!VoiceFile::write(path, text, &error)) {
+        if (!VoiceFile::save(path, library.content().schema(), entry.voice, &error)) {
             *errors << error;
             continue;
         }

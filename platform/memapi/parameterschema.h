@@ -1,5 +1,8 @@
 #pragma once
 
+#include "memapi_export.h"
+#include "voice.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -97,7 +100,7 @@ struct Block
     QHash<QString, int> index;
 };
 
-struct Schema
+struct VESTRA_MEMAPI_EXPORT Schema
 {
     std::vector<Block> blocks;
     QHash<QString, int> index;
@@ -114,6 +117,34 @@ struct Schema
     Parameter effective(int high, int low, const std::vector<int> &partValues, int part) const;
     // Whether changing parameter `low` of block `high` can reshape its block.
     bool isTypeParameter(int high, int low) const;
+
+    // The initial voice's values: every part's own defaults, and the
+    // parameters a type governs at the defaults of the part's initial type.
+    Values initialValues() const;
+    // The default of every parameter of `partValues` but the type
+    // parameters, as the types the part holds give them.
+    void applyTypeDefaults(int high, int part, std::vector<int> *partValues) const;
+
+    // (high, low) of an address with or without part digits
+    // ("FEkNormalElement/kNrmElmPan" or "kNormalElement/kNrmElmPan"); false
+    // for an address the schema does not know. *fixedPart (may be null)
+    // receives the part the digits fix, -1 for "FE" and for no digits.
+    bool find(const QString &address, quint16 *high, quint16 *low, int *fixedPart = nullptr) const;
+    // The address without its part digits, "kNormalElement/kNrmElmPan".
+    QString path(int high, int low) const;
+    // Whether (high, low, part) names a value of this schema.
+    bool holds(int high, int low, int part) const
+    {
+        return high >= 0 && std::size_t(high) < blocks.size() && low >= 0
+               && std::size_t(low) < blocks[std::size_t(high)].parameters.size() && part >= 0
+               && part < blocks[std::size_t(high)].parts;
+    }
 };
+
+// Where the content embedded in the library lives, for Schema::load().
+VESTRA_MEMAPI_EXPORT extern const char embeddedPath[]; // ":/vestra/memapi/content"
+// The embedded content, parsed once per process. Never changes, so it may be
+// read from any thread.
+VESTRA_MEMAPI_EXPORT std::shared_ptr<const Schema> embedded();
 
 } // namespace ParameterSchema

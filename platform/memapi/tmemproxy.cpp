@@ -62,16 +62,37 @@ void TMemProxy::disconnectMemAPI()
     m_bound = false;
 }
 
+namespace {
+
+// What copyParameters() took: one value of one parameter, which any control
+// of the same parameter (in any part) can paste.
+struct CopiedValue
+{
+    bool full = false;
+    quint16 high = 0;
+    quint16 low = 0;
+    int value = 0;
+};
+
+CopiedValue &copiedValue()
+{
+    static CopiedValue copied;
+    return copied;
+}
+
+} // namespace
+
 void TMemProxy::copyParameters()
 {
     if (m_bound)
-        m_memory->copyToClipboard(m_triple->high, m_triple->low, m_part);
+        copiedValue() = { true, m_triple->high, m_triple->low, value() };
 }
 
 void TMemProxy::pasteParameters()
 {
-    if (m_bound)
-        m_memory->pasteFromClipboard(m_triple->high, m_triple->low, m_part);
+    const CopiedValue &copied = copiedValue();
+    if (m_bound && copied.full && copied.high == m_triple->high && copied.low == m_triple->low)
+        writeValue(copied.value);
 }
 
 void TMemProxy::reset2defaults()

@@ -1,6 +1,6 @@
 #include "voicefile.h"
 
-#include "tparametermemory.h"
+#include "partnames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -61,69 +61,159 @@ bool wholeNumber(const QJsonValue &value, int *out, QString *why)
     return true;
 }
 
-QString where(const ParameterSchema::Block &block, int part, const QString &parameter = QString())
+const QLatin1String nameKey("name");
+const QLatin1String categoryKey("category");
+const QLatin1String commentKey("comment");
+const QLatin1String tagsKey("tags");
+
+// Where in the voice: the block, and the part as a person counts it.
+QString where(const ParameterSchema::Block &block, int part)
 {
     QString text = QStringLiteral("block \"%1\"").arg(block.word);
-    const QString partText = TParameterMemory::partName(block.parts, part);
+    const QString partText = PartNames::partName(block.parts, part);
     if (part >= 0 && !partText.isEmpty())
         text += QStringLiteral(", ") + partText;
-    if (!parameter.isEmpty())
-        text += QStringLiteral(", parameter \"%1\"").arg(parameter);
     return text;
 }
 
-// One block of the file into `values` (the block's defaults on entry).
-bool decodeBlock(const ParameterSchema::Schema &schema, int high, const QJsonValue &json,
+// A parameter as the editor's view names it, with the file's words in
+// brackets: "Pan, element 4 [NormalElement/NrmElmPan]".
+QString named(const ParameterSchema::Parameter &parameter, const ParameterSchema::Block &block, int part)
+{
+    QString text = parameter.name;
+    const QString partText = PartNames::partName(block.parts, part);
+    if (!partText.isEmpty())
+        text += QStringLiteral(", ") + partText;
+    return text + QStringLiteral(" [%1/%2]").arg(block.word, parameter.word);
+}
+
+// The values of one part, given as an object of parameter words, over the
+// part's defaults in *part. The parameters not given take the defaults the
+// part's types give them; given ones must be whole numbers in range.
+bool decodePart(const ParameterSchema::Schema &schema, int high, int pt, const QJsonValue &json,
+                std::vector<int> *part, QString *why)
+{
+    const ParameterSchema::Block &block = schema.blocks[std::size_t(high)];
+    if (!json.isObject()) {
+        *why = QStringLiteral("%1 is %2, not an object of parameters").arg(where(block, pt), typeName(json));
+        return false;
+    }
+    const QJsonObject params = json.toObject();
+    std::vector<bool> given(block.parameters.size(), false);
+    for (auto p = params.begin(); p != params.end(); ++p) {
+        const int low = block.index.value(p.key(), -1);
+        if (low < 0) {
+            *why = QStringLiteral("%1 holds the unknown parameter \"%2\"").arg(where(block, pt), p.key());
+            return false;
+        }
+        QString fault;
+        if (!wholeNumber(p.value(), &(*part)[std::size_t(low)], &fault)) {
+            const ParameterSchema::Parameter e = schema.effective(high, low, *part, pt);
+            *why = named(e, block, pt) + QStringLiteral(": ") + fault;
+            return false;
+        }
+        given[std::size_t(low)] = true;
+    }
+    // What the part's type parameters make of the others: the default of a
+    // missing parameter, the range of a given one.
+    const std::vector<int> types = *part;
+    for (std::size_t low = 0; low < block.parameters.size(); ++low) {
+        if (!given[low] && !schema.isTypeParameter(high, int(low)))
+            (*part)[low] = schema.effective(high, int(low), types, pt).defaultValue;
+    }
+    for (std::size_t low = 0; low < block.parameters.size(); ++low) {
+        const ParameterSchema::Parameter e = schema.effective(high, int(low), *part, pt);
+        const int v = (*part)[low];
+        if (given[low] && (v < e.minimum || v > e.maximum)) {
+            *why = QStringLiteral("%1: %2 is outside %3 to %4")
+                       .arg(named(e, block, pt), QString::number(v), e.format.text(e.minimum, e.minimum),
+                            e.format.text(e.maximum, e.minimum));
+            return false;
+        }
+    }
+    return true;
+}
+
+// One block of the file into `values` (the block's defaults on entry):
+// version 1, a list of every part; version 2, a block of one part as its
+// object of parameters, and of several as an object of the parts it holds.
+bool decodeBlock(const ParameterSchema::Schema &schema, int high, int version, const QJsonValue &json,
                  std::vector<std::vector<int>> *values, QString *why)
 {
     const ParameterSchema::Block &block = schema.blocks[std::size_t(high)];
-    if (!json.isArray()) {
-        *why = QStringLiteral("%1 is %2, not a list of parts").arg(where(block, -1), typeName(json));
-        return false;
-    }
-    const QJsonArray parts = json.toArray();
-    if (parts.size() != block.parts) {
-        *why = QStringLiteral("%1 has %2 parts, not %3").arg(where(block, -1)).arg(parts.size()).arg(block.parts);
-        return false;
-    }
-    for (int pt = 0; pt < block.parts; ++pt) {
-        const QJsonValue partJson = parts.at(pt);
-        if (!partJson.isObject()) {
-            *why = QStringLiteral("%1 is %2, not an object of parameters").arg(where(block, pt), typeName(partJson));
+    if (version == 1) {
+        if (!json.isArray()) {
+            *why = QStringLiteral("%1 is %2, not a list of parts").arg(where(block, -1), typeName(json));
             return false;
         }
-        const QJsonObject params = partJson.toObject();
-        std::vector<int> &part = (*values)[std::size_t(pt)];
-        std::vector<bool> given(block.parameters.size(), false);
-        for (auto p = params.begin(); p != params.end(); ++p) {
-            const int low = block.index.value(p.key(), -1);
-            if (low < 0) {
-                *why = QStringLiteral("%1 holds the unknown parameter \"%2\"").arg(where(block, pt), p.key());
-                return false;
-            }
-            QString fault;
-            if (!wholeNumber(p.value(), &part[std::size_t(low)], &fault)) {
-                *why = where(block, pt, p.key()) + QStringLiteral(": ") + fault;
-                return false;
-            }
-            given[std::size_t(low)] = true;
+        const QJsonArray parts = json.toArray();
+        if (parts.size() != block.parts) {
+            *why = QStringLiteral("%1 has %2 parts, not %3").arg(where(block, -1)).arg(parts.size()).arg(block.parts);
+            return false;
         }
-        // What the part's type parameters make of the others: the default of
-        // a missing parameter, the range of a given one.
-        for (std::size_t low = 0; low < block.parameters.size(); ++low) {
-            const ParameterSchema::Parameter e = schema.effective(high, int(low), part, int(pt));
-            if (!given[low] && !schema.isTypeParameter(high, int(low)))
-                part[low] = e.defaultValue;
-        }
-        for (std::size_t low = 0; low < block.parameters.size(); ++low) {
-            const ParameterSchema::Parameter e = schema.effective(high, int(low), part, int(pt));
-            if (given[low] && (part[low] < e.minimum || part[low] > e.maximum)) {
-                *why = QStringLiteral("%1: %2 is outside %3 to %4")
-                           .arg(where(block, pt, block.parameters[low].word))
-                           .arg(part[low]).arg(e.minimum).arg(e.maximum);
+        for (int pt = 0; pt < block.parts; ++pt) {
+            if (!decodePart(schema, high, pt, parts.at(pt), &(*values)[std::size_t(pt)], why))
                 return false;
-            }
         }
+        return true;
+    }
+    if (block.parts == 1)
+        return decodePart(schema, high, 0, json, &values->front(), why);
+    if (!json.isObject()) {
+        *why = QStringLiteral("%1 is %2, not an object of parts").arg(where(block, -1), typeName(json));
+        return false;
+    }
+    const QJsonObject parts = json.toObject();
+    for (auto p = parts.begin(); p != parts.end(); ++p) {
+        const int pt = PartNames::partOfKey(block.parts, p.key());
+        if (pt < 0) {
+            *why = QStringLiteral("%1 has no part \"%2\"").arg(where(block, -1), p.key());
+            return false;
+        }
+        if (!decodePart(schema, high, pt, p.value(), &(*values)[std::size_t(pt)], why))
+            return false;
+    }
+    return true;
+}
+
+// The head of a version 2 voice: name, category, comment and tags.
+bool decodeHead(const QJsonObject &root, Voice *voice, QString *why)
+{
+    auto text = [&](QLatin1String key, QString *out) {
+        const QJsonValue value = root.value(key);
+        if (value.isUndefined())
+            return true;
+        if (!value.isString()) {
+            *why = QStringLiteral("the %1 is %2, not a text").arg(key, typeName(value));
+            return false;
+        }
+        *out = value.toString();
+        return true;
+    };
+    if (!text(nameKey, &voice->name) || !text(categoryKey, &voice->category)
+        || !text(commentKey, &voice->comment))
+        return false;
+    if (voice->name.size() > Voice::nameLength) {
+        *why = QStringLiteral("the name \"%1\" is longer than %2 characters").arg(voice->name.left(40)).arg(Voice::nameLength);
+        return false;
+    }
+    if (!voice->category.isEmpty() && !Voice::categories().contains(voice->category)) {
+        *why = QStringLiteral("\"%1\" is not a category").arg(voice->category.left(40));
+        return false;
+    }
+    const QJsonValue tags = root.value(tagsKey);
+    if (tags.isUndefined())
+        return true;
+    if (!tags.isArray()) {
+        *why = QStringLiteral("the tags are %1, not a list of texts").arg(typeName(tags));
+        return false;
+    }
+    for (const QJsonValue &tag : tags.toArray()) {
+        if (!tag.isString()) {
+            *why = QStringLiteral("a tag is %1, not a text").arg(typeName(tag));
+            return false;
+        }
+        voice->tags << tag.toString();
     }
     return true;
 }
@@ -135,32 +225,53 @@ QString systemError(int error)
 
 } // namespace
 
-QByteArray encode(const ParameterSchema::Schema &schema, int voiceType, const Values &values)
+QByteArray encode(const ParameterSchema::Schema &schema, const Voice &voice)
 {
+    const Values initial = schema.initialValues();
     QJsonObject blocks;
-    for (std::size_t b = 0; b < schema.blocks.size() && b < values.size(); ++b) {
+    for (std::size_t b = 0; b < schema.blocks.size() && b < voice.values.size(); ++b) {
         const ParameterSchema::Block &block = schema.blocks[b];
-        QJsonArray parts;
-        for (std::size_t pt = 0; pt < std::size_t(block.parts) && pt < values[b].size(); ++pt) {
-            const std::vector<int> &part = values[b][pt];
+        QJsonObject parts;
+        for (std::size_t pt = 0; pt < std::size_t(block.parts) && pt < voice.values[b].size(); ++pt) {
+            const std::vector<int> &part = voice.values[b][pt];
             QJsonObject params;
             for (std::size_t p = 0; p < block.parameters.size() && p < part.size(); ++p) {
+                // Written where it differs from what a reader puts where the
+                // file says nothing.
                 const ParameterSchema::Parameter e = schema.effective(int(b), int(p), part, int(pt));
-                params.insert(block.parameters[p].word, qBound(e.minimum, part[p], e.maximum));
+                const int fallback = schema.isTypeParameter(int(b), int(p)) ? initial[b][pt][p] : e.defaultValue;
+                const int v = qBound(e.minimum, part[p], e.maximum);
+                if (v != fallback)
+                    params.insert(block.parameters[p].word, v);
             }
-            parts.append(params);
+            if (!params.isEmpty())
+                parts.insert(PartNames::partKey(block.parts, int(pt)), params);
         }
-        blocks.insert(block.word, parts);
+        if (!parts.isEmpty())
+            blocks.insert(block.word, block.parts == 1 ? parts.begin().value() : QJsonValue(parts));
     }
-    // QJsonObject sorts its keys; the head is written by hand so that the
-    // format, its version and the voice type open the file.
+    // QJsonObject sorts its keys; the head is written in the order a reader
+    // wants it: what the file is, then what the voice is filed under.
+    auto line = [](QLatin1String key, const QJsonValue &value) {
+        const QByteArray json = QJsonDocument(QJsonArray{ value }).toJson(QJsonDocument::Compact);
+        return QByteArray("    \"") + QByteArray(key.data(), key.size()) + "\": " + json.mid(1, json.size() - 2)
+               + ",\n";
+    };
+    QByteArray text = "{\n";
+    text += line(formatKey, QLatin1String(formatName));
+    text += line(versionKey, formatVersion);
+    text += line(voiceTypeKey, int(voice.type));
+    text += line(nameKey, Voice::fittedName(voice.name));
+    if (!voice.category.isEmpty())
+        text += line(categoryKey, voice.category);
+    if (!voice.comment.isEmpty())
+        text += line(commentKey, voice.comment);
+    if (!voice.tags.isEmpty())
+        text += line(tagsKey, QJsonArray::fromStringList(voice.tags));
     QJsonObject rest;
     rest.insert(blocksKey, blocks);
     const QByteArray body = QJsonDocument(rest).toJson(QJsonDocument::Indented);
-    const QByteArray head = QStringLiteral("{\n    \"%1\": \"%2\",\n    \"%3\": %4,\n    \"%5\": %6,\n")
-                                .arg(formatKey, QLatin1String(formatName), versionKey)
-                                .arg(formatVersion).arg(voiceTypeKey).arg(voiceType).toUtf8();
-    return head + body.mid(body.indexOf('\n') + 1);
+    return text + body.mid(body.indexOf('\n') + 1);
 }
 
 bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice *voice, QString *why)
@@ -190,44 +301,35 @@ bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice
     int type = 0;
     if (!wholeNumber(root.value(voiceTypeKey), &type, &fault))
         return fail(QStringLiteral("voice type: ") + fault);
-    if (type < 1 || type > 3)
+    if (!isVoiceTypeNumber(type))
         return fail(QStringLiteral("voice type %1 is not 1 to 3").arg(type));
+    const QList<QLatin1String> members = version == 1
+        ? QList<QLatin1String>{ formatKey, versionKey, voiceTypeKey, blocksKey }
+        : QList<QLatin1String>{ formatKey, versionKey, voiceTypeKey, nameKey, categoryKey, commentKey, tagsKey, blocksKey };
     for (auto k = root.begin(); k != root.end(); ++k) {
-        if (k.key() != formatKey && k.key() != versionKey && k.key() != voiceTypeKey && k.key() != blocksKey)
+        if (!members.contains(k.key()))
             return fail(QStringLiteral("unknown member \"%1\"").arg(k.key()));
     }
+    Voice decoded;
+    decoded.type = VoiceType(type);
+    if (version > 1 && !decodeHead(root, &decoded, &fault))
+        return fail(fault);
     const QJsonValue blocksJson = root.value(blocksKey);
     if (!blocksJson.isObject())
         return fail(QStringLiteral("\"blocks\" is %1, not an object of blocks").arg(typeName(blocksJson)));
     const QJsonObject blocks = blocksJson.toObject();
 
-    Values values(schema.blocks.size());
-    for (std::size_t b = 0; b < schema.blocks.size(); ++b) {
-        const ParameterSchema::Block &block = schema.blocks[b];
-        std::vector<int> part;
-        for (const ParameterSchema::Parameter &p : block.parameters)
-            part.push_back(p.defaultValue);
-        values[b].assign(std::size_t(block.parts), part);
-    }
+    // Every part starts at its own defaults; a block the file does not hold
+    // keeps the initial voice's values.
+    decoded.values = schema.initialValues();
     for (auto b = blocks.begin(); b != blocks.end(); ++b) {
         const int high = schema.index.value(b.key(), -1);
         if (high < 0)
             return fail(QStringLiteral("unknown block \"%1\"").arg(b.key()));
-        if (!decodeBlock(schema, high, b.value(), &values[std::size_t(high)], &fault))
+        if (!decodeBlock(schema, high, version, b.value(), &decoded.values[std::size_t(high)], &fault))
             return fail(fault);
     }
-    // Blocks the file does not hold: the defaults their type parameters give.
-    for (std::size_t b = 0; b < schema.blocks.size(); ++b) {
-        if (blocks.contains(schema.blocks[b].word))
-            continue;
-        for (std::size_t pt = 0; pt < values[b].size(); ++pt) {
-            std::vector<int> &part = values[b][pt];
-            for (std::size_t low = 0; low < part.size(); ++low)
-                part[low] = schema.effective(int(b), int(low), part, int(pt)).defaultValue;
-        }
-    }
-    voice->voiceType = type;
-    voice->values = std::move(values);
+    *voice = std::move(decoded);
     return true;
 }
 
@@ -271,6 +373,8 @@ bool read(const QString &path, const ParameterSchema::Schema &schema, Voice *voi
     QString why;
     if (!decode(text, schema, voice, &why))
         return fail(why);
+    if (voice->name.isEmpty())
+        voice->name = Voice::fittedName(info.completeBaseName());
     return true;
 }
 
@@ -297,6 +401,11 @@ bool write(const QString &path, const QByteArray &text, QString *error)
     if (!file.commit())
         return fail(reason(errno));
     return true;
+}
+
+bool save(const QString &path, const ParameterSchema::Schema &schema, const Voice &voice, QString *error)
+{
+    return write(path, encode(schema, voice), error);
 }
 
 } // namespace VoiceFile

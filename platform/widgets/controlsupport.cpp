@@ -127,7 +127,7 @@ QString controlName(const TMemProxy &proxy)
             .arg(name, QString::number(proxy.boundPart() + 1));
     case TParameterMemory::DrumKeyCount:
         return QCoreApplication::translate("ControlSupport", "%1 (Key %2)")
-            .arg(name, TParameterMemory::drumKeyName(proxy.boundPart()));
+            .arg(name, PartNames::drumKeyName(proxy.boundPart()));
     default:
         return name;
     }

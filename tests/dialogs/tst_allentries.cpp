@@ -74,7 +74,7 @@ void TestAllEntries::openDialogEditsItsVoice()
     HostFixture host;
     QVERIFY2(host.addOn, qPrintable(host.loadError()));
     const int voiceType = voiceTypeOf(entry);
-    host.memory.setVoiceType(voiceType == 4 ? 2 : voiceType);
+    host.memory.setVoiceType(voiceOfBlocks(VoiceType(voiceType)));
     host.voiceData.voiceType = QStringList{ "Normal", "Plugin", "Drum", "Plugin" }.at(voiceType - 1);
     host.voiceData.drumKey = drumKey;
     host.memory.setCurrentDrumKey(drumKey);

@@ -3,6 +3,7 @@
 #include <parametermodel.h>
 #include <selectionwindow.h>
 #include <voicedocument.h>
+#include <voicefile.h>
 
 #include <wguid.h>
 
@@ -155,9 +156,10 @@ void TestEditor::command(Qt::Key key)
 QString TestEditor::writeVoice(const QString &name, int type, int panValue)
 {
     TParameterMemory memory;
-    memory.setVoiceType(type);
+    memory.setVoiceType(VoiceType(type));
     memory.setValue(pan, 0, panValue);
-    return memory.saveVoice(m_files.filePath(name), nullptr) ? m_files.filePath(name) : QString();
+    const QString path = m_files.filePath(name);
+    return VoiceFile::save(path, memory.schema(), memory.voice(), nullptr) ? path : QString();
 }
 
 // Opening a drum voice sets the panel and closes the normal voice's dialog;
@@ -280,7 +282,9 @@ void TestEditor::unsavedChangesAreOfferedForSaving()
     QCOMPARE(answers.said.size(), 1);
     const bool goesOn = answer != QMessageBox::Cancel;
     TParameterMemory file;
-    QVERIFY(file.loadVoice(mine, nullptr));
+    Voice saved;
+    QVERIFY(VoiceFile::read(mine, file.schema(), &saved, nullptr));
+    file.setVoice(saved);
     QCOMPARE(file.value(pan, 0), answer == QMessageBox::Save ? 30 : 20);
     QCOMPARE(m_window->isVisible(), key != Qt::Key_Q || !goesOn);
     if (key == Qt::Key_Q)

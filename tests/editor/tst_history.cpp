@@ -248,7 +248,7 @@ void TestHistory::elementToolsAreOneStepEach()
     const auto elementOf = [](const TParameterMemory &memory, int part) {
         QList<int> values;
         for (int b = 0; b < memory.blockCount(); ++b)
-            for (int p = 0; memory.partCount(b) == 4 && memory.blockVoiceType(b) == 1 && p < memory.parameterCount(b); ++p)
+            for (int p = 0; memory.partCount(b) == 4 && memory.blockVoiceType(b) == VoiceType::Normal && p < memory.parameterCount(b); ++p)
                 values << memory.value(quint16(b), quint16(p), part);
         return values;
     };
@@ -276,7 +276,7 @@ void TestHistory::elementToolsAreOneStepEach()
     QCOMPARE(element(0), third);
 
     const QString level = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
-    m_memory->setVoiceType(3);
+    m_memory->setVoiceType(VoiceType::Drum);
     m_memory->setValue(level, 5, 33);
     QVERIFY(tools->copyDrumKey(5, 40));
     QCOMPARE(m_memory->value(level, 40), 33);

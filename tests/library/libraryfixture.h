@@ -56,8 +56,7 @@ inline void writeVoiceFile(const QString &path, const Voice &voice)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QString error;
-    const QByteArray text = VoiceFile::encode(content().schema(), int(voice.type), voice.values);
-    if (!VoiceFile::write(path, text, &error))
+    if (!VoiceFile::save(path, content().schema(), voice, &error))
         qFatal("%s", qPrintable(error));
 }
 

@@ -74,6 +74,39 @@ private slots:
         QCOMPARE(b->reported.size(), 2);
     }
 
+    // A voice put into the memory announces exactly the values that change,
+    // and its type and head; it is no edit.
+    void setVoiceAnnouncesExactlyWhatDiffers()
+    {
+        TParameterMemory memory;
+        memory.setValue(pan, 1, 20);
+        Voice voice = memory.voice();
+        const ParameterRef panOf2 = *memory.resolve(pan, 1), panOf3 = *memory.resolve(pan, 2);
+        const ParameterRef levelOf1 = *memory.resolve(level, 0);
+        voice.values[panOf2.high][1][panOf2.low] = 20; // as it is
+        voice.values[panOf3.high][2][panOf3.low] = -30;
+        voice.values[levelOf1.high][0][levelOf1.low] = 12;
+        voice.type = VoiceType::Plugin;
+        voice.name = QStringLiteral("Glass Pad");
+        QSignalSpy changed(&memory, &TParameterMemory::parameterChanged);
+        QSignalSpy edited(&memory, &TParameterMemory::valueEdited);
+        QSignalSpy type(&memory, &TParameterMemory::voiceTypeChanged);
+        QSignalSpy head(&memory, &TParameterMemory::voiceHeadChanged);
+        memory.setVoice(voice);
+
+        QSet<ParameterRef> announced;
+        for (const QList<QVariant> &args : changed)
+            announced.insert({ args.at(0).value<quint16>(), args.at(1).value<quint16>(), args.at(2).toInt() });
+        QCOMPARE(announced, (QSet<ParameterRef>{ panOf3, levelOf1 }));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(edited.count(), 0);
+        QCOMPARE(type.count(), 1);
+        QCOMPARE(head.count(), 1);
+        QCOMPARE(memory.voiceName(), QStringLiteral("Glass Pad"));
+        QCOMPARE(memory.value(pan, 2), -30);
+        QVERIFY(!memory.differsFromStored(panOf3));
+    }
+
     void compareModeShowsTheStoredVoiceAndRefusesEdits()
     {
         TParameterMemory memory;

@@ -2,6 +2,7 @@
 // parameter of the initial voice, value texts, the listings, and the rules
 // that expand the content files when they are read.
 
+#include <schemalisting.h>
 #include <tparametermemory.h>
 
 #include <QFile>
@@ -84,7 +85,7 @@ private slots:
         QTest::addColumn<QString>("type");
         TParameterMemory memory;
         QStringList types;
-        for (const QString &line : memory.typeListing())
+        for (const QString &line : SchemaListing::types(memory.schema()))
             types << line.section(QLatin1Char('\t'), 0, 0);
         types.removeDuplicates();
         // EQ, filter, key-on delay sync, two insertions, reverb and chorus in
@@ -222,7 +223,7 @@ private slots:
     void listingsReadAsTheMemory()
     {
         TParameterMemory memory;
-        for (const QString &line : memory.schemaListing()) {
+        for (const QString &line : SchemaListing::parameters(memory.schema())) {
             const QStringList f = line.split(QLatin1Char('\t'));
             QCOMPARE(f.size(), 7);
             const Where w = find(memory, f.at(0));
@@ -230,7 +231,7 @@ private slots:
             QCOMPARE(f.at(6), memory.valueText(w.high, w.low, 0, memory.defaultValue(w.high, w.low, 0)));
         }
         int lines = 0;
-        for (const QString &line : memory.typeListing()) {
+        for (const QString &line : SchemaListing::types(memory.schema())) {
             const QStringList f = line.split(QLatin1Char('\t'));
             QCOMPARE(f.size(), 8);
             const Where t = find(memory, f.at(0)), w = find(memory, f.at(3));

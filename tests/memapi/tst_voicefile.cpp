@@ -1,10 +1,13 @@
-// Voice files as the user meets them: a voice of random values saved loads
-// value for value, a damaged one is refused with a message that says where
-// and what, by the memory and by `zinta-editor --voice`, and a save that
-// cannot finish leaves the old file as it was.
+// Voice files as the user meets them: a voice saved loads with its name,
+// category, comment, tags and every value; a file holds only what differs
+// from the defaults; a file of the older version still opens; a damaged one
+// is refused with a message that says where and what, by the memory and by
+// `zinta-editor --voice`; and a save that cannot finish leaves the old file
+// as it was.
 
 #include <tparametermemory.h>
 #include <voicefile.h>
+#include <parameterschema.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -47,9 +50,45 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
 }
 
-QJsonArray blockOf(const QByteArray &voice, const char *word)
+QJsonObject blockOf(const QByteArray &voice, const char *word)
 {
-    return QJsonDocument::fromJson(voice)[QLatin1String("blocks")][QLatin1String(word)].toArray();
+    return QJsonDocument::fromJson(voice)[QLatin1String("blocks")][QLatin1String(word)].toObject();
+}
+
+bool save(const TParameterMemory &memory, const QString &path, QString *error)
+{
+    return VoiceFile::save(path, memory.schema(), memory.voice(), error);
+}
+
+bool load(TParameterMemory &memory, const QString &path, QString *error)
+{
+    Voice voice;
+    if (!VoiceFile::read(path, memory.schema(), &voice, error))
+        return false;
+    memory.setVoice(voice);
+    return true;
+}
+
+// The voice as the first version of the format wrote it: every value of
+// every part, blocks as lists of parts, no name.
+QByteArray firstVersionOf(const TParameterMemory &memory)
+{
+    QJsonObject blocks;
+    for (int b = 0; b < memory.blockCount(); ++b) {
+        QJsonArray parts;
+        for (int pt = 0; pt < memory.partCount(b); ++pt) {
+            QJsonObject values;
+            for (int p = 0; p < memory.parameterCount(b); ++p)
+                values.insert(memory.parameterWord(b, p), memory.value(quint16(b), quint16(p), pt));
+            parts.append(values);
+        }
+        blocks.insert(memory.blockWord(b), parts);
+    }
+    return QJsonDocument(QJsonObject{ { QStringLiteral("format"), QStringLiteral("zinta-voice") },
+                                      { QStringLiteral("version"), 1 },
+                                      { QStringLiteral("voiceType"), int(memory.voiceType()) },
+                                      { QStringLiteral("blocks"), blocks } })
+        .toJson();
 }
 
 // The voice with one block replaced, or removed (`block` undefined).
@@ -91,24 +130,34 @@ private slots:
         memory.setValue(pan, 3, -7);
         memory.setValue(portamento, 0, 99);
         memory.setValue(drumVoice, 72, 0x3F0104);
+        memory.setVoiceName(QStringLiteral("Glass \"Pad\" 2"));
+        memory.setVoiceCategory(QStringLiteral("Synth Pad"));
+        memory.setVoiceComment(QStringLiteral("Slow attack,\nlong release"));
+        memory.setVoiceTags({ QStringLiteral("warm"), QStringLiteral("évolving") });
         QString error;
         const QString path = m_dir.filePath(QStringLiteral("saved.json"));
-        QVERIFY2(memory.saveVoice(path, &error), qPrintable(error));
+        QVERIFY2(save(memory, path, &error), qPrintable(error));
         m_saved = readAll(path);
-        memory.setVoiceType(3);
-        QVERIFY2(memory.saveVoice(path, &error), qPrintable(error));
+        memory.setVoiceType(VoiceType::Drum);
+        QVERIFY2(save(memory, path, &error), qPrintable(error));
         m_drum = readAll(path);
-        // The file says what it is before anything else.
-        QVERIFY(m_saved.startsWith("{\n    \"format\": \"zinta-voice\",\n    \"version\": 1,\n"));
+        // The file says what it is, then what the voice is, before anything else.
+        QVERIFY(m_drum.startsWith("{\n    \"format\": \"zinta-voice\",\n    \"version\": 2,\n"
+                                  "    \"voiceType\": 3,\n    \"name\": \"Glass \\\"Pad\\\" 2\",\n"
+                                  "    \"category\": \"Synth Pad\",\n"));
         QCOMPARE(m_saved.count("\"NrmElmPan\": -7"), 1);
 
         // It loads value for value, into the edit buffer and the stored voice.
         TParameterMemory other;
         QSignalSpy loaded(&other, &TParameterMemory::editBufferLoaded);
-        QVERIFY2(other.loadVoice(path, &error), qPrintable(error));
+        QVERIFY2(load(other, path, &error), qPrintable(error));
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(loaded.first().at(0).value<short>(), short(3));
-        QCOMPARE(other.voiceType(), 3);
+        QCOMPARE(other.voiceType(), VoiceType::Drum);
+        QCOMPARE(other.voiceName(), QStringLiteral("Glass \"Pad\" 2"));
+        QCOMPARE(other.voiceCategory(), QStringLiteral("Synth Pad"));
+        QCOMPARE(other.voiceComment(), QStringLiteral("Slow attack,\nlong release"));
+        QCOMPARE(other.voiceTags(), QStringList({ QStringLiteral("warm"), QStringLiteral("évolving") }));
         memory.storeVoice();
         const QList<int> values = snapshot(memory), initial = snapshot(defaults);
         QCOMPARE(snapshot(other), values);
@@ -116,14 +165,45 @@ private slots:
         for (int i = 0; i < values.size(); ++i)
             changed += values[i] != initial[i];
         QVERIFY(changed > 4000);
+        m_firstVersion = firstVersionOf(memory);
+    }
+
+    // A file holds only what makes the voice what it is: the initial voice
+    // is its head alone, and one edit is that edit.
+    void aFileHoldsWhatDiffersFromTheDefaults()
+    {
+        TParameterMemory memory;
+        const QString path = m_dir.filePath(QStringLiteral("initial.json"));
+        QVERIFY(save(memory, path, nullptr));
+        const QByteArray initial = readAll(path);
+        QVERIFY2(initial.contains("\"blocks\": {\n    }") && initial.size() < 200, initial.constData());
+        memory.setValue(pan, 2, 40);
+        QVERIFY(save(memory, path, nullptr));
+        const QJsonObject blocks = QJsonDocument::fromJson(readAll(path))[QLatin1String("blocks")].toObject();
+        QCOMPARE(blocks, (QJsonObject{ { QStringLiteral("NormalElement"),
+                                         QJsonObject{ { QStringLiteral("3"), QJsonObject{ { QStringLiteral("NrmElmPan"), 40 } } } } } }));
+    }
+
+    // A file of the first version opens as it did, named after the file.
+    void aFirstVersionFileOpensNamedAfterItsFile()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("Old Bell.json"));
+        writeAll(path, m_firstVersion);
+        TParameterMemory memory, saved;
+        QString error;
+        QVERIFY2(load(memory, path, &error), qPrintable(error));
+        QVERIFY(load(saved, m_dir.filePath(QStringLiteral("saved.json")), &error));
+        QCOMPARE(memory.voiceName(), QStringLiteral("Old Bell"));
+        QCOMPARE(memory.voiceType(), VoiceType::Drum);
+        QCOMPARE(snapshot(memory), snapshot(saved));
     }
 
     void missingBlocksAndParametersTakeDefaults()
     {
-        QJsonArray elements = blockOf(m_saved, "NormalElement");
-        QJsonObject fourth = elements.at(3).toObject();
+        QJsonObject elements = blockOf(m_saved, "NormalElement");
+        QJsonObject fourth = elements.value(QStringLiteral("4")).toObject();
         fourth.remove(QStringLiteral("NrmElmPan"));
-        elements.replace(3, fourth);
+        elements.insert(QStringLiteral("4"), fourth);
         const QString path = m_dir.filePath(QStringLiteral("older.json"));
         writeAll(path, withBlock(withBlock(m_saved, "NormalCommon", QJsonValue::Undefined), "NormalElement", elements));
 
@@ -131,7 +211,7 @@ private slots:
         memory.setValue(pan, 3, 30);
         memory.setValue(portamento, 0, 50);
         QString error;
-        QVERIFY2(memory.loadVoice(path, &error), qPrintable(error));
+        QVERIFY2(load(memory, path, &error), qPrintable(error));
         const TParameterMemory initial;
         QCOMPARE(memory.value(pan, 3), initial.value(pan, 3));
         QCOMPARE(memory.value(portamento), initial.value(portamento));
@@ -144,32 +224,74 @@ private slots:
         QTest::addColumn<QString>("message");
 
         const QByteArray value("\"NrmElmPan\": -7");
-        const QString element = QStringLiteral("block \"NormalElement\", element 4, parameter \"NrmElmPan\": ");
+        const QString element = QStringLiteral("Pan, element 4 [NormalElement/NrmElmPan]: ");
         auto withValue = [&](const char *text) { return QByteArray(m_saved).replace(value, "\"NrmElmPan\": " + QByteArray(text)); };
-        const QJsonArray elements = blockOf(m_saved, "NormalElement");
-        QJsonArray keys = blockOf(m_drum, "DrumKey");
-        keys.replace(12, 5);
+        auto withHead = [&](const char *key, const QJsonValue &v) {
+            QJsonObject root = QJsonDocument::fromJson(m_saved).object();
+            root.insert(QLatin1String(key), v);
+            return QJsonDocument(root).toJson();
+        };
+        QJsonObject keys = blockOf(m_drum, "DrumKey");
+        keys.insert(QStringLiteral("C1"), 5);
         QByteArray noise(4096, '\0');
         QRandomGenerator(18).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         const QString notVoice = QStringLiteral("not a voice file");
+
+        // A value the part's type allows less of than the parameter's widest range.
+        TParameterMemory memory;
+        const ParameterSchema::Schema &schema = memory.schema();
+        QByteArray narrowed;
+        QString narrowedMessage;
+        for (std::size_t b = 0; b < schema.blocks.size() && narrowed.isEmpty(); ++b) {
+            const ParameterSchema::Block &block = schema.blocks[b];
+            for (const ParameterSchema::TypeRule &rule : block.typeRules) {
+                for (const auto &[type, overrides] : rule.variants) {
+                    for (const auto &[low, o] : overrides) {
+                        const ParameterSchema::Parameter &base = block.parameters[std::size_t(low)];
+                        if (!narrowed.isEmpty() || !o.maximum || *o.maximum >= base.maximum || block.parts != 1
+                            || type < schema.blocks[b].parameters[std::size_t(rule.typeParameter)].minimum)
+                            continue;
+                        const QJsonObject part{ { block.parameters[std::size_t(rule.typeParameter)].word, type },
+                                                { base.word, *o.maximum + 1 } };
+                        narrowed = withBlock(m_saved, block.word.toLatin1().constData(), part);
+                        narrowedMessage = QStringLiteral(" [%1/%2]: %3 is outside ").arg(block.word, base.word).arg(*o.maximum + 1);
+                    }
+                }
+            }
+        }
+        QVERIFY(!narrowed.isEmpty());
 
         QTest::newRow("fraction") << "v.json" << withValue("1.5") << element + "1.5 is not a whole number";
         QTest::newRow("1e300") << "v.json" << withValue("1e300") << element + "1.0000000000000001e+300 is out of range";
         QTest::newRow("-1e300") << "v.json" << withValue("-1e300") << element + "-1.0000000000000001e+300 is out of range";
         QTest::newRow("2^31") << "v.json" << withValue("2147483648") << element + "2147483648 is out of range";
         QTest::newRow("2^40") << "v.json" << withValue("1099511627776") << element + "1099511627776 is out of range";
-        QTest::newRow("beyond the range") << "v.json" << withValue("64") << element + "64 is outside -63 to 63";
+        QTest::newRow("above the range") << "v.json" << withValue("64") << element + "64 is outside L63 to R63";
+        QTest::newRow("below the range") << "v.json" << withValue("-64") << element + "-64 is outside L63 to R63";
+        QTest::newRow("beyond what its type allows") << "v.json" << narrowed << narrowedMessage;
         QTest::newRow("string") << "v.json" << withValue("\"-7\"") << element + "the text \"-7\" is not a number";
         QTest::newRow("true") << "v.json" << withValue("true") << element + "true is not a number";
         QTest::newRow("null") << "v.json" << withValue("null") << element + "null is not a number";
+        QTest::newRow("unknown parameter") << "v.json" << withValue("1, \"NrmElmNoSuch\": 2")
+                                           << "block \"NormalElement\", element 4 holds the unknown parameter \"NrmElmNoSuch\"";
         QTest::newRow("key that is a number") << "v.json" << withBlock(m_drum, "DrumKey", keys)
                                               << "block \"DrumKey\", key C1 is 5, not an object of parameters";
-        QTest::newRow("unknown block") << "v.json" << withBlock(m_saved, "NoSuchBlock", QJsonArray())
+        QTest::newRow("unknown element") << "v.json" << withBlock(m_saved, "NormalElement", QJsonObject{ { QStringLiteral("5"), QJsonObject() } })
+                                         << "block \"NormalElement\" has no part \"5\"";
+        QTest::newRow("unknown block") << "v.json" << withBlock(m_saved, "NoSuchBlock", QJsonObject())
                                        << "unknown block \"NoSuchBlock\"";
-        QTest::newRow("wrong part count") << "v.json" << withBlock(m_saved, "NormalElement", QJsonArray{ elements[0], elements[1], elements[2] })
-                                          << "block \"NormalElement\" has 3 parts, not 4";
-        QTest::newRow("newer format") << "v.json" << QByteArray(m_saved).replace("\"version\": 1", "\"version\": 2")
-                                      << "version 2 of the format";
+        QTest::newRow("blocks not an object") << "v.json" << withHead("blocks", QJsonArray()) << "\"blocks\" is a list";
+        QTest::newRow("unknown member") << "v.json" << withHead("colour", 3) << "unknown member \"colour\"";
+        QTest::newRow("voice type 4") << "v.json" << withHead("voiceType", 4) << "voice type 4 is not 1 to 3";
+        QTest::newRow("voice type 0") << "v.json" << withHead("voiceType", 0) << "voice type 0 is not 1 to 3";
+        QTest::newRow("name too long") << "v.json" << withHead("name", QStringLiteral("A Name Of Twenty-One!"))
+                                       << "is longer than 20 characters";
+        QTest::newRow("unknown category") << "v.json" << withHead("category", QStringLiteral("Kazoo")) << "\"Kazoo\" is not a category";
+        QTest::newRow("tags not a list") << "v.json" << withHead("tags", QStringLiteral("warm")) << "the tags are the text";
+        QTest::newRow("newer format") << "v.json" << QByteArray(m_saved).replace("\"version\": 2", "\"version\": 3")
+                                      << "version 3 of the format";
+        QTest::newRow("first version with a name") << "v.json" << QByteArray(m_firstVersion).replace("\"blocks\"", "\"name\": \"x\", \"blocks\"")
+                                                   << "unknown member \"name\"";
         QTest::newRow("truncated") << "v.json" << m_saved.left(m_saved.size() / 2) << notVoice;
         QTest::newRow("trailing garbage") << "v.json" << m_saved + "}x" << notVoice;
         QTest::newRow("empty") << "v.json" << QByteArray() << notVoice;
@@ -201,15 +323,15 @@ private slots:
         memory.setValue(pan, 1, 9);
         memory.storeVoice();
         memory.setValue(pan, 2, -9);
-        memory.setVoiceType(2);
+        memory.setVoiceType(VoiceType::Plugin);
         const QList<int> before = snapshot(memory);
         QSignalSpy loaded(&memory, &TParameterMemory::editBufferLoaded);
         QString error;
-        QVERIFY(!memory.loadVoice(path, &error));
+        QVERIFY(!load(memory, path, &error));
         QVERIFY2(error.startsWith(QStringLiteral("Cannot load the voice %1: ").arg(path)), qPrintable(error));
         QVERIFY2(error.contains(message), qPrintable(error));
         QCOMPARE(loaded.count(), 0);
-        QCOMPARE(memory.voiceType(), 2);
+        QCOMPARE(memory.voiceType(), VoiceType::Plugin);
         QCOMPARE(snapshot(memory), before);
 
         // The editor refuses it at start with the same message and status 1.
@@ -223,7 +345,7 @@ private slots:
 
     void aSaveThatRunsOutOfRoomKeepsTheOldFile()
     {
-        // Under a file-size limit of half a voice the save runs out of room part way.
+        // Under a file-size limit of half the new voice the save runs out of room part way.
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("voice.json"));
         writeAll(path, m_saved);
@@ -231,11 +353,11 @@ private slots:
         memory.setValue(pan, 0, 21);
         rlimit before{};
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
-        const rlimit limit{ rlim_t(m_saved.size() / 2), before.rlim_max };
+        const rlimit limit{ rlim_t(VoiceFile::encode(memory.schema(), memory.voice()).size() / 2), before.rlim_max };
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         QString error;
         const bool limited = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        const bool saved = limited && memory.saveVoice(path, &error);
+        const bool saved = limited && save(memory, path, &error);
         ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, handler);
         QVERIFY(limited && !saved);
@@ -247,8 +369,9 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_saved; // a normal voice of random values, its pan of element 4 at -7
-    QByteArray m_drum;  // a drum voice
+    QByteArray m_saved;        // a named normal voice of random values, its pan of element 4 at -7
+    QByteArray m_drum;         // the same as a drum voice
+    QByteArray m_firstVersion; // the drum voice as the first version of the format wrote it
 };
 
 QTEST_MAIN(TestVoiceFile)

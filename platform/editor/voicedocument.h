@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+struct Voice;
+
 class TParameterMemory;
 
 // The voice being edited as a document: the file it came from and whether it
@@ -34,6 +36,9 @@ public:
     // Writes the voice to `path`, which becomes its file. On failure returns
     // false with the memory's message in *error; the voice stays modified.
     bool save(const QString &path, QString *error);
+    // Puts `voice` into the memory as a voice without a file that the window
+    // calls `title` (a voice opened from the library).
+    void take(const Voice &voice, const QString &title);
     // Loads the voice's file again, dropping the changes since.
     bool revert(QString *error);
 
@@ -51,5 +56,6 @@ private:
 
     TParameterMemory *m_memory;
     QString m_path;
+    QString m_title; // for a voice without a file
     bool m_modified = false;
 };

@@ -4,10 +4,12 @@
 #include "editorvoicedata.h"
 #include "entryplaces.h"
 #include "hostselections.h"
+#include "library/librarydock.h"
 #include "parametermodel.h"
 #include "voicedocument.h"
 #include "voicehistory.h"
 
+#include <librarycommandline.h>
 #include <tparametermemory.h>
 
 #include <QCheckBox>
@@ -147,6 +149,17 @@ void MainWindow::buildControls()
     addDockWidget(Qt::RightDockWidgetArea, dock);
     resizeDocks({ dock }, { 280 }, Qt::Horizontal);
 
+    // The voice library: a voice opened from it replaces the voice as File > Open does.
+    m_library = new LibraryDock(LibraryCommandLine::libraryPath(), m_memory, m_document, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_library);
+    connect(m_library, &LibraryDock::message, this, [this](const QString &text) { statusBar()->showMessage(text, 5000); });
+    connect(m_library, &LibraryDock::openRequested, this, [this](const LibraryEntry &entry) {
+        if (!okToReplace())
+            return;
+        m_document->take(entry.voice, tr("%1 (library)").arg(entry.voice.name));
+        m_library->setCurrentVoice(entry);
+    });
+
     connect(m_voiceType, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int i) { setVoiceType(m_voiceType->itemData(i).toInt()); });
     connect(m_element, qOverload<int>(&QComboBox::currentIndexChanged), m_model, &ParameterModel::setElement);
@@ -181,6 +194,7 @@ void MainWindow::buildMenus()
     updateRevert();
     file->addSeparator();
     file->addAction(tr("Store the edit buffer"), m_memory, &TParameterMemory::storeVoice);
+    m_library->addFileActions(file);
     file->addSeparator();
     file->addAction(tr("&Quit"), keyFor(QKeySequence::Quit, QKeySequence(tr("Ctrl+Q"))), this,
                     &QWidget::close);

@@ -6,6 +6,7 @@
 
 class AddOnHost;
 class EditorVoiceData;
+class LibraryDock;
 class ParameterFilter;
 class ParameterModel;
 class QAction;
@@ -38,6 +39,7 @@ public:
     QLineEdit *filterBox() const { return m_filterBox; }
     QListWidget *commandLog() const { return m_log; }
     VoiceDocument *document() const { return m_document; }
+    LibraryDock *library() const { return m_library; }
 
     // Opens entry `index`'s dialog beside the window, or brings it to the
     // front when it is open. Null, with the reason in *error, for an entry
@@ -99,6 +101,7 @@ private:
     QComboBox *m_drumKey = nullptr;
     QCheckBox *m_compare = nullptr;
     VoiceHistory *m_history = nullptr;
+    LibraryDock *m_library = nullptr;
     QMenu *m_recentMenu = nullptr;
     QAction *m_revertAction = nullptr;
     // The entry actions by entry number, and the open dialogs.

@@ -9,7 +9,9 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QThread>
+#include <QtConcurrent>
+
+#include <functional>
 
 #include <algorithm>
 
@@ -72,44 +74,67 @@ LibraryImporter::Result LibraryImporter::run()
         sinceReport.start();
         emit progress(0, total, 0);
         bool open = false;
-        for (int i = 0; i < total; ++i) {
-            if (m_cancel) {
-                result.cancelled = true;
-                break;
-            }
+        // Files are read and checked in the thread pool, a chunk ahead of
+        // the voices going into the library here.
+        struct Read
+        {
             Voice voice;
-            QString why;
-            if (!readVoice(paths.at(i), m_content, &voice, &why)) {
-                result.refused.push_back({ paths.at(i), why });
-                continue;
-            }
-            if (!open && !(open = library.begin(&result.error)))
-                break;
-            qint64 id = 0;
-            const VoiceLibrary::Added added = library.add(voice, QFileInfo(paths.at(i)).absoluteFilePath(), &id, &why);
-            if (added == VoiceLibrary::Added::Failed) {
-                result.error = why;
-                break;
-            }
-            if (added == VoiceLibrary::Added::New)
-                ++inBatch;
-            else
-                ++sameInBatch;
-            if (inBatch + sameInBatch >= batchSize) {
-                open = false;
-                if (!library.commit(&result.error))
+            QString error;
+            bool ok = false;
+        };
+        const LibraryContent &content = m_content;
+        auto read = [&content](const QString &path) {
+            Read r;
+            r.ok = readVoice(path, content, &r.voice, &r.error);
+            return r;
+        };
+        constexpr int chunk = 64;
+        auto readChunk = [&](int from) { return QtConcurrent::mapped(paths.mid(from, chunk), std::function<Read(const QString &)>(read)); };
+        QFuture<Read> next = total > 0 ? readChunk(0) : QFuture<Read>();
+        for (int from = 0; from < total && result.error.isEmpty() && !result.cancelled; from += chunk) {
+            const QList<Read> reads = next.results();
+            next = from + chunk < total ? readChunk(from + chunk) : QFuture<Read>();
+            for (int k = 0; k < reads.size(); ++k) {
+                const int i = from + k;
+                if (m_cancel) {
+                    result.cancelled = true;
                     break;
-                result.imported += inBatch;
-                result.same += sameInBatch;
-                inBatch = sameInBatch = 0;
-                emit progress(i + 1, total, result.imported);
-                sinceReport.restart();
-            }
-            if (sinceReport.elapsed() >= 100 || i + 1 == total) {
-                emit progress(i + 1, total, result.imported);
-                sinceReport.restart();
+                }
+                const Read &r = reads.at(k);
+                if (!r.ok) {
+                    result.refused.push_back({ paths.at(i), r.error });
+                    continue;
+                }
+                if (!open && !(open = library.begin(&result.error)))
+                    break;
+                qint64 id = 0;
+                QString why;
+                const VoiceLibrary::Added added = library.add(r.voice, QFileInfo(paths.at(i)).absoluteFilePath(), &id, &why);
+                if (added == VoiceLibrary::Added::Failed) {
+                    result.error = why;
+                    break;
+                }
+                if (added == VoiceLibrary::Added::New)
+                    ++inBatch;
+                else
+                    ++sameInBatch;
+                if (inBatch + sameInBatch >= batchSize) {
+                    open = false;
+                    if (!library.commit(&result.error))
+                        break;
+                    result.imported += inBatch;
+                    result.same += sameInBatch;
+                    inBatch = sameInBatch = 0;
+                    emit progress(i + 1, total, result.imported);
+                    sinceReport.restart();
+                }
+                if (sinceReport.elapsed() >= 100 || i + 1 == total) {
+                    emit progress(i + 1, total, result.imported);
+                    sinceReport.restart();
+                }
             }
         }
+        next.waitForFinished();
         if (open) {
             // A failure undoes the batch it happened in; otherwise it is kept.
             if (!result.error.isEmpty()) {

@@ -101,8 +101,12 @@ double SoundFeatures::distance(VoiceType type, const QByteArray &a, const QByteA
     const int bytes = int(features.size() * 2);
     if (a.size() != bytes || b.size() != bytes || features.empty())
         return 1;
-    const uchar *pa = reinterpret_cast<const uchar *>(a.constData());
-    const uchar *pb = reinterpret_cast<const uchar *>(b.constData());
+    return distance(type, reinterpret_cast<const uchar *>(a.constData()), reinterpret_cast<const uchar *>(b.constData()));
+}
+
+double SoundFeatures::distance(VoiceType type, const uchar *pa, const uchar *pb) const
+{
+    const auto &features = layout(type);
     double sum = 0;
     for (const Feature &f : features) {
         const int va = pa[0] | (pa[1] << 8);

@@ -37,6 +37,8 @@ public:
     // 0 for equal features to 1 for voices that differ in every described
     // parameter; 1 when the features are not of `type`.
     double distance(VoiceType type, const QByteArray &a, const QByteArray &b) const;
+    // The same over features known to be of `type` and of its size.
+    double distance(VoiceType type, const uchar *a, const uchar *b) const;
     // How many parameters describe a voice of `type`.
     int size(VoiceType type) const;
 

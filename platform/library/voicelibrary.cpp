@@ -109,10 +109,20 @@ bool VoiceLibrary::inTransaction(const std::function<bool(QString *)> &work, QSt
     return commit(error);
 }
 
+QSqlQuery *VoiceLibrary::statement(int which, const char *sql) const
+{
+    std::unique_ptr<QSqlQuery> &q = m_statements[which];
+    if (!q) {
+        q = std::make_unique<QSqlQuery>(m_db);
+        q->prepare(QLatin1String(sql));
+    }
+    return q.get();
+}
+
 bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT INTO voice_values(key, value, voice) VALUES (?, ?, ?)"));
+    ++m_writes;
+    QSqlQuery &q = *statement(0, "INSERT INTO voice_values(key, value, voice) VALUES (?, ?, ?)");
     for (const auto &[ref, value] : m_content.codec().differences(voice)) {
         q.bindValue(0, VoiceCodec::key(ref));
         q.bindValue(1, value);
@@ -120,16 +130,16 @@ bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
         if (!run(q, error))
             return false;
     }
-    QSqlQuery f(m_db);
-    f.prepare(QStringLiteral("INSERT OR REPLACE INTO voice_features(voice, type, features) VALUES (?, ?, ?)"));
-    f.addBindValue(id);
-    f.addBindValue(int(voice.type));
-    f.addBindValue(m_content.features().of(voice));
+    QSqlQuery &f = *statement(1, "INSERT OR REPLACE INTO voice_features(voice, type, features) VALUES (?, ?, ?)");
+    f.bindValue(0, id);
+    f.bindValue(1, int(voice.type));
+    f.bindValue(2, m_content.features().of(voice));
     return run(f, error);
 }
 
 bool VoiceLibrary::dropValues(qint64 id, const Voice &voice, QString *error)
 {
+    ++m_writes;
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM voice_values WHERE key = ? AND value = ? AND voice = ?"));
     for (const auto &[ref, value] : m_content.codec().differences(voice)) {
@@ -168,15 +178,16 @@ bool VoiceLibrary::writeEntry(const LibraryEntry &entry, bool withId, qint64 *id
 
 VoiceLibrary::Added VoiceLibrary::add(const Voice &voice, const QString &source, qint64 *id, QString *error)
 {
-    QSqlQuery same(m_db);
-    same.prepare(QStringLiteral("SELECT id FROM voices WHERE identity = ?"));
-    same.addBindValue(m_content.codec().identity(voice));
+    QSqlQuery &same = *statement(2, "SELECT id FROM voices WHERE identity = ?");
+    same.bindValue(0, m_content.codec().identity(voice));
     if (!run(same, error))
         return Added::Failed;
-    if (same.next()) {
+    const bool there = same.next();
+    if (there)
         *id = same.value(0).toLongLong();
+    same.finish();
+    if (there)
         return Added::Same;
-    }
     LibraryEntry entry;
     entry.voice = voice;
     entry.added = QDateTime::currentDateTimeUtc();
@@ -323,6 +334,40 @@ std::vector<qint64> VoiceLibrary::find(const QString &text, bool withHidden, QSt
     return ids;
 }
 
+bool VoiceLibrary::loadFeatures(VoiceType type, QString *error) const
+{
+    QSqlQuery q(m_db);
+    // Another connection's commit changes data_version; this one's, m_writes.
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) {
+        if (error)
+            *error = q.lastError().text();
+        return false;
+    }
+    const qint64 version = q.value(0).toLongLong();
+    if (version != m_cache.dataVersion || m_writes != m_cache.writes) {
+        m_cache = FeatureCache();
+        m_cache.dataVersion = version;
+        m_cache.writes = m_writes;
+    }
+    const int t = int(type) - 1;
+    if (!m_cache.ids[t].empty() || !m_cache.features[t].isEmpty())
+        return true;
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT voice, features FROM voice_features WHERE type = ?"));
+    q.addBindValue(int(type));
+    if (!run(q, error))
+        return false;
+    const int size = m_content.features().size(type) * 2;
+    while (q.next()) {
+        const QByteArray features = q.value(1).toByteArray();
+        if (features.size() != size)
+            continue;
+        m_cache.ids[t].push_back(q.value(0).toLongLong());
+        m_cache.features[t].append(features);
+    }
+    return true;
+}
+
 std::vector<VoiceLibrary::Similar> VoiceLibrary::similar(qint64 id, int count, QString *error) const
 {
     std::vector<Similar> found;
@@ -331,16 +376,18 @@ std::vector<VoiceLibrary::Similar> VoiceLibrary::similar(qint64 id, int count, Q
         return found;
     const VoiceType type = chosen.voice.type;
     const QByteArray mine = m_content.features().of(chosen.voice);
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT voice, features FROM voice_features WHERE type = ? AND voice != ?"));
-    q.addBindValue(int(type));
-    q.addBindValue(id);
-    if (!run(q, error))
+    if (!loadFeatures(type, error))
         return found;
+    const std::vector<qint64> &ids = m_cache.ids[int(type) - 1];
+    const uchar *features = reinterpret_cast<const uchar *>(m_cache.features[int(type) - 1].constData());
+    const uchar *own = reinterpret_cast<const uchar *>(mine.constData());
+    const std::size_t size = std::size_t(mine.size());
     std::vector<Similar> all;
-    while (q.next())
-        all.push_back({ q.value(0).toLongLong(), m_content.features().distance(type, mine, q.value(1).toByteArray()), 0 });
+    all.reserve(ids.size());
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (ids[i] != id)
+            all.push_back({ ids[i], m_content.features().distance(type, own, features + i * size), 0 });
+    }
     auto nearer = [](const Similar &a, const Similar &b) {
         return a.distance < b.distance || (a.distance == b.distance && a.id < b.id);
     };

@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <QSqlQuery>
+
 #include <functional>
+#include <memory>
 #include <vector>
 
 class LibraryContent;
@@ -79,4 +82,19 @@ private:
     QSqlDatabase m_db;
     const LibraryContent &m_content;
     int m_depth = 0;
+    // The features of every voice of each type, read once and again only
+    // after this connection or another one changed voices.
+    struct FeatureCache
+    {
+        qint64 dataVersion = -1;
+        int writes = -1;
+        std::vector<qint64> ids[3];
+        QByteArray features[3]; // one after the other, in the order of ids
+    };
+    bool loadFeatures(VoiceType type, QString *error) const;
+    mutable FeatureCache m_cache;
+    // Statements an import runs for every voice, prepared once.
+    QSqlQuery *statement(int which, const char *sql) const;
+    mutable std::unique_ptr<QSqlQuery> m_statements[4];
+    int m_writes = 0;
 };

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 
 #include <editortranslations.h>
+#include <librarycommandline.h>
 
 #include <schemalisting.h>
 #include <tparametermemory.h>
@@ -155,8 +156,14 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("file"),
         QStringLiteral("A voice file to load at start, the same as --voice <file>."),
         QStringLiteral("[file]"));
+    LibraryCommandLine library(&parser);
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
+    // The library's commands (--import, --find, --similar, --export) take the rest.
+    bool libraryCommand = false;
+    const int libraryStatus = library.run(parser.value(outputOption), &libraryCommand);
+    if (libraryCommand)
+        return libraryStatus;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1 || (!positional.isEmpty() && parser.isSet(voiceOption)))
         return fail(QStringLiteral("unexpected argument \"%1\": give one voice file").arg(positional.last()));

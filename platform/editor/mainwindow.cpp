@@ -12,12 +12,14 @@
 #include "history/elementtools.h"
 #include "history/voicecommands.h"
 #include "history/voicehistory.h"
+#include "library/librarydock.h"
 #include "panel/voicepanel.h"
 #include "shape/shapepanel.h"
 #include "view/parameterfilter.h"
 #include "view/parametermodel.h"
 #include "view/parameterview.h"
 
+#include <librarycommandline.h>
 #include <partnames.h>
 #include <tparametermemory.h>
 #include <voice.h>
@@ -179,6 +181,8 @@ void MainWindow::createActions()
     connect(m_document, &VoiceDocument::modifiedChanged, this, updateRevert);
     connect(m_document, &VoiceDocument::filePathChanged, this, updateRevert);
     updateRevert();
+    // The voice library's dock carries its own File commands.
+    m_library = new LibraryDock(LibraryCommandLine::libraryPath(), m_memory, m_document, this);
     m_storeAction = new QAction(tr("Store the edit buffer"), this);
     connect(m_storeAction, &QAction::triggered, m_memory, &TParameterMemory::storeVoice);
     m_quitAction = new QAction(tr("&Quit"), this);
@@ -240,6 +244,7 @@ void MainWindow::createMenus()
     file->addAction(m_revertAction);
     file->addSeparator();
     file->addAction(m_storeAction);
+    m_library->addFileActions(file);
     file->addSeparator();
     file->addAction(m_quitAction);
 
@@ -352,7 +357,7 @@ void MainWindow::createDockWindows()
     voiceDock->raise();
     m_viewMenu->addAction(historyDock->toggleViewAction());
 
-    // The shown element's envelopes, filter and ranges, a column of its own.
+    // The shown element's envelopes, filter and ranges.
     auto *shapeDock = new QDockWidget(tr("Shape"), this);
     shapeDock->setObjectName(QStringLiteral("shapeDock"));
     auto *scroll = new QScrollArea(shapeDock);
@@ -362,11 +367,30 @@ void MainWindow::createDockWindows()
     m_shape->setUndoStack(m_history->stack());
     scroll->setWidget(m_shape);
     shapeDock->setWidget(scroll);
-    addDockWidget(Qt::RightDockWidgetArea, shapeDock, Qt::Horizontal);
-    resizeDocks({ shapeDock }, { 470 }, Qt::Horizontal);
+    // A column of its own where the screen has room for it, else a tab.
+    constexpr int roomForShapes = 1400;
+    if (screen()->availableGeometry().width() >= roomForShapes) {
+        addDockWidget(Qt::RightDockWidgetArea, shapeDock, Qt::Horizontal);
+        resizeDocks({ shapeDock }, { 470 }, Qt::Horizontal);
+    } else {
+        tabifyDockWidget(historyDock, shapeDock);
+    }
     m_viewMenu->addAction(shapeDock->toggleViewAction());
     connect(m_panel, &VoicePanel::elementChosen, m_shape, &ShapePanel::setElement);
     connect(m_shape, &ShapePanel::message, this, &MainWindow::showMessage);
+
+    // The voice library, a tab beside the Voice panel and the History: a
+    // voice opened from it replaces the voice as File > Open does.
+    tabifyDockWidget(historyDock, m_library);
+    voiceDock->raise();
+    m_viewMenu->addAction(m_library->toggleViewAction());
+    connect(m_library, &LibraryDock::message, this, &MainWindow::showMessage);
+    connect(m_library, &LibraryDock::openRequested, this, [this](const LibraryEntry &entry) {
+        if (!maybeSave())
+            return;
+        m_document->take(entry.voice, tr("Library"));
+        m_library->setCurrentVoice(entry);
+    });
 }
 
 void MainWindow::showMessage(const QString &text)

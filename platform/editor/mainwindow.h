@@ -10,6 +10,7 @@ class AddOnHost;
 class DetailDialogs;
 class EditorVoiceData;
 class ElementTools;
+class LibraryDock;
 class ParameterFilter;
 class ParameterModel;
 class ParameterView;
@@ -48,6 +49,7 @@ public:
     VoiceDocument *document() const { return m_document; }
     VoiceHistory *history() const { return m_history; }
     ElementTools *elementTools() const { return m_tools; }
+    LibraryDock *library() const { return m_library; }
 
     // Opens entry `index`'s dialog beside the window, or brings it to the
     // front when it is open. Null, with the reason in *error, for an entry
@@ -113,6 +115,7 @@ private:
     ParameterView *m_view = nullptr;
     QLineEdit *m_filterBox = nullptr;
     ShapePanel *m_shape = nullptr;
+    LibraryDock *m_library = nullptr;
     VoicePanel *m_panel = nullptr;
     QUndoView *m_historyView = nullptr;
     QLabel *m_compareSign = nullptr;

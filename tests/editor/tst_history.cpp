@@ -290,7 +290,7 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     };
     QCOMPARE(shown(), QStringList({ "L19", "L19" }));
 
-    auto *compare = m_window->findChild<QCheckBox *>();
+    auto *compare = m_window->findChild<QCheckBox *>(QStringLiteral("compare"));
     compare->click();
     QCOMPARE(shown(), QStringList({ "L20", "L20" }));
     QVERIFY(compareSign()->isVisible());

@@ -410,14 +410,14 @@ void TestShape::compareShowsTheStoredVoiceAndRefusesDrags()
     const int attack = view->handleIndex(QStringLiteral("Attack"));
     m_memory->setValue(attackTime, element2, 60);
     const QPointF edited = view->handlePixel(attack);
-    m_window->findChild<QCheckBox *>()->setChecked(true);
+    m_window->findChild<QCheckBox *>(QStringLiteral("compare"))->setChecked(true);
     QVERIFY(view->handlePixel(attack).x() < edited.x());
     const int steps = m_stack->count();
     drag(view, attack, QPoint(60, 0));
     QCOMPARE(m_memory->value(attackTime, element2), 0);
     QCOMPARE(m_stack->count(), steps);
     QVERIFY(m_window->statusBar()->currentMessage().contains(QStringLiteral("Compare")));
-    m_window->findChild<QCheckBox *>()->setChecked(false);
+    m_window->findChild<QCheckBox *>(QStringLiteral("compare"))->setChecked(false);
     QCOMPARE(m_memory->value(attackTime, element2), 60);
     QCOMPARE(view->handlePixel(attack), edited);
 }

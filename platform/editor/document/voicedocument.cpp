@@ -13,7 +13,9 @@ VoiceDocument::VoiceDocument(TParameterMemory *memory, QObject *parent)
 
 QString VoiceDocument::displayName() const
 {
-    return m_path.isEmpty() ? tr("Untitled") : QFileInfo(m_path).fileName();
+    if (!m_path.isEmpty())
+        return QFileInfo(m_path).fileName();
+    return m_title.isEmpty() ? tr("Untitled") : m_title;
 }
 
 void VoiceDocument::setModified(bool modified)
@@ -26,8 +28,9 @@ void VoiceDocument::setModified(bool modified)
 
 void VoiceDocument::setFilePath(const QString &path)
 {
-    if (path == m_path)
+    if (path == m_path && m_title.isEmpty())
         return;
+    m_title.clear();
     m_path = path;
     emit filePathChanged(path);
 }
@@ -37,6 +40,7 @@ void VoiceDocument::newVoice()
     m_memory->resetToDefaults();
     setFilePath(QString());
     setModified(false);
+    emit voiceReplaced();
 }
 
 bool VoiceDocument::load(const QString &path, QString *error)
@@ -47,6 +51,7 @@ bool VoiceDocument::load(const QString &path, QString *error)
     m_memory->setVoice(voice);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
+    emit voiceReplaced();
     return true;
 }
 
@@ -59,6 +64,16 @@ bool VoiceDocument::save(const QString &path, QString *error)
     setModified(false);
     emit saved(m_path);
     return true;
+}
+
+void VoiceDocument::take(const Voice &voice, const QString &title)
+{
+    m_memory->setVoice(voice);
+    m_path.clear();
+    m_title = title;
+    setModified(false);
+    emit filePathChanged(m_path);
+    emit voiceReplaced();
 }
 
 bool VoiceDocument::revert(QString *error)

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+struct Voice;
+
 class TParameterMemory;
 
 // The voice being edited as a document: the file it came from and whether it
@@ -38,6 +40,9 @@ public:
     // On failure returns false with the memory's message in *error, emits
     // nothing and the voice stays modified.
     bool save(const QString &path, QString *error);
+    // Puts `voice` into the memory as a voice without a file that the window
+    // calls `title` (a voice opened from the library).
+    void take(const Voice &voice, const QString &title);
     // Loads the voice's file again, dropping the changes since.
     bool revert(QString *error);
 
@@ -49,11 +54,14 @@ signals:
     void filePathChanged(const QString &path);
     // The voice was written to `path`.
     void saved(const QString &path);
+    // New, Open, Revert or a voice taken from elsewhere replaced the voice.
+    void voiceReplaced();
 
 private:
     void setFilePath(const QString &path);
 
     TParameterMemory *m_memory;
     QString m_path;
+    QString m_title; // for a voice without a file
     bool m_modified = false;
 };

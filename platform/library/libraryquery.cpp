@@ -1,0 +1,202 @@
+#include "libraryquery.h"
+
+#include "parametercatalogue.h"
+#include "voicecodec.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+using Compare = ParameterCatalogue::Compare;
+
+struct Term
+{
+    QString name;
+    QString op;
+    QString value;
+    bool condition = false;
+};
+
+bool isOperatorChar(QChar c)
+{
+    return c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('=') || c == QLatin1Char('!')
+           || c == QLatin1Char(':');
+}
+
+// Splits a query into words and conditions; false with *error for an
+// unclosed quote or an operator without its two sides.
+bool split(const QString &text, std::vector<Term> *terms, QString *error)
+{
+    int i = 0;
+    const int n = int(text.size());
+    auto skipSpace = [&] {
+        while (i < n && text.at(i).isSpace())
+            ++i;
+    };
+    auto atom = [&](QString *out) {
+        out->clear();
+        if (i < n && text.at(i) == QLatin1Char('"')) {
+            const int close = int(text.indexOf(QLatin1Char('"'), i + 1));
+            if (close < 0) {
+                *error = LibraryQuery::tr("A quote is not closed.");
+                return false;
+            }
+            *out = text.mid(i + 1, close - i - 1);
+            i = close + 1;
+            return true;
+        }
+        while (i < n && !text.at(i).isSpace() && !isOperatorChar(text.at(i)) && text.at(i) != QLatin1Char('"'))
+            out->append(text.at(i++));
+        return true;
+    };
+    for (skipSpace(); i < n; skipSpace()) {
+        Term term;
+        if (!atom(&term.name))
+            return false;
+        skipSpace();
+        if (i < n && isOperatorChar(text.at(i))) {
+            while (i < n && isOperatorChar(text.at(i)))
+                term.op.append(text.at(i++));
+            skipSpace();
+            if (!atom(&term.value))
+                return false;
+            if (term.name.trimmed().isEmpty() || term.value.trimmed().isEmpty()) {
+                *error = LibraryQuery::tr("\"%1\" needs a parameter before it and a value after it.").arg(term.op);
+                return false;
+            }
+            term.condition = true;
+        }
+        if (!term.name.isEmpty() || term.condition)
+            terms->push_back(term);
+        else
+            ++i; // a stray quote or character that makes no term
+    }
+    return true;
+}
+
+bool compareOf(const QString &op, Compare *compare)
+{
+    static const QHash<QString, Compare> ops = {
+        { QStringLiteral("="), Compare::Equal }, { QStringLiteral(":"), Compare::Equal },
+        { QStringLiteral("=="), Compare::Equal }, { QStringLiteral("!="), Compare::NotEqual },
+        { QStringLiteral("<"), Compare::Less }, { QStringLiteral("<="), Compare::LessOrEqual },
+        { QStringLiteral(">"), Compare::Greater }, { QStringLiteral(">="), Compare::GreaterOrEqual },
+    };
+    const auto it = ops.constFind(op);
+    if (it == ops.constEnd())
+        return false;
+    *compare = *it;
+    return true;
+}
+
+// "(value BETWEEN 3 AND 9 OR value = 12)" for the sorted values.
+QString valueTest(const std::vector<int> &values)
+{
+    if (values.empty())
+        return QStringLiteral("0");
+    QStringList ranges;
+    for (std::size_t i = 0; i < values.size();) {
+        std::size_t j = i;
+        while (j + 1 < values.size() && values[j + 1] == values[j] + 1)
+            ++j;
+        ranges << (i == j ? QStringLiteral("value = %1").arg(values[i])
+                          : QStringLiteral("value BETWEEN %1 AND %2").arg(values[i]).arg(values[j]));
+        i = j + 1;
+    }
+    return QLatin1Char('(') + ranges.join(QLatin1String(" OR ")) + QLatin1Char(')');
+}
+
+// Whether some part of parameter (high, low) of a voice holds one of
+// `values`. The library keeps only values that differ from the defaults: a
+// part without a row holds its default.
+QString anyPartHolds(const VoiceCodec &codec, int high, int low, int parts, const std::vector<int> &values)
+{
+    QStringList rowsMatch;   // parts whose default is not among the values: a row must match
+    QStringList rowsRefuse;  // parts whose default is: every such part must have a row that does not
+    for (int part = 0; part < parts; ++part) {
+        const qint64 key = VoiceCodec::key({ quint16(high), quint16(low), part });
+        const int def = codec.defaults()[std::size_t(high)][std::size_t(part)][std::size_t(low)];
+        if (std::binary_search(values.begin(), values.end(), def))
+            rowsRefuse << QString::number(key);
+        else
+            rowsMatch << QString::number(key);
+    }
+    QStringList any;
+    const QString test = valueTest(values);
+    if (!rowsMatch.isEmpty())
+        any << QStringLiteral("v.id IN (SELECT voice FROM voice_values WHERE key IN (%1) AND %2)")
+                   .arg(rowsMatch.join(QLatin1Char(',')), test);
+    if (!rowsRefuse.isEmpty()) {
+        QStringList each;
+        for (const QString &key : std::as_const(rowsRefuse))
+            each << QStringLiteral("SELECT voice FROM voice_values WHERE key = %1 AND NOT %2").arg(key, test);
+        any << QStringLiteral("v.id NOT IN (%1)").arg(each.join(QLatin1String(" INTERSECT ")));
+    }
+    return QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
+}
+
+} // namespace
+
+QString LibraryQuery::tr(const char *text)
+{
+    return QCoreApplication::translate("LibraryQuery", text);
+}
+
+LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalogue, const VoiceCodec &codec)
+{
+    std::vector<Term> terms;
+    QString error;
+    if (!split(text, &terms, &error)) {
+        m_errors << error;
+        m_condition = QStringLiteral("0");
+        return;
+    }
+    QStringList all;
+    QStringList words;
+    for (const Term &term : terms) {
+        if (!term.condition) {
+            // A prefix search for each word, in the full-text index.
+            QString word = term.name;
+            words << QLatin1Char('"') + word.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1String("\"*");
+            continue;
+        }
+        Compare compare;
+        if (!compareOf(term.op, &compare)) {
+            m_errors << tr("\"%1\" is no comparison; use = != < <= > >=.").arg(term.op);
+            continue;
+        }
+        const std::vector<const ParameterCatalogue::Entry *> entries = catalogue.named(term.name);
+        if (entries.empty()) {
+            m_errors << tr("No parameter is called \"%1\".").arg(term.name);
+            continue;
+        }
+        QStringList any;
+        for (const ParameterCatalogue::Entry *entry : entries) {
+            std::vector<int> values;
+            if (!ParameterCatalogue::values(*entry, compare, term.value, &values))
+                continue;
+            QString test = QStringLiteral("(v.type = %1 AND %2")
+                               .arg(int(entry->type))
+                               .arg(anyPartHolds(codec, entry->high, entry->low, entry->parts, values));
+            if (entry->typeLow >= 0)
+                test += QStringLiteral(" AND ") + anyPartHolds(codec, entry->high, entry->typeLow, entry->parts, entry->typeValues);
+            any << test + QLatin1Char(')');
+        }
+        if (any.isEmpty()) {
+            m_errors << tr("\"%1\" is no value of %2.").arg(term.value, entries.front()->parameter.name);
+            continue;
+        }
+        all << QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
+    }
+    if (!words.isEmpty()) {
+        all.prepend(QStringLiteral("v.id IN (SELECT rowid FROM voice_text WHERE voice_text MATCH ?)"));
+        m_bindings << words.join(QLatin1Char(' '));
+    }
+    if (!m_errors.isEmpty())
+        m_bindings.clear();
+    m_condition = m_errors.isEmpty() ? (all.isEmpty() ? QStringLiteral("1") : all.join(QLatin1String(" AND ")))
+                                     : QStringLiteral("0");
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <voice.h>
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <QSqlQuery>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class LibraryContent;
+
+// One voice of the library with what the library knows about it.
+struct LibraryEntry
+{
+    qint64 id = 0;
+    Voice voice;
+    QDateTime added;
+    QString source; // the file it was imported from, or "" for one stored from the editor
+    bool favourite = false;
+    bool hidden = false;
+};
+
+// The voices of an open library (LibraryDatabase::open): adding, reading,
+// changing and removing them, finding them by query and by sound. Each
+// operation that writes is one transaction unless the caller has begun one
+// (begin(), commit()), as an import does for many voices at once.
+class VoiceLibrary
+{
+public:
+    VoiceLibrary(QSqlDatabase db, const LibraryContent &content);
+
+    QSqlDatabase database() const { return m_db; }
+    const LibraryContent &content() const { return m_content; }
+
+    bool begin(QString *error);
+    bool commit(QString *error);
+    void rollback();
+
+    enum class Added { New, Same, Failed };
+    // Adds a voice. Same (and *id the voice already there) when the library
+    // holds one of the same type and values.
+    Added add(const Voice &voice, const QString &source, qint64 *id, QString *error);
+    // Replaces the type, values, name, category, comment and tags of voice `id`.
+    bool replace(qint64 id, const Voice &voice, QString *error);
+    bool entry(qint64 id, LibraryEntry *entry, QString *error) const;
+
+    enum class Field { Name, Category, Tags, Favourite, Hidden, Comment };
+    bool set(qint64 id, Field field, const QVariant &value, QString *error);
+
+    // Removes voice `id`; *removed (if not null) keeps all of it for restore().
+    bool remove(qint64 id, LibraryEntry *removed, QString *error);
+    // Puts back a removed voice under its id, with its date and marks.
+    bool restore(const LibraryEntry &entry, QString *error);
+
+    int count() const;
+    // The ids of the voices a query finds (LibraryQuery), hidden ones too
+    // when `withHidden`; *errors says what is wrong with the query.
+    std::vector<qint64> find(const QString &query, bool withHidden, QStringList *errors) const;
+
+    struct Similar
+    {
+        qint64 id = 0;
+        double distance = 0;
+        int differing = 0; // values that differ from the chosen voice's
+    };
+    // The `count` voices of the same type nearest to voice `id` by sound,
+    // nearest first.
+    std::vector<Similar> similar(qint64 id, int count, QString *error) const;
+
+private:
+    bool writeValues(qint64 id, const Voice &voice, QString *error);
+    bool dropValues(qint64 id, const Voice &voice, QString *error);
+    bool writeEntry(const LibraryEntry &entry, bool withId, qint64 *id, QString *error);
+    bool inTransaction(const std::function<bool(QString *)> &work, QString *error);
+
+    QSqlDatabase m_db;
+    const LibraryContent &m_content;
+    int m_depth = 0;
+    // The features of every voice of each type, read once and again only
+    // after this connection or another one changed voices.
+    struct FeatureCache
+    {
+        qint64 dataVersion = -1;
+        int writes = -1;
+        std::vector<qint64> ids[3];
+        QByteArray features[3]; // one after the other, in the order of ids
+    };
+    bool loadFeatures(VoiceType type, QString *error) const;
+    mutable FeatureCache m_cache;
+    // Statements an import runs for every voice, prepared once.
+    QSqlQuery *statement(int which, const char *sql) const;
+    mutable std::unique_ptr<QSqlQuery> m_statements[4];
+    int m_writes = 0;
+};

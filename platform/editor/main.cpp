@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 
 #include <schemalisting.h>
+#include <toolscommandline.h>
 #include <tparametermemory.h>
 #include <voicefile.h>
 
@@ -115,6 +116,7 @@ int main(int argc, char *argv[])
         QStringLiteral("factor"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
                         outputOption, voiceOption, openOption, quitAfter, scaleOption });
+    parser.addOptions(ToolsCommandLine::options());
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
@@ -134,6 +136,10 @@ int main(int argc, char *argv[])
     TParameterMemory memory;
     EditorVoiceData voiceData;
     memory.setVoiceData(&voiceData);
+
+    // Randomise, Mutate and Morph for scripts: a voice file in, one out.
+    if (ToolsCommandLine::isWanted(parser))
+        return ToolsCommandLine::run(parser, memory);
 
     if (parser.isSet(listParameters) || parser.isSet(listTypes)) {
         const QStringList lines = parser.isSet(listTypes) ? SchemaListing::types(memory.schema())

@@ -8,6 +8,8 @@
 #include "voicedocument.h"
 #include "voicehistory.h"
 
+#include <soundtools.h>
+#include <toollocks.h>
 #include <tparametermemory.h>
 
 #include <QCheckBox>
@@ -91,6 +93,14 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
     // indicator and the view's differences filter.
     m_history = new VoiceHistory(memory, this);
     m_history->install(this, m_view);
+    // The tools for making sounds: block copy and paste, effect presets,
+    // Randomise, Mutate, Morph and their locks, each change one step.
+    auto *tools = new SoundTools(memory, [this](const QString &name, const std::function<void()> &edits) {
+        return m_history->runAsOneStep(name, edits);
+    }, this);
+    tools->install(this, findChild<QMenu *>(QStringLiteral("editMenu")), m_view,
+                   { ParameterModel::HighRole, ParameterModel::LowRole, ParameterModel::PartRole });
+    connect(m_document, &VoiceDocument::filePathChanged, tools->locks(), &ToolLocks::setFile);
     // The voice is modified exactly when the history is away from the point
     // of the last save, load or new voice.
     connect(m_history->stack(), &QUndoStack::cleanChanged, m_document,

@@ -1,0 +1,310 @@
+// The tools for making sounds in the editor, as a person uses them: rows
+// clicked in the view, keys, buttons and the morph slider.
+
+#include "editorsession.h"
+
+#include <effectpresetpanel.h>
+#include <jsonpresetstore.h>
+#include <lockpanel.h>
+#include <morphpanel.h>
+#include <parametermodel.h>
+#include <soundblocks.h>
+#include <soundtools.h>
+#include <soundtoolsdock.h>
+#include <toollocks.h>
+#include <variationpanel.h>
+#include <voicehistory.h>
+#include <voicevariation.h>
+
+#include <parameterschema.h>
+#include <voicefile.h>
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+namespace {
+
+struct Editor
+{
+    std::unique_ptr<EditorSession> session = std::make_unique<EditorSession>();
+    TParameterMemory &memory() const { return session->memory; }
+    MainWindow *window() const { return session->window.get(); }
+    SoundTools *tools() const { return window()->findChild<SoundTools *>(); }
+    SoundToolsDock *dock() const { return window()->findChild<SoundToolsDock *>(); }
+    QUndoStack *stack() const { return window()->findChild<VoiceHistory *>()->stack(); }
+};
+
+ParameterRef refOf(const TParameterMemory &memory, const QString &block, const QString &word, int part)
+{
+    quint16 high = 0;
+    quint16 low = 0;
+    if (!memory.findParameter(QStringLiteral("k%1/k%2").arg(block, word), &high, &low))
+        qWarning("no parameter %s/%s", qPrintable(block), qPrintable(word));
+    return { high, low, part };
+}
+
+int valueOfText(const TParameterMemory &memory, const ParameterRef &ref, const QString &text)
+{
+    for (int v = memory.minimum(ref); v <= memory.maximum(ref); ++v) {
+        if (memory.valueText(ref, v) == text)
+            return v;
+    }
+    return -1;
+}
+
+// Clicks the view's row of the parameter and presses `key` with Ctrl+Shift.
+bool clickRowAndPress(Editor &editor, const QString &block, const QString &word, Qt::Key key)
+{
+    QTableView *view = editor.window()->view();
+    const ParameterRef ref = refOf(editor.memory(), block, word, 0);
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        const QModelIndex index = view->model()->index(row, ParameterModel::Value);
+        if (index.data(ParameterModel::HighRole).toInt() != ref.high
+            || index.data(ParameterModel::LowRole).toInt() != ref.low)
+            continue;
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+        if (!activate(editor.window()))
+            return false;
+        QTest::keyClick(view, key, Qt::ControlModifier | Qt::ShiftModifier);
+        return true;
+    }
+    return false;
+}
+
+const SoundBlock &block(const QString &id)
+{
+    return *SoundBlocks::builtIn().find(id);
+}
+
+} // namespace
+
+class TestSoundTools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pastingAnEnvelopeToAnotherElementIsOneStep();
+    void anInsertionEffectGoesToAnotherWindow();
+    void aStoredPresetComesBack();
+    void randomiseAndMutateKeepLocksAndRanges_data();
+    void randomiseAndMutateKeepLocksAndRanges();
+    void morphGoesBetweenTheTwoVoices();
+};
+
+void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
+{
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    const std::vector<ParameterRef> element1 = SoundBlocks::builtIn().members(memory, block("amplitudeEnvelope"), 0);
+    QCOMPARE(int(element1.size()), 13);
+    for (const ParameterRef &ref : element1)
+        memory.setValue(ref, memory.minimum(ref) + 1 + ref.low % 5);
+    const ParameterRef level3 = refOf(memory, QStringLiteral("NormalElementAmplitude"), QStringLiteral("NrmElmLevel"), 2);
+    const int levelBefore = memory.value(level3);
+    const int steps = editor.stack()->index();
+
+    QVERIFY(clickRowAndPress(editor, QStringLiteral("NormalElementAmplitude"), QStringLiteral("NrmElmAEGDecay1Time"),
+                             Qt::Key_C));
+    editor.window()->findChild<QComboBox *>(QStringLiteral("element"))->setCurrentIndex(2);
+    QVERIFY(clickRowAndPress(editor, QStringLiteral("NormalElementAmplitude"), QStringLiteral("NrmElmAEGReleaseTime"),
+                             Qt::Key_V));
+
+    for (const ParameterRef &ref : element1)
+        QCOMPARE(memory.value(ParameterRef{ ref.high, ref.low, 2 }), memory.value(ref));
+    QCOMPARE(memory.value(level3), levelBefore);
+    QCOMPARE(editor.stack()->index(), steps + 1);
+    editor.stack()->undo();
+    for (const ParameterRef &ref : element1)
+        QCOMPARE(memory.value(ParameterRef{ ref.high, ref.low, 2 }), memory.defaultValue(ParameterRef{ ref.high, ref.low, 2 }));
+}
+
+void TestSoundTools::anInsertionEffectGoesToAnotherWindow()
+{
+    Editor first;
+    Editor second;
+    QVERIFY2(first.window() && second.window(), qPrintable(first.session->error));
+    const ParameterRef typeA = refOf(first.memory(), QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAType"), 0);
+    first.memory().setValue(typeA, valueOfText(first.memory(), typeA, QStringLiteral("Flanger 2")));
+    const ParameterRef row3 = refOf(first.memory(), QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAParam3"), 0);
+    first.memory().setValue(row3, 17);
+
+    QVERIFY(clickRowAndPress(first, QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAParam1"), Qt::Key_C));
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    QVERIFY(data->hasFormat(QStringLiteral("application/x-zinta-block+json")));
+    QVERIFY(data->text().contains(QStringLiteral("Insertion Effect A")));
+
+    // Into the other window's insertion B, as one step.
+    const int steps = second.stack()->index();
+    QVERIFY(clickRowAndPress(second, QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBType"), Qt::Key_V));
+    const ParameterRef typeB = refOf(second.memory(), QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBType"), 0);
+    QCOMPARE(second.memory().valueText(typeB, second.memory().value(typeB)), QStringLiteral("Flanger 2"));
+    for (int row = 1; row <= 16; ++row) {
+        const ParameterRef a = refOf(first.memory(), QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAParam%1").arg(row), 0);
+        const ParameterRef b = refOf(second.memory(), QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBParam%1").arg(row), 0);
+        QCOMPARE(second.memory().value(b), first.memory().value(a));
+    }
+    QCOMPARE(second.stack()->index(), steps + 1);
+    QCOMPARE(second.memory().value(refOf(second.memory(), QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBParam3"), 0)), 17);
+}
+
+void TestSoundTools::aStoredPresetComesBack()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("presets.json"));
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    editor.tools()->setPresetStore(std::make_unique<JsonPresetStore>(file));
+    EffectPresetPanel *panel = editor.dock()->presets();
+    panel->slotBox()->setCurrentIndex(panel->slotBox()->findText(QStringLiteral("Reverb")));
+
+    const ParameterRef type = refOf(memory, QStringLiteral("NormalCommonReverb"), QStringLiteral("NrmRevType"), 0);
+    const ParameterRef time = refOf(memory, QStringLiteral("NormalCommonReverb"), QStringLiteral("NrmRevParam1"), 0);
+    memory.setValue(type, valueOfText(memory, type, QStringLiteral("Cathedral")));
+    memory.setValue(time, 250);
+    QVERIFY(panel->storeCurrent(QStringLiteral("Big Church")));
+    QVERIFY(!JsonPresetStore(file).presets().isEmpty());
+    memory.setValue(type, valueOfText(memory, type, QStringLiteral("Room 1")));
+
+    // Chosen in the list and recalled with the button: one step.
+    QListWidgetItem *item = panel->list()->findItems(QStringLiteral("Big Church"), Qt::MatchStartsWith).value(0);
+    QVERIFY(item);
+    QTest::mouseClick(panel->list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      panel->list()->visualItemRect(item).center());
+    const int steps = editor.stack()->index();
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("recallPreset")), Qt::LeftButton);
+    QCOMPARE(memory.valueText(type, memory.value(type)), QStringLiteral("Cathedral"));
+    QCOMPARE(memory.value(time), 250);
+    QCOMPARE(editor.stack()->index(), steps + 1);
+
+    // A preset the chorus has no type for is offered greyed there.
+    panel->slotBox()->setCurrentIndex(panel->slotBox()->findText(QStringLiteral("Chorus")));
+    item = panel->list()->findItems(QStringLiteral("Big Church"), Qt::MatchStartsWith).value(0);
+    QVERIFY(item && !(item->flags() & Qt::ItemIsEnabled));
+    item = panel->list()->findItems(QStringLiteral("Wide Chorus"), Qt::MatchStartsWith).value(0);
+    QVERIFY(item && (item->flags() & Qt::ItemIsEnabled));
+}
+
+void TestSoundTools::randomiseAndMutateKeepLocksAndRanges_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("amount");
+    QTest::newRow("randomise") << "randomiseButton" << 0;
+    QTest::newRow("mutate a little") << "mutateButton" << 5;
+    QTest::newRow("mutate with types") << "mutateButton" << 100;
+}
+
+void TestSoundTools::randomiseAndMutateKeepLocksAndRanges()
+{
+    QFETCH(QString, button);
+    QFETCH(int, amount);
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    ToolLocks *locks = editor.tools()->locks();
+    locks->add(ToolLocks::parameter(memory, refOf(memory, QStringLiteral("NormalElementFilter"),
+                                                  QStringLiteral("NrmElmFilterCutoffFreq"), 1)));
+    locks->add(ToolLocks::block(QStringLiteral("amplitudeEnvelope"), -1));
+    locks->add(ToolLocks::element(3));
+    // A pattern typed into the Locks page.
+    LockPanel *lockPanel = editor.dock()->locks();
+    QTest::keyClicks(lockPanel->patternBox(), QStringLiteral("reverb*"));
+    QTest::keyClick(lockPanel->patternBox(), Qt::Key_Return);
+    QCOMPARE(lockPanel->list()->count(), 4);
+
+    const Voice before = memory.voice();
+    std::vector<ParameterRef> locked;
+    for (const ParameterRef &ref : VoiceVariation::variableValues(memory)) {
+        if (locks->isLocked(memory, ref))
+            locked.push_back(ref);
+    }
+    QVERIFY(locked.size() > 4 * 13 + 50);
+
+    VariationPanel *panel = editor.dock()->variation();
+    if (amount > 0)
+        panel->amountBox()->setValue(amount);
+    const int steps = editor.stack()->index();
+    QTest::mouseClick(panel->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(editor.stack()->index(), steps + 1);
+    const Voice after = memory.voice();
+    QVERIFY(differences(before.values, after.values).size() > 100);
+    for (const ParameterRef &ref : locked)
+        QCOMPARE(after.value(ref), before.value(ref));
+    for (const ParameterRef &ref : VoiceVariation::variableValues(memory)) {
+        QVERIFY(memory.value(ref) >= memory.minimum(ref));
+        QVERIFY(memory.value(ref) <= memory.maximum(ref));
+    }
+    // What it made saves and loads as it is.
+    Voice loaded;
+    QString why;
+    QVERIFY2(VoiceFile::decode(VoiceFile::encode(memory.schema(), after), memory.schema(), &loaded, &why),
+             qPrintable(why));
+    QCOMPARE(loaded.values, after.values);
+}
+
+void TestSoundTools::morphGoesBetweenTheTwoVoices()
+{
+    QTemporaryDir dir;
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    // The second voice: this one mutated far, types kept.
+    const Voice first = memory.voice();
+    editor.dock()->variation()->amountBox()->setValue(60);
+    editor.dock()->variation()->mutate(42);
+    const Voice second = memory.voice();
+    editor.stack()->undo();
+    QCOMPARE(memory.voice().values, first.values);
+    const QString path = dir.filePath(QStringLiteral("second.json"));
+    QString error;
+    QVERIFY(VoiceFile::save(path, memory.schema(), second, &error));
+
+    MorphPanel *morph = editor.dock()->morph();
+    QVERIFY2(morph->setSecondVoice(path, &error), qPrintable(error));
+    QSlider *slider = morph->slider();
+    editor.dock()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(slider));
+    const int steps = editor.stack()->index();
+    QTest::keyClick(slider, Qt::Key_End);
+    QCOMPARE(memory.voice().values, second.values);
+    QTest::keyClick(slider, Qt::Key_Home);
+    QCOMPARE(memory.voice().values, first.values);
+    QCOMPARE(editor.stack()->index(), steps + 2);
+
+    // A drag to the middle: the voice follows while it moves, one step.
+    const QRect groove = slider->rect();
+    const QPoint start(groove.left() + 4, groove.center().y());
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(slider, QPoint(groove.center().x() / 2, groove.center().y()));
+    QTest::mouseMove(slider, groove.center());
+    QVERIFY(slider->value() > 30 && slider->value() < 70);
+    QVERIFY(memory.voice().values != first.values);
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, groove.center());
+    QCOMPARE(editor.stack()->index(), steps + 3);
+    const Voice middle = memory.voice();
+    int between = 0;
+    for (const ParameterRef &ref : VoiceVariation::variableValues(memory)) {
+        const int a = first.value(ref);
+        const int b = second.value(ref);
+        QVERIFY2(middle.value(ref) >= qMin(a, b) && middle.value(ref) <= qMax(a, b),
+                 qPrintable(memory.fullName(ref)));
+        between += middle.value(ref) != a && middle.value(ref) != b;
+    }
+    QVERIFY(between > 50);
+    editor.stack()->undo();
+    QCOMPARE(memory.voice().values, first.values);
+}
+
+QTEST_MAIN(TestSoundTools)
+#include "tst_soundtools.moc"

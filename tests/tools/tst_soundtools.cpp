@@ -176,6 +176,8 @@ void TestSoundTools::aStoredPresetComesBack()
     QVERIFY(panel->storeCurrent(QStringLiteral("Big Church")));
     QVERIFY(!JsonPresetStore(file).presets().isEmpty());
     memory.setValue(type, valueOfText(memory, type, QStringLiteral("Room 1")));
+    memory.setValue(time, 33);
+    const int roomTime = memory.value(time);
 
     // Chosen in the list and recalled with the button: one step.
     QListWidgetItem *item = panel->list()->findItems(QStringLiteral("Big Church"), Qt::MatchStartsWith).value(0);
@@ -187,6 +189,10 @@ void TestSoundTools::aStoredPresetComesBack()
     QCOMPARE(memory.valueText(type, memory.value(type)), QStringLiteral("Cathedral"));
     QCOMPARE(memory.value(time), 250);
     QCOMPARE(editor.stack()->index(), steps + 1);
+    // Undone, the room's own time is back, not the hall's nor a default.
+    editor.stack()->undo();
+    QCOMPARE(memory.valueText(type, memory.value(type)), QStringLiteral("Room 1"));
+    QCOMPARE(memory.value(time), roomTime);
 
     // A preset the chorus has no type for is offered greyed there.
     panel->slotBox()->setCurrentIndex(panel->slotBox()->findText(QStringLiteral("Chorus")));
@@ -259,9 +265,11 @@ void TestSoundTools::morphGoesBetweenTheTwoVoices()
     Editor editor;
     QVERIFY2(editor.window(), qPrintable(editor.session->error));
     TParameterMemory &memory = editor.memory();
-    // The second voice: this one mutated far, types kept.
+    // The second voice: this one mutated far, types too; undoing it brings
+    // back every value a new type reset.
     const Voice first = memory.voice();
     editor.dock()->variation()->amountBox()->setValue(60);
+    editor.dock()->variation()->typesAboveBox()->setValue(0);
     editor.dock()->variation()->mutate(42);
     const Voice second = memory.voice();
     editor.stack()->undo();

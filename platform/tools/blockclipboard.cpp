@@ -52,7 +52,8 @@ QJsonObject contents(const TParameterMemory &memory, const SoundBlock &block, in
         values.append(QJsonObject{ { QStringLiteral("key"), SoundBlocks::key(memory, block, ref) },
                                    { QStringLiteral("name"), memory.name(ref) },
                                    { QStringLiteral("value"), v },
-                                   { QStringLiteral("text"), memory.valueText(ref, v) } });
+                                   { QStringLiteral("text"), memory.valueText(ref, v) },
+                                   { QStringLiteral("inUse"), memory.inUse(ref) } });
     }
     return QJsonObject{ { QStringLiteral("format"), formatName },
                         { QStringLiteral("version"), 1 },
@@ -114,6 +115,7 @@ bool paste(TParameterMemory &memory, const SoundBlock &block, int part, const QJ
         ParameterRef ref;
         int value;
         bool type;
+        bool typeDefault = false; // the default the new type gives
     };
     std::vector<Write> writes;
     const std::vector<ParameterRef> members = SoundBlocks::builtIn().members(memory, block, part);
@@ -124,6 +126,12 @@ bool paste(TParameterMemory &memory, const SoundBlock &block, int part, const QJ
             const QJsonObject o = v.toObject();
             if (o.value(QLatin1String("key")).toString() != key)
                 continue;
+            // A row the copied effect does not have (a send effect's
+            // Dry/Wet) keeps the default the pasted type gives it.
+            if (block.isEffect() && !o.value(QLatin1String("inUse")).toBool(true)) {
+                writes.push_back({ ref, 0, false, true });
+                break;
+            }
             const bool type = memory.isTypeParameter(ref.high, ref.low);
             int value = o.value(QLatin1String("value")).toInt();
             if (type && block.isEffect()) {
@@ -146,7 +154,7 @@ bool paste(TParameterMemory &memory, const SoundBlock &block, int part, const QJ
     for (const bool types : { true, false }) {
         for (const Write &w : writes) {
             if (w.type == types)
-                memory.setValue(w.ref, w.value);
+                memory.setValue(w.ref, w.typeDefault ? memory.defaultValue(w.ref) : w.value);
         }
     }
     return true;

@@ -17,7 +17,7 @@ class TParameterMemory;
 //     "family": "amplitudeEnvelope", "name": "Amplitude Envelope",
 //     "from": "element 1", "voiceType": 1,
 //     "values": [ { "key": "NrmElmAEGAttackTime", "name": "AEG Attack Time",
-//                   "value": 12, "text": "12" }, ... ] }
+//                   "value": 12, "text": "12", "inUse": true }, ... ] }
 //
 // A value's key names it alike in every voice type and, in an effect slot,
 // in every slot ("Type", "Param3"). An effect's type is pasted by its name,

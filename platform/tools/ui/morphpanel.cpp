@@ -108,6 +108,11 @@ void MorphPanel::moved(int value)
     showEnds();
     if (!m_secondVoice || !m_first)
         return;
+    if (m_secondVoice->type != m_tools->memory()->voiceType()) {
+        emit m_tools->message(tr("\"%1\" is a %2 voice: choose a second voice of this voice's type")
+                                  .arg(m_secondVoice->name, voiceTypeName(m_secondVoice->type)));
+        return;
+    }
     if (!m_slider->isSliderDown()) {
         apply(value);
         return;
@@ -123,7 +128,7 @@ void MorphPanel::moved(int value)
 
 void MorphPanel::released()
 {
-    if (!m_secondVoice || !m_first || m_beforeDrag.empty())
+    if (!m_secondVoice || !m_first || m_beforeDrag.empty() || m_secondVoice->type != m_tools->memory()->voiceType())
         return;
     // Back to where the drag began, unrecorded, so that the step holds the
     // whole drag.

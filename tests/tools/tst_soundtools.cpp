@@ -94,7 +94,8 @@ class TestSoundTools : public QObject
 
 private slots:
     void pastingAnEnvelopeToAnotherElementIsOneStep();
-    void anInsertionEffectGoesToAnotherWindow();
+    void anEffectGoesToAnotherWindow_data();
+    void anEffectGoesToAnotherWindow();
     void aStoredPresetComesBack();
     void randomiseAndMutateKeepLocksAndRanges_data();
     void randomiseAndMutateKeepLocksAndRanges();
@@ -129,33 +130,50 @@ void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
         QCOMPARE(memory.value(ParameterRef{ ref.high, ref.low, 2 }), memory.defaultValue(ParameterRef{ ref.high, ref.low, 2 }));
 }
 
-void TestSoundTools::anInsertionEffectGoesToAnotherWindow()
+void TestSoundTools::anEffectGoesToAnotherWindow_data()
 {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("fromStem");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("toStem");
+    QTest::newRow("insertion A to insertion B") << "NormalCommonInsA" << "NrmInsA" << "NormalCommonInsB" << "NrmInsB";
+    // The chorus numbers its types its own way: the type goes by name.
+    QTest::newRow("chorus to insertion A") << "NormalCommonChorus" << "NrmCho" << "NormalCommonInsA" << "NrmInsA";
+}
+
+void TestSoundTools::anEffectGoesToAnotherWindow()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, fromStem);
+    QFETCH(QString, to);
+    QFETCH(QString, toStem);
     Editor first;
     Editor second;
     QVERIFY2(first.window() && second.window(), qPrintable(first.session->error));
-    const ParameterRef typeA = refOf(first.memory(), QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAType"), 0);
-    first.memory().setValue(typeA, valueOfText(first.memory(), typeA, QStringLiteral("Flanger 2")));
-    const ParameterRef row3 = refOf(first.memory(), QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAParam3"), 0);
-    first.memory().setValue(row3, 17);
+    const ParameterRef fromType = refOf(first.memory(), from, fromStem + QStringLiteral("Type"), 0);
+    first.memory().setValue(fromType, valueOfText(first.memory(), fromType, QStringLiteral("Flanger 2")));
+    first.memory().setValue(refOf(first.memory(), from, fromStem + QStringLiteral("Param3"), 0), 17);
 
-    QVERIFY(clickRowAndPress(first, QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAParam1"), Qt::Key_C));
+    QVERIFY(clickRowAndPress(first, from, fromStem + QStringLiteral("Param1"), Qt::Key_C));
     const QMimeData *data = QApplication::clipboard()->mimeData();
     QVERIFY(data->hasFormat(QStringLiteral("application/x-zinta-block+json")));
-    QVERIFY(data->text().contains(QStringLiteral("Insertion Effect A")));
+    QVERIFY(data->text().contains(QStringLiteral("Flanger 2")));
 
-    // Into the other window's insertion B, as one step.
+    // Into the other window's slot, as one step.
     const int steps = second.stack()->index();
-    QVERIFY(clickRowAndPress(second, QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBType"), Qt::Key_V));
-    const ParameterRef typeB = refOf(second.memory(), QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBType"), 0);
-    QCOMPARE(second.memory().valueText(typeB, second.memory().value(typeB)), QStringLiteral("Flanger 2"));
+    QVERIFY(clickRowAndPress(second, to, toStem + QStringLiteral("Type"), Qt::Key_V));
+    const ParameterRef toType = refOf(second.memory(), to, toStem + QStringLiteral("Type"), 0);
+    QCOMPARE(second.memory().valueText(toType, second.memory().value(toType)), QStringLiteral("Flanger 2"));
     for (int row = 1; row <= 16; ++row) {
-        const ParameterRef a = refOf(first.memory(), QStringLiteral("NormalCommonInsA"), QStringLiteral("NrmInsAParam%1").arg(row), 0);
-        const ParameterRef b = refOf(second.memory(), QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBParam%1").arg(row), 0);
-        QCOMPARE(second.memory().value(b), first.memory().value(a));
+        const ParameterRef a = refOf(first.memory(), from, fromStem + QStringLiteral("Param%1").arg(row), 0);
+        const ParameterRef b = refOf(second.memory(), to, toStem + QStringLiteral("Param%1").arg(row), 0);
+        if (first.memory().inUse(a))
+            QCOMPARE(second.memory().value(b), first.memory().value(a));
+        else
+            QCOMPARE(second.memory().value(b), second.memory().defaultValue(b));
     }
+    QCOMPARE(second.memory().value(refOf(second.memory(), to, toStem + QStringLiteral("Param3"), 0)), 17);
     QCOMPARE(second.stack()->index(), steps + 1);
-    QCOMPARE(second.memory().value(refOf(second.memory(), QStringLiteral("NormalCommonInsB"), QStringLiteral("NrmInsBParam3"), 0)), 17);
 }
 
 void TestSoundTools::aStoredPresetComesBack()

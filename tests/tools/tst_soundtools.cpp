@@ -22,6 +22,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -100,6 +101,7 @@ private slots:
     void randomiseAndMutateKeepLocksAndRanges_data();
     void randomiseAndMutateKeepLocksAndRanges();
     void morphGoesBetweenTheTwoVoices();
+    void locksComeFromTheViewAndStayWithTheFile();
 };
 
 void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
@@ -330,6 +332,57 @@ void TestSoundTools::morphGoesBetweenTheTwoVoices()
     QVERIFY(between > 50);
     editor.stack()->undo();
     QCOMPARE(memory.voice().values, first.values);
+}
+
+void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
+{
+    QTemporaryDir dir;
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    ToolLocks *locks = editor.tools()->locks();
+    QTableView *view = editor.window()->view();
+    const ParameterRef cutoff = refOf(memory, QStringLiteral("NormalElementFilter"), QStringLiteral("NrmElmFilterCutoffFreq"), 0);
+
+    // The view's context menu on the cutoff's row locks it.
+    QModelIndex index;
+    for (int row = 0; row < view->model()->rowCount() && !index.isValid(); ++row) {
+        const QModelIndex i = view->model()->index(row, ParameterModel::Parameter);
+        if (i.data(ParameterModel::HighRole).toInt() == cutoff.high && i.data(ParameterModel::LowRole).toInt() == cutoff.low)
+            index = i;
+    }
+    QVERIFY(index.isValid());
+    view->scrollTo(index);
+    const QPoint at = view->visualRect(index).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &click);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction *lock = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->text().startsWith(QLatin1String("Lock ")) && action->text().endsWith(QLatin1String("element 1"))
+            && !lock)
+            lock = action;
+    }
+    QVERIFY(lock);
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(lock).center());
+    QVERIFY(locks->isLocked(memory, cutoff));
+    QVERIFY(!locks->isLocked(memory, ParameterRef{ cutoff.high, cutoff.low, 1 }));
+
+    // Saved with the first file; the second file gets other locks; opening
+    // the first again brings its own back.
+    const QString firstFile = dir.filePath(QStringLiteral("first.json"));
+    const QString secondFile = dir.filePath(QStringLiteral("second.json"));
+    QString error;
+    QVERIFY2(editor.window()->saveVoice(firstFile, &error), qPrintable(error));
+    QVERIFY2(editor.window()->saveVoice(secondFile, &error), qPrintable(error));
+    locks->clear();
+    locks->add(ToolLocks::pattern(QStringLiteral("Reverb*")));
+    QVERIFY2(editor.window()->openVoice(firstFile, &error), qPrintable(error));
+    QCOMPARE(locks->locks().size(), 1);
+    QVERIFY(locks->isLocked(memory, cutoff));
+    QVERIFY2(editor.window()->openVoice(secondFile, &error), qPrintable(error));
+    QCOMPARE(locks->locks(), QVector<ToolLocks::Lock>{ ToolLocks::pattern(QStringLiteral("Reverb*")) });
 }
 
 QTEST_MAIN(TestSoundTools)

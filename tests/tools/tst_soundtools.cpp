@@ -7,6 +7,7 @@
 #include <jsonpresetstore.h>
 #include <lockpanel.h>
 #include <morphpanel.h>
+#include <sidebysidepanel.h>
 #include <parametermodel.h>
 #include <soundblocks.h>
 #include <soundtools.h>
@@ -29,6 +30,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -102,6 +104,7 @@ private slots:
     void randomiseAndMutateKeepLocksAndRanges();
     void morphGoesBetweenTheTwoVoices();
     void locksComeFromTheViewAndStayWithTheFile();
+    void sideBySideTakesTheSecondVoicesValues();
 };
 
 void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
@@ -383,6 +386,53 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
     QVERIFY(locks->isLocked(memory, cutoff));
     QVERIFY2(editor.window()->openVoice(secondFile, &error), qPrintable(error));
     QCOMPARE(locks->locks(), QVector<ToolLocks::Lock>{ ToolLocks::pattern(QStringLiteral("Reverb*")) });
+}
+
+void TestSoundTools::sideBySideTakesTheSecondVoicesValues()
+{
+    QTemporaryDir dir;
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    const Voice first = memory.voice();
+    editor.dock()->variation()->amountBox()->setValue(20);
+    editor.dock()->variation()->mutate(9);
+    const Voice second = memory.voice();
+    editor.stack()->undo();
+    const QString path = dir.filePath(QStringLiteral("second.json"));
+    QString error;
+    QVERIFY(VoiceFile::save(path, memory.schema(), second, &error));
+
+    SideBySidePanel *panel = editor.dock()->sideBySide();
+    QVERIFY2(panel->setSecondVoice(path, &error), qPrintable(error));
+    editor.dock()->show();
+    QTableWidget *table = panel->table();
+    table->window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(table));
+    QTest::mouseClick(panel->onlyDifferences(), Qt::LeftButton);
+    int shown = 0;
+    for (int row = 0; row < table->rowCount(); ++row)
+        shown += !table->isRowHidden(row);
+    QCOMPARE(shown, int(differences(first.values, second.values).size()));
+
+    // One row taken by a click and the button: one step.
+    const ParameterRef ref = differences(first.values, second.values).front();
+    const int row = panel->rowOf(ref);
+    table->scrollToItem(table->item(row, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      table->visualItemRect(table->item(row, SideBySidePanel::ThisVoice)).center());
+    const int steps = editor.stack()->index();
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("takeValue")), Qt::LeftButton);
+    QCOMPARE(memory.value(ref), second.value(ref));
+    QCOMPARE(editor.stack()->index(), steps + 1);
+    QTRY_VERIFY(table->isRowHidden(row));
+
+    // Every row, chosen with the keyboard.
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("takeValue")), Qt::LeftButton);
+    QCOMPARE(memory.voice().values, second.values);
+    QCOMPARE(editor.stack()->index(), steps + 2);
 }
 
 QTEST_MAIN(TestSoundTools)

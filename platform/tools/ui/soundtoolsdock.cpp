@@ -3,6 +3,7 @@
 #include "effectpresetpanel.h"
 #include "lockpanel.h"
 #include "morphpanel.h"
+#include "sidebysidepanel.h"
 #include "soundtools.h"
 #include "variationpanel.h"
 
@@ -15,6 +16,7 @@ SoundToolsDock::SoundToolsDock(SoundTools *tools, QWidget *parent)
     , m_variation(new VariationPanel(tools))
     , m_morph(new MorphPanel(tools))
     , m_locks(new LockPanel(tools))
+    , m_sideBySide(new SideBySidePanel(tools))
 {
     setObjectName(QStringLiteral("soundToolsDock"));
     auto *pages = new QTabWidget(this);
@@ -22,6 +24,7 @@ SoundToolsDock::SoundToolsDock(SoundTools *tools, QWidget *parent)
     pages->addTab(m_variation, tr("Randomise"));
     pages->addTab(m_morph, tr("Morph"));
     pages->addTab(m_locks, tr("Locks"));
+    pages->addTab(m_sideBySide, tr("Side by Side"));
     setWidget(pages);
 }
 
@@ -46,6 +49,7 @@ void SoundToolsDock::addActionsTo(QMenu *menu)
     });
     menu->addAction(tr("M&orph..."), this, [this] { showPage(m_morph); });
     menu->addAction(tr("&Locks..."), this, [this] { showPage(m_locks); });
+    menu->addAction(tr("&Side by Side..."), this, [this] { showPage(m_sideBySide); });
 }
 
 void SoundToolsDock::presetsChanged()

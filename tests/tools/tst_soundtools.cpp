@@ -20,6 +20,7 @@
 #include <parameterschema.h>
 #include <voicefile.h>
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>

@@ -9,6 +9,7 @@
 #include <librarycommandline.h>
 
 #include <schemalisting.h>
+#include <toolscommandline.h>
 #include <tparametermemory.h>
 #include <voicefile.h>
 
@@ -156,6 +157,7 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("file"),
         QStringLiteral("A voice file to load at start, the same as --voice <file>."),
         QStringLiteral("[file]"));
+    parser.addOptions(ToolsCommandLine::options());
     LibraryCommandLine library(&parser);
     // Unknown options and missing values end the program with a message and status 1.
     parser.process(app);
@@ -193,6 +195,10 @@ int main(int argc, char *argv[])
     TParameterMemory memory;
     EditorVoiceData voiceData;
     memory.setVoiceData(&voiceData);
+
+    // Randomise, Mutate and Morph for scripts: a voice file in, one out.
+    if (ToolsCommandLine::isWanted(parser))
+        return ToolsCommandLine::run(parser, memory);
 
     if (parser.isSet(listParameters) || parser.isSet(listTypes)) {
         const QStringList lines = parser.isSet(listTypes) ? SchemaListing::types(memory.schema())

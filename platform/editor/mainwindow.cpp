@@ -21,6 +21,9 @@
 
 #include <librarycommandline.h>
 #include <partnames.h>
+#include <soundtools.h>
+#include <soundtoolsdock.h>
+#include <toollocks.h>
 #include <tparametermemory.h>
 #include <voice.h>
 #include <voicetype.h>
@@ -252,6 +255,7 @@ void MainWindow::createMenus()
     // keys are a drum voice's.
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
+    m_editMenu = edit;
     edit->addAction(m_undoAction);
     edit->addAction(m_redoAction);
     edit->addSeparator();
@@ -391,6 +395,17 @@ void MainWindow::createDockWindows()
         m_document->take(entry.voice, tr("Library"));
         m_library->setCurrentVoice(entry);
     });
+    // The tools for making sounds: block copy and paste, effect presets,
+    // Randomise, Mutate, Morph and their locks, each change one step. Their
+    // dock is a tab beside the Voice panel.
+    auto *tools = new SoundTools(m_memory, [this](const QString &name, const std::function<void()> &edits) {
+        return m_history->runAsOneStep(name, edits);
+    }, this);
+    tools->install(this, m_editMenu, m_view,
+                   { ParameterModel::HighRole, ParameterModel::LowRole, ParameterModel::PartRole });
+    tabifyDockWidget(historyDock, tools->dock());
+    voiceDock->raise();
+    connect(m_document, &VoiceDocument::filePathChanged, tools->locks(), &ToolLocks::setFile);
 }
 
 void MainWindow::showMessage(const QString &text)

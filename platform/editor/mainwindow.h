@@ -116,6 +116,7 @@ private:
     QLineEdit *m_filterBox = nullptr;
     ShapePanel *m_shape = nullptr;
     LibraryDock *m_library = nullptr;
+    QMenu *m_editMenu = nullptr;
     VoicePanel *m_panel = nullptr;
     QUndoView *m_historyView = nullptr;
     QLabel *m_compareSign = nullptr;

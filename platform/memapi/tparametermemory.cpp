@@ -149,12 +149,21 @@ bool TParameterMemory::setValue(const ParameterRef &ref, int v)
         if (!taken)
             d->snapshots.push_back({ ref.high, ref.part, d->edit.values[ref.high][std::size_t(ref.part)] });
     }
-    const int old = slot;
+    int old = slot;
+    // A value a type change of this group already changed (an effect row
+    // reset to the new type's default) is reported from what it was before
+    // the group, so that undoing the group brings that back.
+    if (d->recording && !d->reported.contains(ref)) {
+        for (const Private::Snapshot &s : d->snapshots) {
+            if (s.high == ref.high && s.part == ref.part)
+                old = s.values[ref.low];
+        }
+    }
     slot = v;
     if (typeChange)
         applyType(ref, v);
     queueChange(ref);
-    if (d->recording) {
+    if (d->recording && old != v) {
         d->reported.insert(ref);
         emit valueEdited(ref.high, ref.low, ref.part, old, v);
     }

@@ -7,6 +7,7 @@
 #include "dialogs/hostselections.h"
 #include "dialogs/onscreenguard.h"
 #include "dialogs/windowplacement.h"
+#include "document/filecommands.h"
 #include "document/recentfiles.h"
 #include "document/voicedocument.h"
 #include "history/elementtools.h"
@@ -164,26 +165,8 @@ void MainWindow::createView()
 
 void MainWindow::createActions()
 {
-    m_newAction = new QAction(tr("&New"), this);
-    m_newAction->setShortcuts(QKeySequence::New);
-    connect(m_newAction, &QAction::triggered, this, &MainWindow::newVoice);
-    m_openAction = new QAction(tr("&Open..."), this);
-    m_openAction->setShortcuts(QKeySequence::Open);
-    connect(m_openAction, &QAction::triggered, this, &MainWindow::chooseAndOpenVoice);
-    m_saveAction = new QAction(tr("&Save"), this);
-    m_saveAction->setShortcuts(QKeySequence::Save);
-    connect(m_saveAction, &QAction::triggered, this, &MainWindow::save);
-    m_saveAsAction = new QAction(tr("Save &As..."), this);
-    m_saveAsAction->setShortcuts(keysFor(QKeySequence::SaveAs, QKeySequence(tr("Ctrl+Shift+S"))));
-    connect(m_saveAsAction, &QAction::triggered, this, &MainWindow::saveAs);
-    m_revertAction = new QAction(tr("Re&vert to Saved"), this);
-    connect(m_revertAction, &QAction::triggered, this, &MainWindow::revert);
-    auto updateRevert = [this] {
-        m_revertAction->setEnabled(m_document->isModified() && !m_document->filePath().isEmpty());
-    };
-    connect(m_document, &VoiceDocument::modifiedChanged, this, updateRevert);
-    connect(m_document, &VoiceDocument::filePathChanged, this, updateRevert);
-    updateRevert();
+    m_files = new FileCommands(m_document, this);
+    connect(m_files, &FileCommands::message, this, &MainWindow::showMessage);
     // The voice library's dock carries its own File commands.
     m_library = new LibraryDock(LibraryCommandLine::libraryPath(), m_memory, m_document, this);
     m_storeAction = new QAction(tr("Store the edit buffer"), this);
@@ -219,7 +202,8 @@ void MainWindow::createActions()
 
     // The file commands and undo and redo answer their keys in every
     // window of the editor: the detail dialogs too.
-    for (QAction *action : { m_newAction, m_openAction, m_saveAction, m_saveAsAction, m_quitAction,
+    for (QAction *action : { m_files->newAction(), m_files->openAction(), m_files->saveAction(),
+                             m_files->saveAsAction(), m_quitAction,
                              m_undoAction, m_redoAction })
         action->setShortcutContext(Qt::ApplicationShortcut);
 
@@ -238,13 +222,12 @@ void MainWindow::createActions()
 void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->addAction(m_newAction);
-    file->addAction(m_openAction);
-    m_recentMenu = file->addMenu(tr("Open &Recent"));
-    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    file->addAction(m_saveAction);
-    file->addAction(m_saveAsAction);
-    file->addAction(m_revertAction);
+    file->addAction(m_files->newAction());
+    file->addAction(m_files->openAction());
+    file->addMenu(m_files->recentMenu());
+    file->addAction(m_files->saveAction());
+    file->addAction(m_files->saveAsAction());
+    file->addAction(m_files->revertAction());
     file->addSeparator();
     file->addAction(m_storeAction);
     m_library->addFileActions(file);
@@ -390,7 +373,7 @@ void MainWindow::createDockWindows()
     m_viewMenu->addAction(m_library->toggleViewAction());
     connect(m_library, &LibraryDock::message, this, &MainWindow::showMessage);
     connect(m_library, &LibraryDock::openRequested, this, [this](const LibraryEntry &entry) {
-        if (!maybeSave())
+        if (!m_files->maybeSave())
             return;
         m_document->take(entry.voice, tr("Library"));
         m_library->setCurrentVoice(entry);
@@ -519,139 +502,19 @@ void MainWindow::copyDrumKey()
         m_tools->copyDrumKey(from, int(names.indexOf(target)));
 }
 
-bool MainWindow::maybeSave()
-{
-    if (!m_document->isModified())
-        return true;
-    QMessageBox box(QMessageBox::Warning, tr("Zinta Editor"),
-                    tr("The voice \"%1\" has changes that are not saved.").arg(m_document->displayName()),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setInformativeText(tr("Save them first?"));
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        return save();
-    case QMessageBox::Discard:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void MainWindow::newVoice()
-{
-    if (maybeSave())
-        m_document->newVoice();
-}
-
-void MainWindow::chooseAndOpenVoice()
-{
-    if (!maybeSave())
-        return;
-    QFileDialog dialog(this, tr("Open voice"), RecentFiles::lastFolder(),
-                       tr("Voices (*.json);;All files (*)"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        openVoice(dialog.selectedFiles().constFirst());
-}
-
-void MainWindow::openRecent(const QString &path)
-{
-    if (maybeSave() && !openVoice(path))
-        RecentFiles::remove(path);
-}
-
 bool MainWindow::openVoice(const QString &path, QString *error)
 {
-    QString why;
-    if (!m_document->load(path, &why)) {
-        if (error)
-            *error = why;
-        else
-            QMessageBox::warning(this, tr("Open voice"), why);
-        statusBar()->showMessage(why);
-        return false;
-    }
-    RecentFiles::add(m_document->filePath());
-    showMessage(tr("Loaded %1").arg(m_document->filePath()));
-    return true;
+    return m_files->openVoice(path, error);
 }
 
-bool MainWindow::save()
-{
-    return m_document->filePath().isEmpty() ? saveAs() : saveVoice(m_document->filePath());
-}
-
-bool MainWindow::saveAs()
-{
-    const QString folder = m_document->filePath().isEmpty()
-        ? RecentFiles::lastFolder()
-        : QFileInfo(m_document->filePath()).absolutePath();
-    QFileDialog dialog(this, tr("Save voice as"), folder, tr("Voices (*.json)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    const QString chosen = dialog.selectedFiles().constFirst();
-    const QString path = VoiceDocument::withVoiceSuffix(chosen);
-    // The dialog asked about replacing the name chosen, not this one.
-    if (path != chosen && QFileInfo::exists(path)
-        && QMessageBox::question(this, tr("Save voice as"),
-                                 tr("%1 already exists. Replace it?").arg(QFileInfo(path).fileName()))
-               != QMessageBox::Yes)
-        return false;
-    return saveVoice(path);
-}
-
-// The document saves; the history's clean state and the recent files follow
-// its saved() signal.
 bool MainWindow::saveVoice(const QString &path, QString *error)
 {
-    QString why;
-    if (!m_document->save(path, &why)) {
-        if (error)
-            *error = why;
-        else
-            QMessageBox::warning(this, tr("Save voice"), why);
-        statusBar()->showMessage(why);
-        return false;
-    }
-    showMessage(tr("Saved %1").arg(m_document->filePath()));
-    return true;
-}
-
-void MainWindow::revert()
-{
-    if (QMessageBox::question(this, tr("Revert to saved"),
-                              tr("Drop the changes to \"%1\" and load it again?")
-                                  .arg(m_document->displayName()))
-        != QMessageBox::Yes)
-        return;
-    QString error;
-    if (!m_document->revert(&error))
-        QMessageBox::warning(this, tr("Revert to saved"), error);
-}
-
-void MainWindow::fillRecentMenu()
-{
-    m_recentMenu->clear();
-    const QStringList recent = RecentFiles::files();
-    for (const QString &path : recent) {
-        QAction *action = m_recentMenu->addAction(QFileInfo(path).fileName(), this,
-                                                  [this, path] { openRecent(path); });
-        action->setStatusTip(path);
-    }
-    if (recent.isEmpty()) {
-        m_recentMenu->addAction(tr("(none)"))->setEnabled(false);
-        return;
-    }
-    m_recentMenu->addSeparator();
-    m_recentMenu->addAction(tr("Clear the list"), this, &RecentFiles::clear);
+    return m_files->saveVoice(path, error);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!maybeSave()) {
+    if (!m_files->maybeSave()) {
         event->ignore();
         return;
     }

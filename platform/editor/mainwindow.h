@@ -10,6 +10,7 @@ class AddOnHost;
 class DetailDialogs;
 class EditorVoiceData;
 class ElementTools;
+class FileCommands;
 class LibraryDock;
 class ParameterFilter;
 class ParameterModel;
@@ -58,15 +59,8 @@ public:
     // Entry `index`'s open dialog, or null.
     QWidget *entryDialog(int index) const;
 
-    // Loads a voice file as File > Open does, without asking about unsaved
-    // changes. On failure returns false and leaves the voice as it was; the
-    // error goes to *error, or to a message box when error is null.
+    // File > Open and File > Save As without their questions (FileCommands).
     bool openVoice(const QString &path, QString *error = nullptr);
-
-    // Writes the voice to `path`, which becomes its file, as File > Save As
-    // does without asking. On failure returns false and the voice stays
-    // modified; the error goes to *error, or to a message box when error is
-    // null.
     bool saveVoice(const QString &path, QString *error = nullptr);
 
     // Answers a dialog's command with the selection window it asks for; the
@@ -92,16 +86,6 @@ private:
     void setCompareMode(bool on);
     void showMessage(const QString &text);
 
-    // File commands. The ones that replace the voice first ask whether to
-    // save unsaved changes and do nothing when the answer is Cancel.
-    bool maybeSave();
-    void newVoice();
-    void chooseAndOpenVoice();
-    void openRecent(const QString &path);
-    bool save();
-    bool saveAs();
-    void revert();
-    void fillRecentMenu();
     void copyDrumKey();
 
     TParameterMemory *m_memory;
@@ -116,16 +100,12 @@ private:
     QLineEdit *m_filterBox = nullptr;
     ShapePanel *m_shape = nullptr;
     LibraryDock *m_library = nullptr;
+    FileCommands *m_files = nullptr;
     QMenu *m_editMenu = nullptr;
     VoicePanel *m_panel = nullptr;
     QUndoView *m_historyView = nullptr;
     QLabel *m_compareSign = nullptr;
 
-    QAction *m_newAction = nullptr;
-    QAction *m_openAction = nullptr;
-    QAction *m_saveAction = nullptr;
-    QAction *m_saveAsAction = nullptr;
-    QAction *m_revertAction = nullptr;
     QAction *m_storeAction = nullptr;
     QAction *m_quitAction = nullptr;
     QAction *m_undoAction = nullptr;
@@ -133,7 +113,6 @@ private:
     QAction *m_copyDrumKeyAction = nullptr;
     QAction *m_findAction = nullptr;
     QAction *m_differencesAction = nullptr;
-    QMenu *m_recentMenu = nullptr;
     QMenu *m_viewMenu = nullptr;
     DetailDialogs *m_dialogs = nullptr;
     // The entry actions by entry number and the voice types' menus.

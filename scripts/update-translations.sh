@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Extracts the texts to translate again into the .ts files, keeping what is
 # translated and dropping what the sources no longer have:
-#   zinta-editor_<lang>.ts   the editor's own texts (tr() in platform/editor)
+#   zinta-editor_<lang>.ts   the editor's own texts (tr() in platform/editor, the library,
+#                            the tools, the controls and the memory)
 #   zinta-dialogs_<lang>.ts  the add-on's form texts (dialogs/), found by
 #                            running the built zinta-form-texts over the add-on
 # Usage: scripts/update-translations.sh [--check] BUILD_DIR [TS_FOLDER]
@@ -36,7 +37,8 @@ fi
 
 shopt -s nullglob
 for ts in "$folder"/zinta-editor_*.ts; do
-    "$lupdate" "${options[@]}" "$here/platform/editor" -ts "$ts"
+    "$lupdate" "${options[@]}" "$here/platform/editor" "$here/platform/library" "$here/platform/tools" \
+        "$here/platform/widgets" "$here/platform/memapi" -ts "$ts"
 done
 for ts in "$folder"/zinta-dialogs_*.ts; do
     "$lupdate" "${options[@]}" "$here/dialogs" "$scratch/formtexts.cpp" -ts "$ts"

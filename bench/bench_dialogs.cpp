@@ -80,6 +80,7 @@ constexpr Subject subject(const char *name, int voiceType, const char *changedAd
     return { name, bareDialog<T>, wrappedDialog<T>, helperOf<T>, voiceType, changedAddress };
 }
 
+// clang-format off
 const Subject subjects[] = {
     subject<ELDetail>("ELDetail", 1, "FEkNormalElementEQ/kNrmElmEQType"),
     subject<DrumKeyDetail>("DrumKeyDetail", 3, "FEkDrumKeyEQ/kDrmKeyEQType"),
@@ -100,6 +101,7 @@ const Subject subjects[] = {
     subject<XPB900JY>("XPB900JY", 4, "FEkPluginNativeJY/kPlgNtvJYMode"),
     subject<XPB900JX>("XPB900JX", 4, "FEkPluginNativeJX/kPlgNtvJXBreathMode"),
 };
+// clang-format on
 
 void bareFloor(benchmark::State &state, const Subject *subject)
 {

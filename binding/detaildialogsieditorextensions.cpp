@@ -22,6 +22,7 @@ void connectHelpers(QObject *dialog, DetailDialogsPopulationHelper *population,
         QObject *receiver;
         const char *slot;
     };
+    // clang-format off
     const Wire wires[] = {
         { "2signalInitialise()", population, "1slotInitialise()" },
         { "2signalRegisterNotifier(QString,bool)", population, "1slotRegisterNotifier(QString,bool)" },
@@ -33,6 +34,7 @@ void connectHelpers(QObject *dialog, DetailDialogsPopulationHelper *population,
         { "2signalDrumWaveTypeSelect()", slotHelper, "1slotDrumWaveTypeSelect()" },
         { "2signalDrumVoiceSelect()", slotHelper, "1slotDrumVoiceSelect()" },
     };
+    // clang-format on
     for (const Wire &wire : wires)
         connectIfDeclared(dialog, wire.signal, wire.receiver, wire.slot);
 }

@@ -54,6 +54,7 @@ struct Entry
     DialogFactory create;
 };
 
+// clang-format off
 constexpr Entry entries[] = {
     { 1, Normal, nullptr, nullptr, element },
     { 2, Normal, nullptr, nullptr, element },
@@ -91,6 +92,7 @@ constexpr Entry entries[] = {
     { 34, NativeBoard, "Native Parameter", "XPB900-JY Native Parameter", wrapped<XPB900JY> },
     { 35, NativeBoard, "Native Parameter", "XPB900-JX Native Parameter", wrapped<XPB900JX> },
 };
+// clang-format on
 static_assert(std::size(entries) == entryCount, "one row per menu entry");
 
 const Entry &rowOf(int entry)

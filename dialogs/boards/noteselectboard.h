@@ -11,6 +11,7 @@
 namespace NoteSelectBoard {
 
 // page, column, row, caption, address, caption width where it differs
+// clang-format off
 inline constexpr BoardRow rows[] = {
     { 1, 1, 1, "Note Select 1",                      "FEkPluginNative%1/kPlgNtv%1NoteSel1" },
     { 1, 1, 3, "Note Select 1 Tune",                 "FEkPluginNative%1/kPlgNtv%1NoteSel1Tune" },
@@ -45,6 +46,7 @@ inline constexpr BoardRow rows[] = {
     { 2, 1, 7, "Insertion Effect Drive",             "FEkPluginNative%1/kPlgNtv%1InsDrive", 180 },
     { 2, 1, 8, "Insertion Effect Dry / Wet",         "FEkPluginNative%1/kPlgNtv%1InsDryWet", 180 },
 };
+// clang-format on
 
 inline constexpr BoardDesign design(const char *className, const char *title,
                                     const char *firstPage, const char *letters)

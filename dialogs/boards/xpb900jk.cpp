@@ -3,6 +3,7 @@
 namespace {
 
 // page, column, row, caption, address, caption width where it differs
+// clang-format off
 constexpr BoardRow rows[] = {
     { 1, 1, 1, "Carrier Level 1",      "FEkPluginNativeJK/kPlgNtvJKCarrier1" },
     { 1, 1, 2, "Carrier Level 2",      "FEkPluginNativeJK/kPlgNtvJKCarrier2" },
@@ -25,6 +26,7 @@ constexpr BoardRow rows[] = {
     { 1, 3, 7, "AC4  Parameter Depth", "FEkPluginNativeJK/kPlgNtvJKAC4ParamDepth" },
     { 1, 3, 8, "Rcv Jk Sys Ex",        "FEkPluginNativeJK/kPlgNtvJKRcvJkSysEx" },
 };
+// clang-format on
 
 constexpr BoardDesign board = {
     "XPB900JK", "XPB900-JK Native Parameter", "XPB900-JK NATIVE PARAMETER", nullptr, 487,

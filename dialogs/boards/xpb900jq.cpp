@@ -3,6 +3,7 @@
 namespace {
 
 // page, column, row, caption, address, caption width where it differs
+// clang-format off
 constexpr BoardRow rows[] = {
     { 1, 1, 1, "Unison Switch",                 "FEkPluginNativeJQ/kPlgNtvJQUnisonSw" },
     { 1, 1, 2, "Arpeggio/StepSEQ Switch",       "FEkPluginNativeJQ/kPlgNtvJQArpStepSw" },
@@ -37,6 +38,7 @@ constexpr BoardRow rows[] = {
     { 2, 2, 7, "AMP EG Sustain Level",          "FEkPluginNativeJQ/kPlgNtvJQAMPEGSustainLevel" },
     { 2, 2, 8, "AMP EG Release Time",           "FEkPluginNativeJQ/kPlgNtvJQAMPEGReleaseTIme" },
 };
+// clang-format on
 
 constexpr BoardDesign board = {
     "XPB900JQ", "XPB900-JQ Native Parameter", "XPB900-JQ NATIVE PARAMETER", "EG", 487,

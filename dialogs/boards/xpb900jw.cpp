@@ -3,6 +3,7 @@
 namespace {
 
 // page, column, row, caption, address, caption width where it differs
+// clang-format off
 constexpr BoardRow rows[] = {
     { 1, 1, 1, "JY Mode",            "FEkPluginNativeJW/kPlgNtvJWJYMode" },
     { 1, 1, 2, "Sustain Curve",      "FEkPluginNativeJW/kPlgNtvJWSustainCurve" },
@@ -21,6 +22,7 @@ constexpr BoardRow rows[] = {
     { 1, 3, 7, "INS Clip Curve",     "FEkPluginNativeJW/kPlgNtvJWInsClipCurve" },
     { 1, 3, 8, "INS Delay Time",     "FEkPluginNativeJW/kPlgNtvJWInsDelayTime" },
 };
+// clang-format on
 
 constexpr BoardDesign board = {
     "XPB900JW", "XPB900-JW Native Parameter", "XPB900-JW NATIVE PARAMETER", nullptr, 487,

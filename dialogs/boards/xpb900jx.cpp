@@ -3,6 +3,7 @@
 namespace {
 
 // page, column, row, caption, address, caption width where it differs
+// clang-format off
 constexpr BoardRow rows[] = {
     { 1, 1, 1, "FILTER EG Depth",               "FEkPluginNativeJX/kPlgNtvJXFilterEQDepth" },
     { 1, 1, 3, "Pressure Control No.",          "FEkPluginNativeJX/kPlgNtvJXPressureNo" },
@@ -27,6 +28,7 @@ constexpr BoardRow rows[] = {
     { 1, 3, 6, "Absorption Control Depth",      "FEkPluginNativeJX/kPlgNtvJXAbsorptionDepth" },
     { 1, 3, 8, "Breath Mode",                   "FEkPluginNativeJX/kPlgNtvJXBreathMode" },
 };
+// clang-format on
 
 constexpr BoardDesign board = {
     "XPB900JX", "XPB900-JX Native Parameter", "XPB900-JX NATIVE PARAMETER", nullptr, 487,

@@ -3,6 +3,7 @@
 namespace {
 
 // page, column, row, caption, address, caption width where it differs
+// clang-format off
 constexpr BoardRow rows[] = {
     { 1, 1, 1, "JY Mode",            "FEkPluginNativeJY/kPlgNtvJYMode" },
     { 1, 1, 2, "Sustain Curve",      "FEkPluginNativeJY/kPlgNtvJYSustainCurve" },
@@ -29,6 +30,7 @@ constexpr BoardRow rows[] = {
     { 2, 2, 7, "INS Clip Curve",     "FEkPluginNativeJY/kPlgNtvJYInsClipCurve" },
     { 2, 2, 8, "INS Delay Time",     "FEkPluginNativeJY/kPlgNtvJYInsDelayTime" },
 };
+// clang-format on
 
 constexpr BoardDesign board = {
     "XPB900JY", "XPB900-JY Native Parameter", "XPB900-JY NATIVE PARAMETER", "EFFECT", 487,

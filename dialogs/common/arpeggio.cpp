@@ -25,6 +25,7 @@ using Form::Row;
 constexpr int columnX(int column) { return 20 + 155 * column; }
 constexpr int rowY(int k) { return 56 + 32 * k; }
 
+// clang-format off
 constexpr Row rows[] = {
     // caption                caption label    value field        fader         address                                          x            y
     { "Switch",               "textLabel2426", "cTextSlider2393", "cFader2394", "00kNormalCommonExtra/kNrmComARPSw",            columnX(0), rowY(0) },
@@ -44,10 +45,12 @@ constexpr Row rows[] = {
     { "Quantize Value",       "textLabel2440", "cTextSlider2421", "cFader2422", "00kNormalCommonExtra/kNrmComARPQauntVal",      columnX(1), rowY(6) },
     { "QuantizeStrength(%)",  "textLabel2441", "cTextSlider2423", "cFader2424", "00kNormalCommonExtra/kNrmComARPQuantStrength", columnX(1), rowY(7) },
 };
+// clang-format on
 
 // Page "ARPEGGIO", head area. "Type" lies on "Bank" until the dialog is
 // connected; then the type display grows to two lines and "Type" moves down
 // beside the second.
+// clang-format off
 constexpr Form::Widget head[] = {
     { Kind::Label, "textLabelBank", 40, 8, 38, 16, "Bank" },
     { Kind::Label, "textLabel2425", 40, 8, 38, 16, "Type" },
@@ -55,12 +58,14 @@ constexpr Form::Widget head[] = {
     { Kind::Label, "textLabelARPBank", 39, 17, 38, 16, "Bank" },
     { Kind::Popup, "cPullDownMenuARPBank", 209, 7, 91, 21, nullptr, "00kNormalCommonExtra/kNrmComARPTypeBank" },
 };
+// clang-format on
 
 // Page "SF ASSIGN": slot k + 1 (k = 0 to 4) has its caption at
 // (15, 44 + 48k, 90, 16) and its display at (20, 60 + 48k, 91, 32).
 constexpr int captionY(int k) { return 44 + 48 * k; }
 constexpr int displayY(int k) { return 60 + 48 * k; }
 
+// clang-format off
 constexpr Form::Widget sfAssign[] = {
     { Kind::Label, "textLabel2443", 15, captionY(0), 90, 16, "SF Assign Type1" },
     { Kind::Label, "textLabel2444", 15, captionY(1), 90, 16, "SF Assign Type2" },
@@ -73,6 +78,7 @@ constexpr Form::Widget sfAssign[] = {
     { Kind::HotspotLabel, "cWaveLabel2451", 20, displayY(3), 91, 32 },
     { Kind::HotspotLabel, "cWaveLabel2452", 20, displayY(4), 91, 32 },
 };
+// clang-format on
 
 constexpr const char *sfDisplayNames[Arpeggio::SlotCount] = {
     "cWaveLabel2448", "cWaveLabel2449", "cWaveLabel2450", "cWaveLabel2451", "cWaveLabel2452",
@@ -88,6 +94,7 @@ struct WatchTable
     const char *sfSlots[Arpeggio::SlotCount];
 };
 
+// clang-format off
 constexpr WatchTable watchTables[3] = {
     { "00kNormalCommonExtra/kNrmComARPType", "00kNormalCommonExtra/kNrmComARPSF",
       "1arpChangedNormal(int)",
@@ -102,6 +109,7 @@ constexpr WatchTable watchTables[3] = {
       { "1sf1AssignChangedPlugin(int)", "1sf2AssignChangedPlugin(int)", "1sf3AssignChangedPlugin(int)",
         "1sf4AssignChangedPlugin(int)", "1sf5AssignChangedPlugin(int)" } },
 };
+// clang-format on
 
 // Type numbers: presets 0 to 1786, user types 8192 to 8447 (User 1 to 256).
 constexpr unsigned lastPreset = 1786;

@@ -18,12 +18,14 @@ struct SetRow
     int y;
 };
 
+// clang-format off
 constexpr SetRow setRows[] = {
     { "cTextSlider2375", "00kNormalCommonController/kNrmComCtrlDepth1",
       "cPullDownMenu2376", "00kNormalCommonController/kNrmComCtrlDest1", 42 },
     { "cTextSlider2377", "00kNormalCommonController/kNrmComCtrlDepth2",
       "cPullDownMenu2378", "00kNormalCommonController/kNrmComCtrlDest2", 72 },
 };
+// clang-format on
 
 // The first element's controller grid: one value field (24 x 13) per source
 // and target, each followed by a 26 x 26 "203" button at (x + 33, y - 7).
@@ -39,6 +41,7 @@ struct GridCell
     const char *address;
 };
 
+// clang-format off
 constexpr GridCell grid[] = {
     { "cTextSlider2379", "pushButton2380", 207, 151, "00kNormalElement/kNrmElmMWFilterCtrl" },
     { "cTextSlider2380", "pushButton2381", 298, 151, "00kNormalElement/kNrmElmMWPM" },
@@ -54,6 +57,7 @@ constexpr GridCell grid[] = {
     { "cTextSlider2390", "pushButton2391", 389, 217, "00kNormalElement/kNrmElmAC1FM" },
     { "cTextSlider2391", "pushButton2392", 480, 217, "00kNormalElement/kNrmElmAC1AM" },
 };
+// clang-format on
 
 // The controller number of assignable controller 1.
 constexpr Form::Widget controllerNumber = {

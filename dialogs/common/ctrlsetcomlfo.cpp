@@ -20,6 +20,7 @@ struct SetRow
     const char *destination;
 };
 
+// clang-format off
 constexpr SetRow setRows[] = {
     { "cTextSlider105", "00kNormalCommonController/kNrmComCtrlDepth1",
       "cPullDownMenu106", "00kNormalCommonController/kNrmComCtrlDest1" },
@@ -34,6 +35,7 @@ constexpr SetRow setRows[] = {
     { "cTextSlider115", "00kNormalCommonController/kNrmComCtrlDepth6",
       "cPullDownMenu116", "00kNormalCommonController/kNrmComCtrlDest6" },
 };
+// clang-format on
 
 constexpr int setRowY(int n) { return 42 + 30 * (n - 1); }
 
@@ -45,6 +47,7 @@ struct LfoControl
     const char *address;
 };
 
+// clang-format off
 constexpr LfoControl lfoColumn[] = {
     { "cPullDownMenu117", Kind::Popup, "00kNormalCommonLFO/kNrmComLFOWave" },
     { "cTextSlider118", Kind::TextSlider, "00kNormalCommonLFO/kNrmComLFOSpeed" },
@@ -54,6 +57,7 @@ constexpr LfoControl lfoColumn[] = {
     { "cTextSlider122", Kind::TextSlider, "00kNormalCommonLFO/kNrmComLFOTempoSpeed" },
     { "cTextSlider123", Kind::TextSlider, "00kNormalCommonLFO/kNrmComLFORandomSpeedDepth" },
 };
+// clang-format on
 
 // Beside the column.
 constexpr Form::Widget lfoButton = { Kind::PushButton, "pushButton124", 101, 257, 57, 16, "0" };
@@ -82,6 +86,7 @@ struct DepthSlot
     const char *elementDepths[4];
 };
 
+// clang-format off
 constexpr DepthSlot depthSlots[] = {
     { 291, "cTextSlider128", "00kNormalCommonLFO/kNrmComLFODepth1",
       "cPullDownMenu129", "00kNormalCommonLFO/kNrmComLFODest1",
@@ -99,6 +104,7 @@ constexpr DepthSlot depthSlots[] = {
       { "00kNormalElementLFO/kNrmElmLFODepth3", "10kNormalElementLFO/kNrmElmLFODepth3",
         "20kNormalElementLFO/kNrmElmLFODepth3", "30kNormalElementLFO/kNrmElmLFODepth3" } },
 };
+// clang-format on
 
 // The last button, of no size.
 constexpr Form::Widget emptyButton = { Kind::PushButton, "pushButton146", 0, 0, 0, 0, "0" };

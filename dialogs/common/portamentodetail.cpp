@@ -8,6 +8,7 @@ using Form::Row;
 
 // Row n (0 to 4): caption at (15, 8 + 32n), value field at (20, 24 + 32n),
 // fader at (90, 24 + 32n).
+// clang-format off
 constexpr Row rows[] = {
     // caption        caption label    value field        fader         address                                      x   y
     { "Switch",       "textLabel1872", "cTextSlider1862", "cFader1863", "00kNormalCommon/kNrmComQEDPortamentoSw",   20, 24 },
@@ -16,6 +17,7 @@ constexpr Row rows[] = {
     { "Mode",         "textLabel1875", "cTextSlider1868", "cFader1869", "00kNormalCommon/kNrmComQEDPortamentoMode", 20, 120 },
     { "Legato Slope", "textLabel1876", "cTextSlider1870", "cFader1871", "00kNormalCommon/kNrmComLegatoSlope",       20, 152 },
 };
+// clang-format on
 
 Form::RowLayout rowLayout()
 {

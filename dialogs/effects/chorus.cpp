@@ -7,6 +7,7 @@ namespace {
 using Form::Kind;
 
 // The third line stands 31 pixels below the second, its caption 15 high.
+// clang-format off
 constexpr Form::Widget returnPage[] = {
     // kind           object            x     y   w    h   text                     address
     { Kind::TextSlider, "cTextSlider2765", 35,  46,  60, 16, nullptr, "00kNormalCommonChorus/kNrmChoReturn" },
@@ -19,12 +20,15 @@ constexpr Form::Widget returnPage[] = {
     { Kind::Label,      "textLabel2772",   15,  62,  80, 16, "Pan", nullptr },
     { Kind::Label,      "textLabel2773",   15,  94, 123, 15, "Send Chorus To Reverb", nullptr },
 };
+// clang-format on
 
+// clang-format off
 constexpr EffectDesign::LabelEntry returnLabels[] = {
     { "textLabel2771", "00kNormalCommonChorus/kNrmChoReturn" },
     { "textLabel2772", "00kNormalCommonChorus/kNrmChoPan" },
     { "textLabel2773", "00kNormalCommonChorus/kNrmChoChoToRev" },
 };
+// clang-format on
 
 constexpr EffectDesign design = {
     "Chorus",

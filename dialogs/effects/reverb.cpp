@@ -11,6 +11,7 @@ constexpr EffectDesign::Placement placements[] = {
     { "cFader2653", 278 },
 };
 
+// clang-format off
 constexpr Form::Widget returnPage[] = {
     // kind           object            x    y   w   h   text      address
     { Kind::TextSlider, "cTextSlider2693", 35, 46, 60, 16, nullptr, "00kNormalCommonReverb/kNrmRevReturn" },
@@ -20,6 +21,7 @@ constexpr Form::Widget returnPage[] = {
     { Kind::Label,      "textLabel2697",   15, 30, 80, 16, "Return", nullptr },
     { Kind::Label,      "textLabel2698",   15, 62, 80, 16, "Pan",    nullptr },
 };
+// clang-format on
 
 constexpr EffectDesign::LabelEntry returnLabels[] = {
     { "textLabel2697", "00kNormalCommonReverb/kNrmRevReturn" },

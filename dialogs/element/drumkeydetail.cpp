@@ -20,6 +20,7 @@ using Form::Widget;
 // The rows of each page: caption, caption label, value field, fader, address,
 // the value field's position, and a row's exception ({ 0, fader offset } or
 // { 0, 0, caption offset }).
+// clang-format off
 constexpr Row oscillatorRows[] = {
     { nameA,              "textLabel2292", "cTextSlider2256", "cFader2257", "FEkDrumKeyEQ/kDrmKeyEQ1Freq",      20,  142 },
     { nameA,              "textLabel2293", "cTextSlider2258", "cFader2259", "FEkDrumKeyEQ/kDrmKeyEQ1Gain",      20,  174 },
@@ -38,7 +39,9 @@ constexpr Row oscillatorRows[] = {
     { nameA,              "textLabel2306", "cTextSlider2284", "cFader2285", "FEkDrumKey/kDrmKeyRcvNoteOff",     329, 206 },
     { nameA,              "textLabel2307", "cTextSlider2286", "cFader2287", "FEkDrumKey/kDrmKeyAlternateGroup", 329, 238 },
 };
+// clang-format on
 
+// clang-format off
 constexpr Row parameterRows[] = {
     { "Coarse Tune", "textLabel2342", "cTextSlider2314", "cFader2315", "FEkDrumKeyPitch/kDrmKeyCoarseTune",            20,  46 },
     { "Fine Tune",   "textLabel2343", "cTextSlider2316", "cFader2317", "FEkDrumKeyPitch/kDrmKeyFineTune",              20,  78 },
@@ -53,8 +56,10 @@ constexpr Row parameterRows[] = {
     { nameA,         "textLabel2351", "cTextSlider2334", "cFader2335", "FEkDrumKeyAmplitude/kDrmKeyAEGDecay2Time",     175, 270 },
     { nameA,         "textLabel2353", "cTextSlider2336", "cFader2337", "FEkDrumKeyAmplitude/kDrmKeyAEGDecay1Level",    330, 238 },
 };
+// clang-format on
 
 // The wave and voice area, and the EQ group.
+// clang-format off
 constexpr Widget oscillatorWidgets[] = {
     { Kind::Popup,        "cPullDownMenu2250",    44, 15,  72,  16,  nullptr, "FEkDrumKey/kDrmKeyWaveType" },
     { Kind::TextSlider,   "cTextSlider2251",      120, 15, 32,  16,  nullptr, "FEkDrumKey/kDrmKeyAssign" },
@@ -67,7 +72,9 @@ constexpr Widget oscillatorWidgets[] = {
     { Kind::Label,        "textLabel2290",        18, 95,  23,  20,  "EQ" },
     { Kind::Label,        "textLabel2308",        11, 15,  25,  16,  "Type" },
 };
+// clang-format on
 
+// clang-format off
 constexpr Widget parameterWidgets[] = {
     { Kind::Frame, "line2310",      8,   17,  147, 120 },
     { Kind::Frame, "line2311",      160, 17,  306, 120 },
@@ -78,6 +85,7 @@ constexpr Widget parameterWidgets[] = {
     { Kind::Label, "textLabel2340", 18,  167, 55,  20, "Amplitude" },
     { Kind::Label, "textLabel2341", 170, 167, 71,  20, "AmplitudeEG" },
 };
+// clang-format on
 
 // The parameters whose change reshapes the form, and whether their notifier
 // may flush.

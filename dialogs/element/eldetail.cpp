@@ -25,6 +25,7 @@ using Form::Widget;
 // The rows of each page, as the form was drawn: caption, caption label, value
 // field, fader, address, the value field's position, and a row's exception
 // ({ caption width } or { 0, fader offset }).
+// clang-format off
 constexpr Row oscRows[] = {
     { nameP,                 "textLabel504", "cTextSlider456", "cFader457", "FEkNormalElementEQ/kNrmElmEQ1Freq",           20,  142 },
     { nameP,                 "textLabel505", "cTextSlider458", "cFader459", "FEkNormalElementEQ/kNrmElmEQ1Gain",           20,  174 },
@@ -46,7 +47,9 @@ constexpr Row oscRows[] = {
     { "Velocity Limit Low",  "textLabel515", "cTextSlider490", "cFader491", "FEkNormalElement/kNrmElmVeloLimitLow",        330, 238 },
     { "Velocity Limit High", "textLabel516", "cTextSlider492", "cFader493", "FEkNormalElement/kNrmElmVeloLimitHigh",       330, 270 },
 };
+// clang-format on
 
+// clang-format off
 constexpr Row pitchRows[] = {
     { "Coarse Tune",                  "textLabel566", "cTextSlider518", "cFader519", "FEkNormalElementPitch/kNrmElmCoarseTune",                 20,  30 },
     { "Fine Tune",                    "textLabel567", "cTextSlider520", "cFader521", "FEkNormalElementPitch/kNrmElmFineTune",                   20,  62 },
@@ -73,7 +76,9 @@ constexpr Row pitchRows[] = {
     { "Decay2 Level",                 "textLabel589", "cTextSlider562", "cFader563", "FEkNormalElementPitch/kNrmElmPEGDecay2Level",             330, 238 },
     { "Release Level",                "textLabel590", "cTextSlider564", "cFader565", "FEkNormalElementPitch/kNrmElmPEGReleaseLevel",            330, 270 },
 };
+// clang-format on
 
+// clang-format off
 constexpr Row filterEGRows[] = {
     { nameA,                  "textLabel638", "cTextSlider593", "cFader594", "FEkNormalElementFilter/kNrmElmFilterGain",           20,  78 },
     { nameA,                  "textLabel660", "cTextSlider595", "cFader596", "FEkNormalElementFilter/kNrmElmDistance",             20,  110 },
@@ -98,7 +103,9 @@ constexpr Row filterEGRows[] = {
     { "Decay2 Level",         "textLabel658", "cTextSlider633", "cFader634", "FEkNormalElementFilter/kNrmElmFEGDecay2Level",       330, 238 },
     { "Release Level",        "textLabel659", "cTextSlider635", "cFader636", "FEkNormalElementFilter/kNrmElmFEGReleaseLevel",      330, 270 },
 };
+// clang-format on
 
+// clang-format off
 constexpr Row filterScaleRows[] = {
     { "Key Follow Sens (%)", "textLabel688", "cTextSlider663", "cFader664", "FEkNormalElementFilter/kNrmElmFilterCutoffKeyFollowSens",  20,  78 },
     { "Break Point1",        "textLabel690", "cTextSlider665", "cFader666", "FEkNormalElementFilter/kNrmElmFilterCutoffScalingBP1",     175, 78 },
@@ -113,7 +120,9 @@ constexpr Row filterScaleRows[] = {
     { "Center Note",         "textLabel695", "cTextSlider683", "cFader684", "FEkNormalElementFilter/kNrmElmFEGTimeKeyFollowCenterNote", 175, 238 },
     { "Sensitivity",         "textLabel700", "cTextSlider685", "cFader686", "FEkNormalElementFilter/kNrmElmFEGTimeKeyFollowSens",       330, 238 },
 };
+// clang-format on
 
+// clang-format off
 constexpr Row ampEGRows[] = {
     { "EG Time Velo Segment", "textLabel727", "cTextSlider702", "cFader703", "FEkNormalElementAmplitude/kNrmElmAEGTimeVeloSegment", 175, 46, { 144 } },
     { "EG Time Velo Sens",    "textLabel728", "cTextSlider704", "cFader705", "FEkNormalElementAmplitude/kNrmElmAEGTimeVeloSens",    175, 78 },
@@ -130,7 +139,9 @@ constexpr Row ampEGRows[] = {
     { "Sustain Time",         "textLabel804", "cTextSlider800", "cFader801", "FEkNormalElementAmplitude/kNrmElmAEGSustainTime",     10,  230 },
     { "Half Damper Switch",   "textLabel805", "cTextSlider802", "cFader803", "FEkNormalElement/kNrmElmHalfDamperSw",                10,  270 },
 };
+// clang-format on
 
+// clang-format off
 constexpr Row ampScaleRows[] = {
     { "Key Follow Sens (%)", "textLabel764", "cTextSlider741", "cFader742", "FEkNormalElementAmplitude/kNrmElmLevelKeyFollowSens",          20,  78 },
     { "Break Point1",        "textLabel765", "cTextSlider743", "cFader744", "FEkNormalElementAmplitude/kNrmElmLevelScalingBP1",             175, 78 },
@@ -144,7 +155,9 @@ constexpr Row ampScaleRows[] = {
     { "Center Note",         "textLabel774", "cTextSlider759", "cFader760", "FEkNormalElementAmplitude/kNrmElmAEGTimeKeyFollowCenterNotes", 175, 238 },
     { "Sensitivity",         "textLabel775", "cTextSlider761", "cFader762", "FEkNormalElementAmplitude/kNrmElmAEGTimeKeyFollowSens",        330, 238 },
 };
+// clang-format on
 
+// clang-format off
 constexpr Row lfoRows[] = {
     { "Wave",              "textLabel792", "cTextSlider776", "cFader777", "FEkNormalElementLFO/kNrmElmLFOWave",           20,  46 },
     { "Key On Reset",      "textLabel793", "cTextSlider778", "cFader779", "FEkNormalElementLFO/kNrmElmLFOKeyOnSync",      175, 46 },
@@ -155,7 +168,9 @@ constexpr Row lfoRows[] = {
     { "Key On Delay Time", "textLabel798", "cTextSlider788", "cFader789", "FEkNormalElementLFO/kNrmElmLFOKeyOnDelayTime", 330, 46, { 105 } },
     { "Fade In Time",      "textLabel799", "cTextSlider790", "cFader791", "FEkNormalElementLFO/kNrmElmLFOFadeInTime",     330, 78, { 95 } },
 };
+// clang-format on
 // The other widgets of each page.
+// clang-format off
 constexpr Widget oscWidgets[] = {
     { Kind::Label,        "textLabel495_2",   15,  10,  130, 15,  "Type" },
     { Kind::Popup,        "waveSelect",       85,  30,  60,  16 },
@@ -166,37 +181,44 @@ constexpr Widget oscWidgets[] = {
     { Kind::Label,        "textLabel503",     50,  110, 30,  16,  "Type" },
     { Kind::Popup,        "cPullDownMenu455", 85,  110, 60,  16,  nullptr, "FEkNormalElementEQ/kNrmElmEQType" },
 };
+// clang-format on
 
 constexpr Widget pitchWidgets[] = {
     { Kind::Frame, "line517",      160, 17, 306, 282 },
     { Kind::Label, "textLabel574", 170, 7,  49,  20, "Pitch EG" },
 };
 
+// clang-format off
 constexpr Widget filterEGWidgets[] = {
     { Kind::Label, "textLabel637",     15,  30, 130, 16,  "Filter Type" },
     { Kind::Popup, "cPullDownMenu592", 20,  46, 75,  16,  nullptr, "FEkNormalElementFilter/kNrmElmFilterType" },
     { Kind::Frame, "line591",          160, 17, 306, 282 },
     { Kind::Label, "textLabel644",     170, 7,  49,  20,  "Filter EG" },
 };
+// clang-format on
 
+// clang-format off
 constexpr Widget filterScaleWidgets[] = {
     { Kind::Frame, "line661",      8,   45,  460, 156 },
     { Kind::Label, "textLabel687", 18,  35,  136, 20, "Cutoff Frequency Scaling" },
     { Kind::Frame, "line662",      160, 213, 308, 60 },
     { Kind::Label, "textLabel694", 170, 203, 100, 20, "EG Time Key Follow" },
 };
+// clang-format on
 
 constexpr Widget ampEGWidgets[] = {
     { Kind::Frame, "line701",      160, 16, 306, 282 },
     { Kind::Label, "textLabel726", 170, 7,  76,  20, "Amplitude EG" },
 };
 
+// clang-format off
 constexpr Widget ampScaleWidgets[] = {
     { Kind::Frame, "line739",      8,   45,  460, 156 },
     { Kind::Label, "textLabel763", 18,  35,  98,  20, "Amplitude Scaling" },
     { Kind::Frame, "line740",      160, 213, 308, 60 },
     { Kind::Label, "textLabel773", 170, 203, 105, 20, "EG Time Key Follow" },
 };
+// clang-format on
 
 struct Page
 {
@@ -222,6 +244,7 @@ constexpr Page page(const char *objectName, const char *label, const Row (&rows)
     return { objectName, label, rows, R, nullptr, 0, captionWidth };
 }
 
+// clang-format off
 const Page pages[] = {
     page("tab0",   "OSC",          oscRows,         oscWidgets),
     page("tab0_2", "PITCH",        pitchRows,       pitchWidgets),
@@ -231,8 +254,10 @@ const Page pages[] = {
     page("tab0_6", "AMP SCALE",    ampScaleRows,    ampScaleWidgets),
     page("tab0_7", "LFO",          lfoRows,         80),
 };
+// clang-format on
 
 // The name labels whose parameter init() names, in the order it enters them.
+// clang-format off
 constexpr const char *nameLabels[][2] = {
     { "textLabel504", "FEkNormalElementEQ/kNrmElmEQ1Freq" },
     { "textLabel505", "FEkNormalElementEQ/kNrmElmEQ1Gain" },
@@ -243,6 +268,7 @@ constexpr const char *nameLabels[][2] = {
     { "textLabel500", "FEkNormalElement/kNrmElmKeyOnDelayTempoSync" },
     { "textLabel501", "FEkNormalElement/kNrmElmKeyOnDelayTempo" },
 };
+// clang-format on
 
 // The rows of the amplitude envelope page that this dialog does not offer:
 // they stay hidden and bound to nothing.

@@ -8,6 +8,7 @@ using Form::Row;
 
 // caption, caption label, value field, fader, address, the value field's
 // position, and the one fader that sits a pixel low.
+// clang-format off
 constexpr Row rows[] = {
     { "Velocity Sense Depth",    "textLabel2481", "cTextSlider2453", "cFader2454", "00kNormalElement/kNrmElmVeloSensDepth",       20,  46 },
     { "Velocity Sense Offset",   "textLabel2482", "cTextSlider2455", "cFader2456", "00kNormalElement/kNrmElmVeloSensOffset",      20,  78 },
@@ -24,6 +25,7 @@ constexpr Row rows[] = {
     { "EQ High Frequency (kHz)", "textLabel2493", "cTextSlider2477", "cFader2478", "00kNormalElement/kNrmElmEQHighFreq",          330, 110 },
     { "EQ High Gain",            "textLabel2494", "cTextSlider2479", "cFader2480", "00kNormalElement/kNrmElmEQHighGain",          330, 142 },
 };
+// clang-format on
 
 } // namespace
 

@@ -13,11 +13,13 @@ struct Board
     const char *secondPage; // null: one page
 };
 
+// clang-format off
 const Board boards[] = {
     { 29, "JQ", "EG" },     { 30, "JW", nullptr }, { 31, "JV", "INSERTION EFFECT" },
     { 32, "JK", nullptr },  { 33, "JZ", "INSERTION EFFECT" }, { 34, "JY", "EFFECT" },
     { 35, "JX", nullptr },
 };
+// clang-format on
 
 } // namespace
 

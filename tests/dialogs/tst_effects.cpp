@@ -17,12 +17,14 @@ struct Effect
     const char *pages;
 };
 
+// clang-format off
 const Effect effects[] = {
     { 5, "NormalCommonInsA", "NrmInsA", "Insertion EF A", "INSERTION EFFECT A" },
     { 6, "NormalCommonInsB", "NrmInsB", "Insertion EF B", "INSERTION EFFECT B" },
     { 7, "NormalCommonReverb", "NrmRev", "Reverb", "REVERB|RETURN" },
     { 9, "NormalCommonChorus", "NrmCho", "Chorus", "CHORUS|RETURN" },
 };
+// clang-format on
 
 QString forVoice(QString address, int voiceType)
 {

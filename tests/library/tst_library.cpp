@@ -184,6 +184,7 @@ void TestLibrary::search()
     if (library->count() == 0) {
         qint64 id = 0;
         QString why;
+        // clang-format off
         const Voice voices[] = {
             makeVoice(QStringLiteral("Warm Pad"), { slowAttack }, QStringLiteral("Synth Pad"), { QStringLiteral("warm") }),
             makeVoice(QStringLiteral("Glass Pad"), { { "NormalElementFilter", "NrmElmFilterResonance", 0, 40 } },
@@ -191,6 +192,7 @@ void TestLibrary::search()
             makeVoice(QStringLiteral("Bright Lead"), { bandPass }, QStringLiteral("Synth Lead")),
             makeVoice(QStringLiteral("Dark Bass"), { darkCutoff, plate }, QStringLiteral("Bass"), { QStringLiteral("fat") }),
         };
+        // clang-format on
         for (const Voice &voice : voices)
             QCOMPARE(library->add(voice, QString(), &id, &why), VoiceLibrary::Added::New);
         QVERIFY(library->set(1, VoiceLibrary::Field::Comment, QStringLiteral("Slow like a sunrise"), &why));

@@ -143,6 +143,7 @@ private slots:
         QTest::addColumn<int>("value"); // initial: the initial voice's, in every part
         QTest::addColumn<QString>("text");
         // The initial voice sounds in every form: full key and velocity ranges, full level.
+        // clang-format off
         const struct Form { const char *block, *word; } forms[] = {
             { "Normal", "Nrm" }, { "Plugin", "Plg" }, { "Drum", "Drm" } };
         for (const Form &f : forms) {
@@ -268,6 +269,7 @@ private slots:
             QVERIFY2(content != good, name);
             QTest::newRow(name) << content << QString::fromLatin1(fault);
         };
+        // clang-format on
         bad("unknown format", "\"format\": \"pan\"", "\"format\": \"balance\"", "balance");
         bad("default no value reads", "\"default\": \"L5\"", "\"default\": \"X5\"", "X5");
         bad("part default out of range", "[\"C\", \"R9\"]", "[\"C\", 99]", "NrmPan");

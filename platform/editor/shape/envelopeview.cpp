@@ -19,24 +19,30 @@ struct Breakpoint
     double fixedLevel;
 };
 
+// clang-format off
 constexpr Breakpoint amplitudePoints[] = {
     { "Key on", "", "InitLevel", 0 },         { "Attack", "AttackTime", "AttackLevel", 0 },
     { "Decay 1", "Decay1Time", "Decay1Level", 0 }, { "Decay 2", "Decay2Time", "Decay2Level", 0 },
     { "Release", "ReleaseTime", "", 0 },
 };
+// clang-format on
+// clang-format off
 constexpr Breakpoint modulationPoints[] = {
     { "Key on", "", "HoldLevel", 0 },         { "Hold", "HoldTime", "HoldLevel", 0 },
     { "Attack", "AttackTime", "AttackLevel", 0 }, { "Decay 1", "Decay1Time", "Decay1Level", 0 },
     { "Decay 2", "Decay2Time", "Decay2Level", 0 }, { "Release", "ReleaseTime", "ReleaseLevel", 0 },
 };
+// clang-format on
 // A drum key sounds once: up to full level, down through decay 1 to
 // silence at the end of decay 2.
+// clang-format off
 constexpr Breakpoint drumPoints[] = {
     { "Key on", "", "", 0 },
     { "Attack", "AttackTime", "", 127 },
     { "Decay 1", "Decay1Time", "Decay1Level", 0 },
     { "Decay 2", "Decay2Time", "", 0 },
 };
+// clang-format on
 
 // A round step of about a sixth of `span`: 1, 2 or 5 times a power of ten.
 double tickStep(double span, int ticks)

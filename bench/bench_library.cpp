@@ -30,12 +30,14 @@
 
 namespace {
 
-const char *const adjectives[] = { "Warm", "Glass", "Dark", "Bright", "Soft", "Hard", "Wide", "Thin", "Fat",
-                                   "Airy", "Dusty", "Cold", "Sweet", "Big", "Lo-Fi", "Vintage", "Shiny", "Deep" };
-const char *const nouns[] = { "Pad", "Lead", "Bass", "Keys", "Strings", "Brass", "Bell", "Pluck", "Choir",
-                              "Organ", "Sweep", "Kit", "Piano", "Arp", "Drone", "Stab", "Flute", "Guitar" };
-const char *const tagWords[] = { "analog", "evolving", "mono", "poly", "layered", "ambient", "80s", "cinematic",
-                                 "dance", "lofi", "percussive", "soft" };
+const char *const adjectives[] = { "Warm",  "Glass", "Dark",  "Bright",  "Soft",  "Hard",
+                                   "Wide",  "Thin",  "Fat",   "Airy",    "Dusty", "Cold",
+                                   "Sweet", "Big",   "Lo-Fi", "Vintage", "Shiny", "Deep" };
+const char *const nouns[] = { "Pad",   "Lead",  "Bass",  "Keys",  "Strings", "Brass",
+                              "Bell",  "Pluck", "Choir", "Organ", "Sweep",   "Kit",
+                              "Piano", "Arp",   "Drone", "Stab",  "Flute",   "Guitar" };
+const char *const tagWords[] = { "analog", "evolving",  "mono",  "poly", "layered",    "ambient",
+                                 "80s",    "cinematic", "dance", "lofi", "percussive", "soft" };
 
 // Valid, varied voices from a seed: a type (mostly normal), types of filter,
 // wave and effects chosen first, then other values within the ranges those
@@ -60,7 +62,9 @@ public:
         const auto &schema = m_content.schema();
         Voice voice;
         const int roll = pick(100);
-        voice.type = roll < 75 ? VoiceType::Normal : roll < 90 ? VoiceType::Plugin : VoiceType::Drum;
+        voice.type = roll < 75 ? VoiceType::Normal
+            : roll < 90        ? VoiceType::Plugin
+                               : VoiceType::Drum;
         voice.values = m_content.codec().defaults();
         const std::vector<int> &blocks = m_blocks[int(voice.type) - 1];
         const int edits = 20 + pick(100);
@@ -86,7 +90,9 @@ public:
             const auto e = schema.effective(r.high, r.low, part, r.part);
             part[r.low] = qBound(e.minimum, part[r.low], e.maximum);
         }
-        voice.name = QStringLiteral("%1 %2 %3").arg(QLatin1String(adjectives[pick(18)]), QLatin1String(nouns[pick(18)])).arg(pick(100));
+        voice.name = QStringLiteral("%1 %2 %3")
+                         .arg(QLatin1String(adjectives[pick(18)]), QLatin1String(nouns[pick(18)]))
+                         .arg(pick(100));
         voice.category = Voice::categories().at(pick(int(Voice::categories().size())));
         for (int t = pick(3); t > 0; --t)
             voice.tags << QLatin1String(tagWords[pick(12)]);
@@ -138,9 +144,10 @@ QString library(int count)
             }
         }
         lib.commit(&error);
-        QSqlQuery(QSqlDatabase::database(connection)).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-        std::printf("library of %d voices made in %.1f s: %.0f bytes per voice (goal: <= 4096)\n", count,
-                    timer.elapsed() / 1000.0, double(libraryBytes(path)) / count);
+        QSqlQuery(QSqlDatabase::database(connection))
+            .exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        std::printf("library of %d voices made in %.1f s: %.0f bytes per voice (goal: <= 4096)\n",
+                    count, timer.elapsed() / 1000.0, double(libraryBytes(path)) / count);
     }
     LibraryDatabase::close(connection);
     made[count] = path;
@@ -156,7 +163,8 @@ void importTenThousand(benchmark::State &state)
         for (int i = 0; i < 10000; ++i) {
             const Voice voice = generator.next();
             QString error;
-            VoiceFile::save(QStringLiteral("%1/%2.json").arg(folder).arg(i), LibraryContent::embedded().schema(), voice, &error);
+            VoiceFile::save(QStringLiteral("%1/%2.json").arg(folder).arg(i),
+                            LibraryContent::embedded().schema(), voice, &error);
         }
     }
     int run = 0;
@@ -170,7 +178,8 @@ void importTenThousand(benchmark::State &state)
         bytesPerVoice = double(libraryBytes(path)) / std::max(1, imported);
         state.ResumeTiming();
     }
-    state.counters["voices_per_s"] = benchmark::Counter(double(imported) * double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["voices_per_s"] = benchmark::Counter(
+        double(imported) * double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["bytes_per_voice"] = bytesPerVoice;
     state.SetLabel("goals: >= 1000 voices/s, <= 4096 bytes per voice");
 }
@@ -183,7 +192,8 @@ struct Open
         QString error;
         if (!LibraryDatabase::open(library(count), connection, &error))
             qFatal("%s", qPrintable(error));
-        lib = std::make_unique<VoiceLibrary>(QSqlDatabase::database(connection), LibraryContent::embedded());
+        lib = std::make_unique<VoiceLibrary>(QSqlDatabase::database(connection),
+                                             LibraryContent::embedded());
     }
     ~Open()
     {
@@ -232,17 +242,31 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const char *searchGoal = "goal at 100,000: <= 20 ms";
-    benchmark::RegisterBenchmark("import_10000_files", importTenThousand)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
-    for (const auto &[name, query] : { std::pair{ "words_all", QStringLiteral("warm pad") },
-                                       std::pair{ "condition_all", QStringLiteral("cutoff<2kHz") },
-                                       std::pair{ "words_and_condition_all", QStringLiteral("pad \"filter type\"=BPF12") } })
-        benchmark::RegisterBenchmark(name, [q = query, searchGoal](benchmark::State &s) { findAll(s, q, searchGoal); })
-            ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-    for (const auto &[name, query] : { std::pair{ "words_first_page", QStringLiteral("warm pad") },
-                                       std::pair{ "condition_first_page", QStringLiteral("cutoff<2kHz") } })
-        benchmark::RegisterBenchmark(name, [q = query, searchGoal](benchmark::State &s) { firstPage(s, q, searchGoal); })
-            ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("similar_voices", similar)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("import_10000_files", importTenThousand)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->UseRealTime();
+    for (const auto &[name, query] :
+         { std::pair{ "words_all", QStringLiteral("warm pad") },
+           std::pair{ "condition_all", QStringLiteral("cutoff<2kHz") },
+           std::pair{ "words_and_condition_all", QStringLiteral("pad \"filter type\"=BPF12") } })
+        benchmark::RegisterBenchmark(
+            name, [q = query, searchGoal](benchmark::State &s) { findAll(s, q, searchGoal); })
+            ->Arg(10000)
+            ->Arg(100000)
+            ->Unit(benchmark::kMillisecond);
+    for (const auto &[name, query] :
+         { std::pair{ "words_first_page", QStringLiteral("warm pad") },
+           std::pair{ "condition_first_page", QStringLiteral("cutoff<2kHz") } })
+        benchmark::RegisterBenchmark(
+            name, [q = query, searchGoal](benchmark::State &s) { firstPage(s, q, searchGoal); })
+            ->Arg(10000)
+            ->Arg(100000)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("similar_voices", similar)
+        ->Arg(10000)
+        ->Arg(100000)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

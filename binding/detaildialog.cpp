@@ -18,9 +18,7 @@ IMemAPI *DetailDialog::memAPI() const
     return nullptr;
 }
 
-void DetailDialog::connectMemAPI()
-{
-}
+void DetailDialog::connectMemAPI() {}
 
 void DetailDialog::execute()
 {
@@ -31,9 +29,7 @@ void DetailDialog::execute()
         guard->deleteLater();
 }
 
-void DetailDialog::languageChange()
-{
-}
+void DetailDialog::languageChange() {}
 
 void DetailDialog::changeEvent(QEvent *event)
 {

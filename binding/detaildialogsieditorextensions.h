@@ -79,7 +79,8 @@ public:
         m_memAPI = memAPI;
         QObject::disconnect(m_memoryWatch);
         if (QObject *memory = m_memAPI.object())
-            m_memoryWatch = QObject::connect(memory, &QObject::destroyed, this, [this] { memoryGone(); });
+            m_memoryWatch =
+                QObject::connect(memory, &QObject::destroyed, this, [this] { memoryGone(); });
         m_lastVoiceData = nullptr;
         rememberVoiceData();
         m_populationHelper->setMemAPI(memAPI);
@@ -178,7 +179,7 @@ private:
 template <class T>
 QWidget *wrapped(const DialogRequest &request)
 {
-    return new DetailDialogsIEditorExtensions<T>(request.addOn, request.commands,
-                                                 request.voiceType, nullptr,
-                                                 request.objectName.constData(), request.caption);
+    return new DetailDialogsIEditorExtensions<T>(request.addOn, request.commands, request.voiceType,
+                                                 nullptr, request.objectName.constData(),
+                                                 request.caption);
 }

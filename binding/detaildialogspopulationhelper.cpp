@@ -179,7 +179,8 @@ void DetailDialogsPopulationHelper::slotEnterCompareMode(bool on)
     if (m_memAPI) {
         const QColor colour = on ? compareGrey : valueCyan;
         for (QWidget *page : pages()) {
-            const auto widgets = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+            const auto widgets =
+                page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
             for (QWidget *widget : widgets) {
                 if (qobject_cast<CTextSlider *>(widget))
                     setForeground(widget, colour);
@@ -299,8 +300,9 @@ void DetailDialogsPopulationHelper::displayNames(int pageIndex)
         const int part = ParameterAddress::partFor(m_memAPI, address, triple, m_editChannel);
         QString name;
         QPixmap pixmap;
-        if (m_memAPI->parameterText(static_cast<quint16>(part), IMemAPI::NameText, name, pixmap,
-                                    0, 0, triple.high, triple.low) != 0)
+        if (m_memAPI->parameterText(static_cast<quint16>(part), IMemAPI::NameText, name, pixmap, 0,
+                                    0, triple.high, triple.low)
+            != 0)
             continue;
         entry.label->setText(name);
         entry.label->setToolTip(name);

@@ -102,17 +102,18 @@ Builder &Builder::rows(const Row *rows, std::size_t count, const RowLayout &layo
         const Row &row = rows[i];
         const int rowIndex = static_cast<int>(m_rows.size());
         m_rows.push_back(&row);
-        const int captionWidth = row.exception.captionWidth ? row.exception.captionWidth
-                                                            : layout.captionWidth;
+        const int captionWidth =
+            row.exception.captionWidth ? row.exception.captionWidth : layout.captionWidth;
         auto add = [&](const char *name, Kind kind, int x, int y, int width, int height, int slot) {
             const QString objectName = QLatin1String(name);
             m_pending.push_back({ runningNumber(objectName), static_cast<int>(m_pending.size()),
                                   kind, objectName, x, y, width, height, rowIndex, slot, nullptr });
         };
         add(row.captionLabel, Kind::Label, row.x + layout.captionDx,
-            row.y + layout.captionDy + row.exception.captionDy,
-            captionWidth, layout.captionHeight, 0);
-        add(row.valueField, Kind::TextSlider, row.x, row.y, layout.valueWidth, layout.valueHeight, 1);
+            row.y + layout.captionDy + row.exception.captionDy, captionWidth, layout.captionHeight,
+            0);
+        add(row.valueField, Kind::TextSlider, row.x, row.y, layout.valueWidth, layout.valueHeight,
+            1);
         add(row.fader, Kind::Fader, row.x + layout.faderDx, row.y + row.exception.faderDy,
             layout.faderWidth, layout.faderHeight, 2);
     }

@@ -68,8 +68,19 @@ struct Row
 
 // Any other widget of a form. Label and Frame are made here in full; the
 // form gives the others their particular settings after building.
-enum class Kind { Label, Frame, TextSlider, Fader, Popup, PullDownMenu, HotspotLabel,
-                  LabelDisplay, OnOffButton, PushButton, Dial };
+enum class Kind {
+    Label,
+    Frame,
+    TextSlider,
+    Fader,
+    Popup,
+    PullDownMenu,
+    HotspotLabel,
+    LabelDisplay,
+    OnOffButton,
+    PushButton,
+    Dial
+};
 
 struct Widget
 {
@@ -99,7 +110,10 @@ struct Built
     QHash<QString, QWidget *> byName;
 
     template <typename T>
-    T *find(const char *name) const { return qobject_cast<T *>(byName.value(QLatin1String(name))); }
+    T *find(const char *name) const
+    {
+        return qobject_cast<T *>(byName.value(QLatin1String(name)));
+    }
 };
 
 // Collects one page's rows and widgets, then creates them all in the order

@@ -26,7 +26,8 @@ void rewriteChildren(QObject *parent, int voiceType)
 void rewriteFormAddresses(QObject *dialog, int voiceType)
 {
     rewriteChildren(dialog, voiceType);
-    const auto tabWidgets = dialog->findChildren<QTabWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    const auto tabWidgets =
+        dialog->findChildren<QTabWidget *>(QString(), Qt::FindDirectChildrenOnly);
     for (QTabWidget *tabWidget : tabWidgets) {
         for (int i = 0; i < tabWidget->count(); ++i)
             rewriteChildren(tabWidget->widget(i), voiceType);

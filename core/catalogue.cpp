@@ -124,7 +124,7 @@ QString titleOf(const Entry &row)
     if (!row.word)
         return elementTitle(row.entry);
     return QCoreApplication::translate("@default", prefixOf(row.voiceType))
-           + QCoreApplication::translate("@default", row.word);
+        + QCoreApplication::translate("@default", row.word);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ QString hostSettingsProduct()
 
 void applyDialOrientationSetting()
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                             hostSettingsOrganisation(), hostSettingsProduct());
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, hostSettingsOrganisation(),
+                             hostSettingsProduct());
     CDial::setVerticalMode(settings.value(QStringLiteral("VerticalDials"), 0).toInt() == 1);
 }

@@ -22,7 +22,8 @@ const LibraryLifetime libraryLifetime;
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) IGenericEditorPluginInterface *vestra_vce_factory()
+extern "C" __attribute__((visibility("default"))) IGenericEditorPluginInterface *
+vestra_vce_factory()
 {
     return new (std::nothrow) DetailDialogsAddOn;
 }

@@ -33,8 +33,8 @@ void check(bool condition)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const bool isAddress = ParameterAddress::isAddress(text);
     ParameterAddress::isDrumKeyAddress(text);
 
@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (ParameterAddress::resolve(&memory(), rewritten, &triple)) {
             QString name;
             QPixmap pixmap;
-            memory().parameterText(0, IMemAPI::NameText, name, pixmap, 0, 0, triple.high, triple.low);
+            memory().parameterText(0, IMemAPI::NameText, name, pixmap, 0, 0, triple.high,
+                                   triple.low);
         }
     }
     IMemAPI::TSingleAddress triple;

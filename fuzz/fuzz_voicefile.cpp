@@ -66,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Voice again;
     check(VoiceFile::decode(VoiceFile::encode(s, voice), s, &again, &why));
     check(again.type == voice.type && again.values == voice.values && again.name == voice.name
-          && again.category == voice.category && again.comment == voice.comment && again.tags == voice.tags);
+          && again.category == voice.category && again.comment == voice.comment
+          && again.tags == voice.tags);
     return 0;
 }

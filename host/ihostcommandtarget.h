@@ -26,9 +26,8 @@ public:
     // reply receives a 64-bit answer word (the add-on passes a zeroed word and
     // ignores it); reserved is 0; the last argument is true. The result is a
     // host result code, which the add-on ignores.
-    virtual HRESULT executeCommand(const W_GUID *group, int command,
-                                   std::uint64_t *reply, std::uint64_t reserved,
-                                   bool synchronous) = 0;
+    virtual HRESULT executeCommand(const W_GUID *group, int command, std::uint64_t *reply,
+                                   std::uint64_t reserved, bool synchronous) = 0;
 
 protected:
     ~IHostCommandTarget() = default;
@@ -48,6 +47,9 @@ constexpr int SFAssignTypeSelectBase = 45;
 } // namespace HostCommand
 
 // Implements the placeholder slots of IHostCommandTarget in a host class.
-#define VESTRA_HOST_COMMAND_TARGET_PLACEHOLDERS \
-    void reserved0() override {} void reserved1() override {} void reserved2() override {} \
-    void reserved3() override {} void reserved4() override {}
+#define VESTRA_HOST_COMMAND_TARGET_PLACEHOLDERS                                                    \
+    void reserved0() override {}                                                                   \
+    void reserved1() override {}                                                                   \
+    void reserved2() override {}                                                                   \
+    void reserved3() override {}                                                                   \
+    void reserved4() override {}

@@ -16,14 +16,14 @@
 class VESTRA_INTERFACE IZintaVoiceData
 {
 public:
-    virtual void reserved0() = 0;  // slot 0
-    virtual void reserved1() = 0;  // slot 1
-    virtual void reserved2() = 0;  // slot 2
-    virtual void reserved3() = 0;  // slot 3
-    virtual void reserved4() = 0;  // slot 4
-    virtual void reserved5() = 0;  // slot 5
-    virtual void reserved6() = 0;  // slot 6
-    virtual void reserved7() = 0;  // slot 7
+    virtual void reserved0() = 0; // slot 0
+    virtual void reserved1() = 0; // slot 1
+    virtual void reserved2() = 0; // slot 2
+    virtual void reserved3() = 0; // slot 3
+    virtual void reserved4() = 0; // slot 4
+    virtual void reserved5() = 0; // slot 5
+    virtual void reserved6() = 0; // slot 6
+    virtual void reserved7() = 0; // slot 7
 
     // Slot 8. The text of a voice bank, given the high and middle byte of a
     // voice number.
@@ -103,21 +103,55 @@ protected:
 };
 
 // Implements the placeholder slots of IZintaVoiceData in a host class.
-#define VESTRA_ZINTA_VOICE_DATA_PLACEHOLDERS \
-    void reserved0() override {} void reserved1() override {} void reserved2() override {} \
-    void reserved3() override {} void reserved4() override {} void reserved5() override {} \
-    void reserved6() override {} void reserved7() override {} void reserved9() override {} \
-    void reserved10() override {} void reserved11() override {} void reserved12() override {} \
-    void reserved13() override {} void reserved14() override {} void reserved15() override {} \
-    void reserved16() override {} void reserved19() override {} void reserved20() override {} \
-    void reserved21() override {} void reserved22() override {} void reserved23() override {} \
-    void reserved24() override {} void reserved25() override {} void reserved26() override {} \
-    void reserved27() override {} void reserved28() override {} void reserved30() override {} \
-    void reserved31() override {} void reserved32() override {} void reserved33() override {} \
-    void reserved34() override {} void reserved35() override {} void reserved36() override {} \
-    void reserved37() override {} void reserved38() override {} void reserved40() override {} \
-    void reserved41() override {} void reserved42() override {} void reserved43() override {} \
-    void reserved44() override {} void reserved45() override {} void reserved46() override {} \
-    void reserved47() override {} void reserved49() override {} void reserved50() override {} \
-    void reserved51() override {} void reserved52() override {} void reserved53() override {} \
-    void reserved54() override {} void reserved55() override {} void reserved56() override {}
+#define VESTRA_ZINTA_VOICE_DATA_PLACEHOLDERS                                                       \
+    void reserved0() override {}                                                                   \
+    void reserved1() override {}                                                                   \
+    void reserved2() override {}                                                                   \
+    void reserved3() override {}                                                                   \
+    void reserved4() override {}                                                                   \
+    void reserved5() override {}                                                                   \
+    void reserved6() override {}                                                                   \
+    void reserved7() override {}                                                                   \
+    void reserved9() override {}                                                                   \
+    void reserved10() override {}                                                                  \
+    void reserved11() override {}                                                                  \
+    void reserved12() override {}                                                                  \
+    void reserved13() override {}                                                                  \
+    void reserved14() override {}                                                                  \
+    void reserved15() override {}                                                                  \
+    void reserved16() override {}                                                                  \
+    void reserved19() override {}                                                                  \
+    void reserved20() override {}                                                                  \
+    void reserved21() override {}                                                                  \
+    void reserved22() override {}                                                                  \
+    void reserved23() override {}                                                                  \
+    void reserved24() override {}                                                                  \
+    void reserved25() override {}                                                                  \
+    void reserved26() override {}                                                                  \
+    void reserved27() override {}                                                                  \
+    void reserved28() override {}                                                                  \
+    void reserved30() override {}                                                                  \
+    void reserved31() override {}                                                                  \
+    void reserved32() override {}                                                                  \
+    void reserved33() override {}                                                                  \
+    void reserved34() override {}                                                                  \
+    void reserved35() override {}                                                                  \
+    void reserved36() override {}                                                                  \
+    void reserved37() override {}                                                                  \
+    void reserved38() override {}                                                                  \
+    void reserved40() override {}                                                                  \
+    void reserved41() override {}                                                                  \
+    void reserved42() override {}                                                                  \
+    void reserved43() override {}                                                                  \
+    void reserved44() override {}                                                                  \
+    void reserved45() override {}                                                                  \
+    void reserved46() override {}                                                                  \
+    void reserved47() override {}                                                                  \
+    void reserved49() override {}                                                                  \
+    void reserved50() override {}                                                                  \
+    void reserved51() override {}                                                                  \
+    void reserved52() override {}                                                                  \
+    void reserved53() override {}                                                                  \
+    void reserved54() override {}                                                                  \
+    void reserved55() override {}                                                                  \
+    void reserved56() override {}

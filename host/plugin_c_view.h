@@ -18,24 +18,27 @@ typedef bool vestra_bool;
 typedef _Bool vestra_bool;
 #endif
 
-typedef struct VestraGuidBytes { uint8_t bytes[16]; } VestraGuidBytes;
+typedef struct VestraGuidBytes
+{
+    uint8_t bytes[16];
+} VestraGuidBytes;
 
 typedef struct IGenericEditorPluginInterfaceVtbl
 {
     int32_t (*QueryInterface)(void *self, const VestraGuidBytes *iid, void **out); /* 0 */
-    uint32_t (*AddRef)(void *self);                                               /* 1 */
-    uint32_t (*Release)(void *self);                                              /* 2 */
-    int32_t (*attachHost)(void *self, void *host, void *commands);                /* 3 */
-    int32_t (*reserved4)(void *self);                                             /* 4 */
-    int32_t (*reserved5)(void *self);                                             /* 5 */
-    int (*entryCount)(void *self, int32_t *code);                                 /* 6 */
-    void *(*menuEntry)(void *self, int index, int32_t *code);                     /* 7 */
-    void *(*menuEntryAlias)(void *self, int index, int32_t *code);                /* 8 */
-    int32_t (*releaseMenuEntry)(void *self, void *record);                        /* 9 */
-    void *(*createDialog)(void *self, int index, int32_t *code);                  /* 10 */
-    void *(*editorExtensionsOf)(void *self, void *widget, int32_t *code);         /* 11 */
-    int32_t (*notImplemented)(void *self);                                        /* 12 */
-    void (*destroy)(void *self, unsigned int deleteFlag);                         /* 13 */
+    uint32_t (*AddRef)(void *self);                                                /* 1 */
+    uint32_t (*Release)(void *self);                                               /* 2 */
+    int32_t (*attachHost)(void *self, void *host, void *commands);                 /* 3 */
+    int32_t (*reserved4)(void *self);                                              /* 4 */
+    int32_t (*reserved5)(void *self);                                              /* 5 */
+    int (*entryCount)(void *self, int32_t *code);                                  /* 6 */
+    void *(*menuEntry)(void *self, int index, int32_t *code);                      /* 7 */
+    void *(*menuEntryAlias)(void *self, int index, int32_t *code);                 /* 8 */
+    int32_t (*releaseMenuEntry)(void *self, void *record);                         /* 9 */
+    void *(*createDialog)(void *self, int index, int32_t *code);                   /* 10 */
+    void *(*editorExtensionsOf)(void *self, void *widget, int32_t *code);          /* 11 */
+    int32_t (*notImplemented)(void *self);                                         /* 12 */
+    void (*destroy)(void *self, unsigned int deleteFlag);                          /* 13 */
 } IGenericEditorPluginInterfaceVtbl;
 
 typedef struct IEditorExtensionsVtbl

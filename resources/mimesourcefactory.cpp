@@ -100,8 +100,8 @@ QImage MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon::data(const QS
         if (image.isNull())
             return image;
         // The factory is logically constant: it only caches what it serves.
-        const_cast<MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon *>(this)
-            ->setImage(name, image);
+        const_cast<MimeSourceFactory_vestra_ziv21_editor_detail_dialogs_addon *>(this)->setImage(
+            name, image);
         return MimeSourceFactory::data(name);
     }
     return QImage();

@@ -48,8 +48,8 @@ inline constexpr BoardRow rows[] = {
 };
 // clang-format on
 
-inline constexpr BoardDesign design(const char *className, const char *title,
-                                    const char *firstPage, const char *letters)
+inline constexpr BoardDesign design(const char *className, const char *title, const char *firstPage,
+                                    const char *letters)
 {
     return { className, title, firstPage, "INSERTION EFFECT", 647, rows, std::size(rows), letters };
 }

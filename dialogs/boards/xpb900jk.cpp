@@ -29,8 +29,8 @@ constexpr BoardRow rows[] = {
 // clang-format on
 
 constexpr BoardDesign board = {
-    "XPB900JK", "XPB900-JK Native Parameter", "XPB900-JK NATIVE PARAMETER", nullptr, 487,
-    rows, std::size(rows),
+    "XPB900JK",      "XPB900-JK Native Parameter", "XPB900-JK NATIVE PARAMETER", nullptr, 487, rows,
+    std::size(rows),
 };
 
 } // namespace

@@ -41,8 +41,8 @@ constexpr BoardRow rows[] = {
 // clang-format on
 
 constexpr BoardDesign board = {
-    "XPB900JQ", "XPB900-JQ Native Parameter", "XPB900-JQ NATIVE PARAMETER", "EG", 487,
-    rows, std::size(rows),
+    "XPB900JQ",      "XPB900-JQ Native Parameter", "XPB900-JQ NATIVE PARAMETER", "EG", 487, rows,
+    std::size(rows),
 };
 
 } // namespace

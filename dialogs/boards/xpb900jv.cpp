@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr BoardDesign board = NoteSelectBoard::design(
-    "XPB900JV", "XPB900-JV Native Parameter", "XPB900-JV NATIVE PARAMETER", "JV");
+constexpr BoardDesign board = NoteSelectBoard::design("XPB900JV", "XPB900-JV Native Parameter",
+                                                      "XPB900-JV NATIVE PARAMETER", "JV");
 
 } // namespace
 

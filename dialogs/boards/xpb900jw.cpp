@@ -25,8 +25,8 @@ constexpr BoardRow rows[] = {
 // clang-format on
 
 constexpr BoardDesign board = {
-    "XPB900JW", "XPB900-JW Native Parameter", "XPB900-JW NATIVE PARAMETER", nullptr, 487,
-    rows, std::size(rows),
+    "XPB900JW",      "XPB900-JW Native Parameter", "XPB900-JW NATIVE PARAMETER", nullptr, 487, rows,
+    std::size(rows),
 };
 
 } // namespace

@@ -31,8 +31,8 @@ constexpr BoardRow rows[] = {
 // clang-format on
 
 constexpr BoardDesign board = {
-    "XPB900JX", "XPB900-JX Native Parameter", "XPB900-JX NATIVE PARAMETER", nullptr, 487,
-    rows, std::size(rows),
+    "XPB900JX",      "XPB900-JX Native Parameter", "XPB900-JX NATIVE PARAMETER", nullptr, 487, rows,
+    std::size(rows),
 };
 
 } // namespace

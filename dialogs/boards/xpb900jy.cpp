@@ -33,8 +33,13 @@ constexpr BoardRow rows[] = {
 // clang-format on
 
 constexpr BoardDesign board = {
-    "XPB900JY", "XPB900-JY Native Parameter", "XPB900-JY NATIVE PARAMETER", "EFFECT", 487,
-    rows, std::size(rows),
+    "XPB900JY",
+    "XPB900-JY Native Parameter",
+    "XPB900-JY NATIVE PARAMETER",
+    "EFFECT",
+    487,
+    rows,
+    std::size(rows),
 };
 
 } // namespace

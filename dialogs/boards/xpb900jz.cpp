@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr BoardDesign board = NoteSelectBoard::design(
-    "XPB900JZ", "XPB900-JZ Native Parameter", "XPB900-JZ NATIVE PARAMETER", "JZ");
+constexpr BoardDesign board = NoteSelectBoard::design("XPB900JZ", "XPB900-JZ Native Parameter",
+                                                      "XPB900-JZ NATIVE PARAMETER", "JZ");
 
 } // namespace
 

@@ -22,8 +22,14 @@ using Form::Row;
 // Page "ARPEGGIO": sixteen rows in two columns. Row k (0 to 7) of the left
 // column has its caption at (15, 40 + 32k), its value field at (20, 56 + 32k)
 // and its fader at (90, 56 + 32k); the right column is 155 px to the right.
-constexpr int columnX(int column) { return 20 + 155 * column; }
-constexpr int rowY(int k) { return 56 + 32 * k; }
+constexpr int columnX(int column)
+{
+    return 20 + 155 * column;
+}
+constexpr int rowY(int k)
+{
+    return 56 + 32 * k;
+}
 
 // clang-format off
 constexpr Row rows[] = {
@@ -62,8 +68,14 @@ constexpr Form::Widget head[] = {
 
 // Page "SF ASSIGN": slot k + 1 (k = 0 to 4) has its caption at
 // (15, 44 + 48k, 90, 16) and its display at (20, 60 + 48k, 91, 32).
-constexpr int captionY(int k) { return 44 + 48 * k; }
-constexpr int displayY(int k) { return 60 + 48 * k; }
+constexpr int captionY(int k)
+{
+    return 44 + 48 * k;
+}
+constexpr int displayY(int k)
+{
+    return 60 + 48 * k;
+}
 
 // clang-format off
 constexpr Form::Widget sfAssign[] = {
@@ -277,11 +289,26 @@ void Arpeggio::arpChangedPlugin(int)
     updateTypeDisplay(m_watch[Plugin].type, m_watch[Plugin].type, cWaveLabel2442);
 }
 
-void Arpeggio::slotSFAssign1Clicked() { emit signalArpSFAssignTypeSelect(1); }
-void Arpeggio::slotSFAssign2Clicked() { emit signalArpSFAssignTypeSelect(2); }
-void Arpeggio::slotSFAssign3Clicked() { emit signalArpSFAssignTypeSelect(3); }
-void Arpeggio::slotSFAssign4Clicked() { emit signalArpSFAssignTypeSelect(4); }
-void Arpeggio::slotSFAssign5Clicked() { emit signalArpSFAssignTypeSelect(5); }
+void Arpeggio::slotSFAssign1Clicked()
+{
+    emit signalArpSFAssignTypeSelect(1);
+}
+void Arpeggio::slotSFAssign2Clicked()
+{
+    emit signalArpSFAssignTypeSelect(2);
+}
+void Arpeggio::slotSFAssign3Clicked()
+{
+    emit signalArpSFAssignTypeSelect(3);
+}
+void Arpeggio::slotSFAssign4Clicked()
+{
+    emit signalArpSFAssignTypeSelect(4);
+}
+void Arpeggio::slotSFAssign5Clicked()
+{
+    emit signalArpSFAssignTypeSelect(5);
+}
 
 void Arpeggio::sfAssignChanged(VoiceIndex voice, int slot)
 {
@@ -289,21 +316,66 @@ void Arpeggio::sfAssignChanged(VoiceIndex voice, int slot)
     emit signalUpdateTabs();
 }
 
-void Arpeggio::sf1AssignChangedNormal(int) { sfAssignChanged(Normal, 1); }
-void Arpeggio::sf2AssignChangedNormal(int) { sfAssignChanged(Normal, 2); }
-void Arpeggio::sf3AssignChangedNormal(int) { sfAssignChanged(Normal, 3); }
-void Arpeggio::sf4AssignChangedNormal(int) { sfAssignChanged(Normal, 4); }
-void Arpeggio::sf5AssignChangedNormal(int) { sfAssignChanged(Normal, 5); }
-void Arpeggio::sf1AssignChangedDrum(int) { sfAssignChanged(Drum, 1); }
-void Arpeggio::sf2AssignChangedDrum(int) { sfAssignChanged(Drum, 2); }
-void Arpeggio::sf3AssignChangedDrum(int) { sfAssignChanged(Drum, 3); }
-void Arpeggio::sf4AssignChangedDrum(int) { sfAssignChanged(Drum, 4); }
-void Arpeggio::sf5AssignChangedDrum(int) { sfAssignChanged(Drum, 5); }
-void Arpeggio::sf1AssignChangedPlugin(int) { sfAssignChanged(Plugin, 1); }
-void Arpeggio::sf2AssignChangedPlugin(int) { sfAssignChanged(Plugin, 2); }
-void Arpeggio::sf3AssignChangedPlugin(int) { sfAssignChanged(Plugin, 3); }
-void Arpeggio::sf4AssignChangedPlugin(int) { sfAssignChanged(Plugin, 4); }
-void Arpeggio::sf5AssignChangedPlugin(int) { sfAssignChanged(Plugin, 5); }
+void Arpeggio::sf1AssignChangedNormal(int)
+{
+    sfAssignChanged(Normal, 1);
+}
+void Arpeggio::sf2AssignChangedNormal(int)
+{
+    sfAssignChanged(Normal, 2);
+}
+void Arpeggio::sf3AssignChangedNormal(int)
+{
+    sfAssignChanged(Normal, 3);
+}
+void Arpeggio::sf4AssignChangedNormal(int)
+{
+    sfAssignChanged(Normal, 4);
+}
+void Arpeggio::sf5AssignChangedNormal(int)
+{
+    sfAssignChanged(Normal, 5);
+}
+void Arpeggio::sf1AssignChangedDrum(int)
+{
+    sfAssignChanged(Drum, 1);
+}
+void Arpeggio::sf2AssignChangedDrum(int)
+{
+    sfAssignChanged(Drum, 2);
+}
+void Arpeggio::sf3AssignChangedDrum(int)
+{
+    sfAssignChanged(Drum, 3);
+}
+void Arpeggio::sf4AssignChangedDrum(int)
+{
+    sfAssignChanged(Drum, 4);
+}
+void Arpeggio::sf5AssignChangedDrum(int)
+{
+    sfAssignChanged(Drum, 5);
+}
+void Arpeggio::sf1AssignChangedPlugin(int)
+{
+    sfAssignChanged(Plugin, 1);
+}
+void Arpeggio::sf2AssignChangedPlugin(int)
+{
+    sfAssignChanged(Plugin, 2);
+}
+void Arpeggio::sf3AssignChangedPlugin(int)
+{
+    sfAssignChanged(Plugin, 3);
+}
+void Arpeggio::sf4AssignChangedPlugin(int)
+{
+    sfAssignChanged(Plugin, 4);
+}
+void Arpeggio::sf5AssignChangedPlugin(int)
+{
+    sfAssignChanged(Plugin, 5);
+}
 
 void Arpeggio::languageChange()
 {

@@ -13,7 +13,7 @@ struct SetRow
 {
     const char *valueField; // (280, y, 24, 13)
     const char *depth;
-    const char *pullDown;   // (342, y, 72, 13)
+    const char *pullDown; // (342, y, 72, 13)
     const char *destination;
     int y;
 };
@@ -93,11 +93,13 @@ CtrlSet::CtrlSet(QWidget *parent, const char *name, bool modal, Qt::WindowFlags 
         m_table.addRowButtons(row.valueField, row.y);
     }
     for (const GridCell &cell : grid) {
-        m_table.add(Kind::TextSlider, cell.valueField, cell.x, cell.y, 24, 13, nullptr, cell.address);
+        m_table.add(Kind::TextSlider, cell.valueField, cell.x, cell.y, 24, 13, nullptr,
+                    cell.address);
         m_table.add(Kind::PushButton, cell.button, cell.x + 33, cell.y - 7, 26, 26, "203");
     }
-    m_table.add(controllerNumber.kind, controllerNumber.name, controllerNumber.x, controllerNumber.y,
-                controllerNumber.width, controllerNumber.height, nullptr, controllerNumber.address);
+    m_table.add(controllerNumber.kind, controllerNumber.name, controllerNumber.x,
+                controllerNumber.y, controllerNumber.width, controllerNumber.height, nullptr,
+                controllerNumber.address);
     m_table.build(tab0, m_form);
     ControllerForm::setUpPullDowns(m_form);
     tabWidget2->addTab(tab0, QString());

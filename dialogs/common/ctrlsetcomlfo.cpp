@@ -37,7 +37,10 @@ constexpr SetRow setRows[] = {
 };
 // clang-format on
 
-constexpr int setRowY(int n) { return 42 + 30 * (n - 1); }
+constexpr int setRowY(int n)
+{
+    return 42 + 30 * (n - 1);
+}
 
 // The common LFO column, k = 0 to 6 at (51, 259 + 22k, 41, 13).
 struct LfoControl
@@ -66,8 +69,10 @@ constexpr Form::Widget lfoButton = { Kind::PushButton, "pushButton124", 101, 257
 constexpr const char *phaseOffsetFields[] = { "cTextSlider124", "cTextSlider125", "cTextSlider126",
                                               "cTextSlider127" };
 constexpr const char *phaseOffsets[] = {
-    "00kNormalElementLFO/kNrmElmLFOPhaseOffset", "10kNormalElementLFO/kNrmElmLFOPhaseOffset",
-    "20kNormalElementLFO/kNrmElmLFOPhaseOffset", "30kNormalElementLFO/kNrmElmLFOPhaseOffset",
+    "00kNormalElementLFO/kNrmElmLFOPhaseOffset",
+    "10kNormalElementLFO/kNrmElmLFOPhaseOffset",
+    "20kNormalElementLFO/kNrmElmLFOPhaseOffset",
+    "30kNormalElementLFO/kNrmElmLFOPhaseOffset",
 };
 
 // The common LFO depth slots: the common depth (282, y, 21, 12), the

@@ -35,10 +35,17 @@ constexpr EffectDesign design = {
     2699,
     "00kNormalCommonChorus/kNrmChoType",
     "00kNormalCommonChorus/kNrmChoParam",
-    "Chorus", "CHORUS",
-    nullptr, nullptr,
-    nullptr, 0,
-    returnPage, std::size(returnPage), "RETURN", returnLabels, std::size(returnLabels),
+    "Chorus",
+    "CHORUS",
+    nullptr,
+    nullptr,
+    nullptr,
+    0,
+    returnPage,
+    std::size(returnPage),
+    "RETURN",
+    returnLabels,
+    std::size(returnLabels),
 };
 
 } // namespace

@@ -15,11 +15,26 @@ using Form::Kind;
 //   name label "StaticText"   (35 + 175c, 50 + 32k, 140, 16)
 //   value field               (35 + 175c, 66 + 32k, 60, 16)
 //   fader                     (105 + 175c, 66 + 32k, 55, 16)
-constexpr int columnOf(int row) { return row <= 8 ? 0 : 1; }
-constexpr int lineOf(int row) { return (row - 1) % 8; }
-constexpr int columnX(int row) { return 175 * columnOf(row); }
-constexpr int labelY(int row) { return 50 + 32 * lineOf(row); }
-constexpr int controlY(int row) { return 66 + 32 * lineOf(row); }
+constexpr int columnOf(int row)
+{
+    return row <= 8 ? 0 : 1;
+}
+constexpr int lineOf(int row)
+{
+    return (row - 1) % 8;
+}
+constexpr int columnX(int row)
+{
+    return 175 * columnOf(row);
+}
+constexpr int labelY(int row)
+{
+    return 50 + 32 * lineOf(row);
+}
+constexpr int controlY(int row)
+{
+    return 66 + 32 * lineOf(row);
+}
 
 QByteArray numbered(const char *prefix, int number)
 {
@@ -29,12 +44,30 @@ QByteArray numbered(const char *prefix, int number)
 } // namespace
 
 // Object names, numbered in creation order from the type pull-down's N.
-QByteArray EffectDialog::typePullDownName(int base) { return numbered("cPullDownMenu", base); }
-QByteArray EffectDialog::valueFieldName(int base, int row) { return numbered("cTextSlider", base + 2 * row - 1); }
-QByteArray EffectDialog::faderName(int base, int row) { return numbered("cFader", base + 2 * row); }
-QByteArray EffectDialog::typeLabelName(int base) { return numbered("textLabel", base + 33); }
-QByteArray EffectDialog::numberLabelName(int base, int row) { return numbered("textLabel", base + 33 + row); }
-QByteArray EffectDialog::nameLabelName(int base, int row) { return numbered("textLabel", base + 49 + row); }
+QByteArray EffectDialog::typePullDownName(int base)
+{
+    return numbered("cPullDownMenu", base);
+}
+QByteArray EffectDialog::valueFieldName(int base, int row)
+{
+    return numbered("cTextSlider", base + 2 * row - 1);
+}
+QByteArray EffectDialog::faderName(int base, int row)
+{
+    return numbered("cFader", base + 2 * row);
+}
+QByteArray EffectDialog::typeLabelName(int base)
+{
+    return numbered("textLabel", base + 33);
+}
+QByteArray EffectDialog::numberLabelName(int base, int row)
+{
+    return numbered("textLabel", base + 33 + row);
+}
+QByteArray EffectDialog::nameLabelName(int base, int row)
+{
+    return numbered("textLabel", base + 49 + row);
+}
 
 EffectDialog::EffectDialog(const EffectDesign &design, QWidget *parent, const char *name,
                            bool modal, Qt::WindowFlags flags)
@@ -51,14 +84,18 @@ EffectDialog::EffectDialog(const EffectDesign &design, QWidget *parent, const ch
     tab0 = new QWidget(tabWidget2);
     tab0->setObjectName(QStringLiteral("tab0"));
     generateFirstPage();
-    Form::Builder(tab0).widgets(m_firstPageTable.data(), m_firstPageTable.size()).build(m_firstPage);
+    Form::Builder(tab0)
+        .widgets(m_firstPageTable.data(), m_firstPageTable.size())
+        .build(m_firstPage);
     setUpTypePullDown();
     tabWidget2->addTab(tab0, QString());
 
     if (design.secondPage) {
         tab0_2 = new QWidget(tabWidget2);
         tab0_2->setObjectName(QStringLiteral("tab0_2"));
-        Form::Builder(tab0_2).widgets(design.secondPage, design.secondPageCount).build(m_secondPage);
+        Form::Builder(tab0_2)
+            .widgets(design.secondPage, design.secondPageCount)
+            .build(m_secondPage);
         tabWidget2->addTab(tab0_2, QString());
     }
 
@@ -88,7 +125,8 @@ void EffectDialog::generateFirstPage()
     add(Kind::Popup, typePullDownName(n0), 100, 20, 94, 16, nullptr, m_design.typeAddress);
     for (int n = 1; n <= RowCount; ++n) {
         const char *address = keep(rowAddress(n).toLatin1());
-        add(Kind::TextSlider, valueFieldName(n0, n), 35 + columnX(n), controlY(n), 60, 16, nullptr, address);
+        add(Kind::TextSlider, valueFieldName(n0, n), 35 + columnX(n), controlY(n), 60, 16, nullptr,
+            address);
         add(Kind::Fader, faderName(n0, n), 105 + columnX(n), controlY(n), 55, 16, nullptr, address);
     }
     add(Kind::Label, typeLabelName(n0), 50, 20, 40, 16, "Type", nullptr);

@@ -35,7 +35,7 @@ struct EffectDesign
     const char *paramAddress; // row n carries this followed by n
     const char *caption;      // set by languageChange()
     const char *pageLabel;
-    const char *initCaption;  // set by init() over the above; null: none
+    const char *initCaption; // set by init() over the above; null: none
     const char *initPageLabel;
     const Placement *placements;
     std::size_t placementCount;

@@ -7,10 +7,17 @@ constexpr EffectDesign design = {
     2495,
     "00kNormalCommonInsA/kNrmInsAType",
     "00kNormalCommonInsA/kNrmInsAParam",
-    "Insertion EF 1", "INSERTION EFFECT 1",
-    "Insertion EF A", "INSERTION EFFECT A",
-    nullptr, 0,
-    nullptr, 0, nullptr, nullptr, 0,
+    "Insertion EF 1",
+    "INSERTION EFFECT 1",
+    "Insertion EF A",
+    "INSERTION EFFECT A",
+    nullptr,
+    0,
+    nullptr,
+    0,
+    nullptr,
+    nullptr,
+    0,
 };
 
 } // namespace

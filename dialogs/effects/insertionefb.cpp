@@ -14,10 +14,17 @@ constexpr EffectDesign design = {
     2561,
     "00kNormalCommonInsB/kNrmInsBType",
     "00kNormalCommonInsB/kNrmInsBParam",
-    "Insertion EF 2", "INSERTION EFFECT 2",
-    "Insertion EF B", "INSERTION EFFECT B",
-    placements, std::size(placements),
-    nullptr, 0, nullptr, nullptr, 0,
+    "Insertion EF 2",
+    "INSERTION EFFECT 2",
+    "Insertion EF B",
+    "INSERTION EFFECT B",
+    placements,
+    std::size(placements),
+    nullptr,
+    0,
+    nullptr,
+    nullptr,
+    0,
 };
 
 } // namespace

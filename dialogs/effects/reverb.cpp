@@ -33,10 +33,17 @@ constexpr EffectDesign design = {
     2627,
     "00kNormalCommonReverb/kNrmRevType",
     "00kNormalCommonReverb/kNrmRevParam",
-    "Reverb", "REVERB",
-    nullptr, nullptr,
-    placements, std::size(placements),
-    returnPage, std::size(returnPage), "RETURN", returnLabels, std::size(returnLabels),
+    "Reverb",
+    "REVERB",
+    nullptr,
+    nullptr,
+    placements,
+    std::size(placements),
+    returnPage,
+    std::size(returnPage),
+    "RETURN",
+    returnLabels,
+    std::size(returnLabels),
 };
 
 } // namespace

@@ -204,7 +204,8 @@ void DrumKeyDetail::connectMemAPI()
     };
     for (const auto &n : notifiers) {
         n.slot = new CSimpleNotifier(this, nullptr);
-        CSimpleNotifier::Create(api, this, QLatin1String(n.address), key, n.member, n.slot, nullptr);
+        CSimpleNotifier::Create(api, this, QLatin1String(n.address), key, n.member, n.slot,
+                                nullptr);
     }
     api->connectSignal("2signalDrumKeyNoteChange(int)", this, "1slotNoteChanged(int)", true);
     api->connectSignal("2enterCompareMode(bool)", this, "1OnEnterCompareMode(bool)", true);
@@ -312,9 +313,7 @@ void DrumKeyDetail::OnEnterCompareMode(bool on)
         display->setEnabled(!on);
 }
 
-void DrumKeyDetail::slotEQTypeChanged(int)
-{
-}
+void DrumKeyDetail::slotEQTypeChanged(int) {}
 
 void DrumKeyDetail::languageChange()
 {

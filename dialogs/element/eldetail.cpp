@@ -184,8 +184,8 @@ constexpr Widget oscWidgets[] = {
 // clang-format on
 
 constexpr Widget pitchWidgets[] = {
-    { Kind::Frame, "line517",      160, 17, 306, 282 },
-    { Kind::Label, "textLabel574", 170, 7,  49,  20, "Pitch EG" },
+    { Kind::Frame, "line517", 160, 17, 306, 282 },
+    { Kind::Label, "textLabel574", 170, 7, 49, 20, "Pitch EG" },
 };
 
 // clang-format off
@@ -207,8 +207,8 @@ constexpr Widget filterScaleWidgets[] = {
 // clang-format on
 
 constexpr Widget ampEGWidgets[] = {
-    { Kind::Frame, "line701",      160, 16, 306, 282 },
-    { Kind::Label, "textLabel726", 170, 7,  76,  20, "Amplitude EG" },
+    { Kind::Frame, "line701", 160, 16, 306, 282 },
+    { Kind::Label, "textLabel726", 170, 7, 76, 20, "Amplitude EG" },
 };
 
 // clang-format off
@@ -316,8 +316,10 @@ ELDetail::ELDetail(QWidget *parent, const char *name, bool modal, Qt::WindowFlag
         pageWidget->setObjectName(QLatin1String(p.objectName));
         Form::RowLayout layout;
         layout.captionWidth = p.captionWidth;
-        Form::Builder(pageWidget).rows(p.rows, p.rowCount, layout)
-            .widgets(p.widgets, p.widgetCount).build(m_form);
+        Form::Builder(pageWidget)
+            .rows(p.rows, p.rowCount, layout)
+            .widgets(p.widgets, p.widgetCount)
+            .build(m_form);
         tabWidget2->addTab(pageWidget, QString());
         m_pages[i] = pageWidget;
     }

@@ -65,8 +65,8 @@ QString defaultAddOnPath()
     const QString beside = programFolder.filePath(QLatin1String(addOnFileName));
     if (QFileInfo::exists(beside))
         return beside;
-    const QString installed = QDir::cleanPath(
-        programFolder.filePath(QStringLiteral("../lib/zinta-editor/") + QLatin1String(addOnFileName)));
+    const QString installed = QDir::cleanPath(programFolder.filePath(
+        QStringLiteral("../lib/zinta-editor/") + QLatin1String(addOnFileName)));
     return QFileInfo::exists(installed) ? installed : beside;
 }
 
@@ -119,42 +119,57 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Vestra"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The Zinta voice editor with its detail dialogs."));
+    parser.setApplicationDescription(
+        QStringLiteral("The Zinta voice editor with its detail dialogs."));
     parser.addHelpOption();
-    const QCommandLineOption addOnOption(QStringLiteral("addon"),
-        QStringLiteral("Load the add-on from <path> (default: beside the editor, else in ../lib/zinta-editor/)."),
+    const QCommandLineOption addOnOption(
+        QStringLiteral("addon"),
+        QStringLiteral("Load the add-on from <path> (default: beside the editor, else in "
+                       "../lib/zinta-editor/)."),
         QStringLiteral("path"));
-    const QCommandLineOption listEntries(QStringLiteral("list-entries"),
+    const QCommandLineOption listEntries(
+        QStringLiteral("list-entries"),
         QStringLiteral("Print the add-on's menu entries and exit."));
-    const QCommandLineOption listParameters(QStringLiteral("list-parameters"),
+    const QCommandLineOption listParameters(
+        QStringLiteral("list-parameters"),
         QStringLiteral("Print every parameter of the voice schema and exit."));
-    const QCommandLineOption listTypes(QStringLiteral("list-types"),
+    const QCommandLineOption listTypes(
+        QStringLiteral("list-types"),
         QStringLiteral("Print what every type value of every type parameter offers and exit."));
-    const QCommandLineOption renderOption(QStringLiteral("render"),
+    const QCommandLineOption renderOption(
+        QStringLiteral("render"),
         QStringLiteral("Render menu entry <entry>'s dialog to the --output file and exit."),
         QStringLiteral("entry"));
-    const QCommandLineOption renderWindowOption(QStringLiteral("render-window"),
+    const QCommandLineOption renderWindowOption(
+        QStringLiteral("render-window"),
         QStringLiteral("Render the main window with its panels to the --output file and exit."));
-    const QCommandLineOption outputOption(QStringLiteral("output"),
+    const QCommandLineOption outputOption(
+        QStringLiteral("output"),
         QStringLiteral("The PNG file --render or --render-window writes."), QStringLiteral("file"));
-    const QCommandLineOption voiceOption(QStringLiteral("voice"),
+    const QCommandLineOption voiceOption(
+        QStringLiteral("voice"),
         QStringLiteral("Load the voice file <file> at start, as File > Open does."),
         QStringLiteral("file"));
-    const QCommandLineOption openOption(QStringLiteral("open"),
+    const QCommandLineOption openOption(
+        QStringLiteral("open"),
         QStringLiteral("Open menu entry <entry>'s dialog beside the window at start (repeatable)."),
         QStringLiteral("entry"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
-        QStringLiteral("Quit after <ms> milliseconds."), QStringLiteral("ms"));
-    const QCommandLineOption scaleOption(QStringLiteral("scale"),
+                                       QStringLiteral("Quit after <ms> milliseconds."),
+                                       QStringLiteral("ms"));
+    const QCommandLineOption scaleOption(
+        QStringLiteral("scale"),
         QStringLiteral("Show and render at <factor> device pixels per pixel (2: twice the size)."),
         QStringLiteral("factor"));
-    const QCommandLineOption languageOption(QStringLiteral("language"),
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
         QStringLiteral("Show the editor in <language> (de, en); default: the system's locale."),
         QStringLiteral("language"));
     parser.addOptions({ addOnOption, listEntries, listParameters, listTypes, renderOption,
-                        renderWindowOption, outputOption, voiceOption, openOption, quitAfter, scaleOption,
-                        languageOption });
-    parser.addPositionalArgument(QStringLiteral("file"),
+                        renderWindowOption, outputOption, voiceOption, openOption, quitAfter,
+                        scaleOption, languageOption });
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
         QStringLiteral("A voice file to load at start, the same as --voice <file>."),
         QStringLiteral("[file]"));
     parser.addOptions(ToolsCommandLine::options());
@@ -168,18 +183,22 @@ int main(int argc, char *argv[])
         return libraryStatus;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1 || (!positional.isEmpty() && parser.isSet(voiceOption)))
-        return fail(QStringLiteral("unexpected argument \"%1\": give one voice file").arg(positional.last()));
+        return fail(QStringLiteral("unexpected argument \"%1\": give one voice file")
+                        .arg(positional.last()));
     const QString voiceFile = positional.isEmpty() ? parser.value(voiceOption) : positional.first();
 
-    const QLocale locale = parser.isSet(languageOption) ? QLocale(parser.value(languageOption)) : QLocale::system();
+    const QLocale locale =
+        parser.isSet(languageOption) ? QLocale(parser.value(languageOption)) : QLocale::system();
     if (parser.isSet(languageOption) && locale.language() == QLocale::C)
         return fail(QStringLiteral("--language needs a language code such as de or en, not \"%1\"")
                         .arg(parser.value(languageOption)));
-    const QStringList translations = EditorTranslations::install(locale, EditorTranslations::folder());
+    const QStringList translations =
+        EditorTranslations::install(locale, EditorTranslations::folder());
     if (parser.isSet(languageOption) && locale.language() != QLocale::English
         && translations.filter(QStringLiteral("zinta-editor_")).isEmpty())
-        std::fprintf(stderr, "zinta-editor: no translation for \"%s\" in %s; the texts stay English\n",
-                     qPrintable(parser.value(languageOption)), qPrintable(EditorTranslations::folder()));
+        std::fprintf(
+            stderr, "zinta-editor: no translation for \"%s\" in %s; the texts stay English\n",
+            qPrintable(parser.value(languageOption)), qPrintable(EditorTranslations::folder()));
 
     if (parser.isSet(scaleOption) && !(parser.value(scaleOption).toDouble() > 0))
         return fail(QStringLiteral("--scale needs a factor above 0, such as 2"));
@@ -201,15 +220,17 @@ int main(int argc, char *argv[])
         return ToolsCommandLine::run(parser, memory);
 
     if (parser.isSet(listParameters) || parser.isSet(listTypes)) {
-        const QStringList lines = parser.isSet(listTypes) ? SchemaListing::types(memory.schema())
-                                                          : SchemaListing::parameters(memory.schema());
+        const QStringList lines = parser.isSet(listTypes)
+            ? SchemaListing::types(memory.schema())
+            : SchemaListing::parameters(memory.schema());
         for (const QString &line : lines)
             std::printf("%s\n", line.toUtf8().constData());
         return 0;
     }
 
     AddOnHost addOn;
-    const QString addOnPath = parser.isSet(addOnOption) ? parser.value(addOnOption) : defaultAddOnPath();
+    const QString addOnPath =
+        parser.isSet(addOnOption) ? parser.value(addOnOption) : defaultAddOnPath();
     QString error;
     if (!addOn.load(addOnPath, &error))
         return fail(error);

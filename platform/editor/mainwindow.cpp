@@ -191,20 +191,23 @@ void MainWindow::createActions()
     connect(stack, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
     // The stack empties itself as it goes, when the window is already half
     // taken down: the action texts follow it without the window.
-    connect(stack, &QUndoStack::undoTextChanged, m_undoAction, [undo = m_undoAction](const QString &text) {
-        undo->setText(text.isEmpty() ? MainWindow::tr("&Undo") : MainWindow::tr("&Undo %1").arg(text));
-    });
-    connect(stack, &QUndoStack::redoTextChanged, m_redoAction, [redo = m_redoAction](const QString &text) {
-        redo->setText(text.isEmpty() ? MainWindow::tr("&Redo") : MainWindow::tr("&Redo %1").arg(text));
-    });
+    connect(stack, &QUndoStack::undoTextChanged, m_undoAction,
+            [undo = m_undoAction](const QString &text) {
+                undo->setText(text.isEmpty() ? MainWindow::tr("&Undo")
+                                             : MainWindow::tr("&Undo %1").arg(text));
+            });
+    connect(stack, &QUndoStack::redoTextChanged, m_redoAction,
+            [redo = m_redoAction](const QString &text) {
+                redo->setText(text.isEmpty() ? MainWindow::tr("&Redo")
+                                             : MainWindow::tr("&Redo %1").arg(text));
+            });
     m_copyDrumKeyAction = new QAction(tr("Copy Drum &Key To..."), this);
     connect(m_copyDrumKeyAction, &QAction::triggered, this, &MainWindow::copyDrumKey);
 
     // The file commands and undo and redo answer their keys in every
     // window of the editor: the detail dialogs too.
     for (QAction *action : { m_files->newAction(), m_files->openAction(), m_files->saveAction(),
-                             m_files->saveAsAction(), m_quitAction,
-                             m_undoAction, m_redoAction })
+                             m_files->saveAsAction(), m_quitAction, m_undoAction, m_redoAction })
         action->setShortcutContext(Qt::ApplicationShortcut);
 
     m_findAction = new QAction(tr("&Find Parameter"), this);
@@ -213,7 +216,8 @@ void MainWindow::createActions()
         m_filterBox->setFocus();
         m_filterBox->selectAll();
     });
-    m_differencesAction = new QAction(tr("Only Parameters That Differ From the Stored Voice"), this);
+    m_differencesAction =
+        new QAction(tr("Only Parameters That Differ From the Stored Voice"), this);
     m_differencesAction->setObjectName(QStringLiteral("differencesOnly"));
     m_differencesAction->setCheckable(true);
     connect(m_differencesAction, &QAction::toggled, m_model, &ParameterModel::setDifferencesOnly);
@@ -247,7 +251,8 @@ void MainWindow::createMenus()
     QMenu *swap = edit->addMenu(tr("&Swap Elements"));
     QMenu *init = edit->addMenu(tr("&Initialise Element"));
     for (int a = 0; a < elements; ++a) {
-        init->addAction(tr("Element %1").arg(a + 1), m_tools, [this, a] { m_tools->initialiseElement(a); });
+        init->addAction(tr("Element %1").arg(a + 1), m_tools,
+                        [this, a] { m_tools->initialiseElement(a); });
         for (int b = 0; b < elements; ++b) {
             if (a == b)
                 continue;
@@ -273,7 +278,8 @@ void MainWindow::createMenus()
 void MainWindow::createDetailMenu()
 {
     QMenu *detail = menuBar()->addMenu(tr("&Detail"));
-    const QString groupNames[] = { tr("Elements"), tr("Effects"), tr("Common"), tr("Expansion Boards") };
+    const QString groupNames[] = { tr("Elements"), tr("Effects"), tr("Common"),
+                                   tr("Expansion Boards") };
     const QVector<AddOnHost::Entry> entries = m_addOn->entries();
     for (const VoiceType type : { VoiceType::Normal, VoiceType::Plugin, VoiceType::Drum }) {
         QMenu *menu = detail->addMenu(tr("%1 Voice").arg(voiceTypeName(type)));
@@ -381,9 +387,12 @@ void MainWindow::createDockWindows()
     // The tools for making sounds: block copy and paste, effect presets,
     // Randomise, Mutate, Morph and their locks, each change one step. Their
     // dock is a tab beside the Voice panel.
-    auto *tools = new SoundTools(m_memory, [this](const QString &name, const std::function<void()> &edits) {
-        return m_history->runAsOneStep(name, edits);
-    }, this);
+    auto *tools = new SoundTools(
+        m_memory,
+        [this](const QString &name, const std::function<void()> &edits) {
+            return m_history->runAsOneStep(name, edits);
+        },
+        this);
     tools->install(this, m_editMenu, m_view,
                    { ParameterModel::HighRole, ParameterModel::LowRole, ParameterModel::PartRole });
     tabifyDockWidget(historyDock, tools->dock());
@@ -400,8 +409,9 @@ void MainWindow::showMessage(const QString &text)
 void MainWindow::updateTitle()
 {
     const QString name = m_memory->voiceName();
-    setWindowTitle(name.isEmpty() ? tr("%1[*] - Zinta Editor").arg(m_document->displayName())
-                                  : tr("%1 - %2[*] - Zinta Editor").arg(name, m_document->displayName()));
+    setWindowTitle(name.isEmpty()
+                       ? tr("%1[*] - Zinta Editor").arg(m_document->displayName())
+                       : tr("%1 - %2[*] - Zinta Editor").arg(name, m_document->displayName()));
     setWindowFilePath(m_document->filePath());
 }
 
@@ -456,8 +466,9 @@ void MainWindow::chooseVoiceType(VoiceType type)
 void MainWindow::nameVoice(const QString &typed)
 {
     const QString name = Voice::fittedName(typed);
-    if (name == m_memory->voiceName() || !m_history->push(new VoiceHeadStep(
-            m_memory, VoiceHeadStep::Name, m_memory->voiceName(), name)))
+    if (name == m_memory->voiceName()
+        || !m_history->push(
+            new VoiceHeadStep(m_memory, VoiceHeadStep::Name, m_memory->voiceName(), name)))
         m_panel->showHead(m_memory->voiceName(), m_memory->voiceCategory());
 }
 
@@ -495,9 +506,9 @@ void MainWindow::copyDrumKey()
     for (int k = 0; k < keys; ++k)
         names << PartNames::drumKeyName(k);
     bool ok = false;
-    const QString target = QInputDialog::getItem(this, tr("Copy Drum Key"),
-                                                 tr("Copy %1 to:").arg(names.at(from)), names,
-                                                 (from + 1) % keys, false, &ok);
+    const QString target =
+        QInputDialog::getItem(this, tr("Copy Drum Key"), tr("Copy %1 to:").arg(names.at(from)),
+                              names, (from + 1) % keys, false, &ok);
     if (ok && names.indexOf(target) != from)
         m_tools->copyDrumKey(from, int(names.indexOf(target)));
 }

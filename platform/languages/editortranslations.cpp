@@ -35,6 +35,7 @@ QStringList EditorTranslations::install(const QLocale &locale, const QString &fo
         return loaded;
     load(locale, QStringLiteral("zinta-editor"), folder, &loaded);
     load(locale, QStringLiteral("zinta-dialogs"), folder, &loaded);
-    load(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath), &loaded);
+    load(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+         &loaded);
     return loaded;
 }

@@ -28,7 +28,7 @@ void print(const QString &line)
 }
 
 // Runs `work` over the library opened for it; status 1 when it cannot be opened.
-template<typename Work>
+template <typename Work>
 int withLibrary(const QString &path, Work work)
 {
     QString error;
@@ -47,15 +47,22 @@ int withLibrary(const QString &path, Work work)
 
 LibraryCommandLine::LibraryCommandLine(QCommandLineParser *parser)
     : m_parser(parser)
-    , m_library(QStringLiteral("library"), QStringLiteral("Use the voice library <file> (default: %1).")
-                    .arg(LibraryDatabase::defaultPath()), QStringLiteral("file"))
-    , m_import(QStringLiteral("import"), QStringLiteral("Import the voice files and folders <path>... into the library and exit."),
-               QStringLiteral("path"))
-    , m_find(QStringLiteral("find"), QStringLiteral("Print the library's voices that <query> finds and exit."),
+    , m_library(QStringLiteral("library"),
+                QStringLiteral("Use the voice library <file> (default: %1).")
+                    .arg(LibraryDatabase::defaultPath()),
+                QStringLiteral("file"))
+    , m_import(
+          QStringLiteral("import"),
+          QStringLiteral("Import the voice files and folders <path>... into the library and exit."),
+          QStringLiteral("path"))
+    , m_find(QStringLiteral("find"),
+             QStringLiteral("Print the library's voices that <query> finds and exit."),
              QStringLiteral("query"))
-    , m_similar(QStringLiteral("similar"), QStringLiteral("Print the ten voices nearest by sound to voice <id> and exit."),
+    , m_similar(QStringLiteral("similar"),
+                QStringLiteral("Print the ten voices nearest by sound to voice <id> and exit."),
                 QStringLiteral("id"))
-    , m_export(QStringLiteral("export"), QStringLiteral("Write the voices <query> finds to the --output folder and exit."),
+    , m_export(QStringLiteral("export"),
+               QStringLiteral("Write the voices <query> finds to the --output folder and exit."),
                QStringLiteral("query"))
 {
     parser->addOptions({ m_library, m_import, m_find, m_similar, m_export });
@@ -95,20 +102,24 @@ int LibraryCommandLine::import(const QString &library)
     const QStringList paths = m_parser->values(m_import) + m_parser->positionalArguments();
     LibraryImporter importer(library, paths, LibraryContent::embedded());
     int reported = 0;
-    QObject::connect(&importer, &LibraryImporter::progress, [&reported](int done, int total, int committed) {
-        if (committed > reported) {
-            reported = committed;
-            std::fprintf(stderr, "zinta-editor: %d of %d files, %d voices stored\n", done, total, committed);
-            std::fflush(stderr);
-        }
-    });
+    QObject::connect(
+        &importer, &LibraryImporter::progress, [&reported](int done, int total, int committed) {
+            if (committed > reported) {
+                reported = committed;
+                std::fprintf(stderr, "zinta-editor: %d of %d files, %d voices stored\n", done,
+                             total, committed);
+                std::fflush(stderr);
+            }
+        });
     const LibraryImporter::Result result = importer.run();
     for (const LibraryImporter::Refused &refused : result.refused)
         std::fprintf(stderr, "%s\n", qPrintable(refused.reason));
     if (result.imported + result.same == 0 && result.refused.empty() && result.error.isEmpty())
         return fail(QStringLiteral("no voice files in %1").arg(paths.join(QLatin1String(", "))));
     print(QStringLiteral("imported %1, same as before %2, refused %3")
-              .arg(result.imported).arg(result.same).arg(result.refused.size()));
+              .arg(result.imported)
+              .arg(result.same)
+              .arg(result.refused.size()));
     if (!result.error.isEmpty())
         return fail(QStringLiteral("the import stopped: %1").arg(result.error));
     return result.imported + result.same == 0 ? 1 : 0;
@@ -124,8 +135,10 @@ int LibraryCommandLine::find(const QString &path)
         for (qint64 id : ids) {
             LibraryEntry entry;
             if (library.entry(id, &entry, nullptr))
-                print(QStringLiteral("%1\t%2\t%3\t%4").arg(id).arg(entry.voice.name, entry.voice.category,
-                                                              voiceTypeName(entry.voice.type)));
+                print(QStringLiteral("%1\t%2\t%3\t%4")
+                          .arg(id)
+                          .arg(entry.voice.name, entry.voice.category,
+                               voiceTypeName(entry.voice.type)));
         }
         return 0;
     });
@@ -136,7 +149,8 @@ int LibraryCommandLine::similar(const QString &path)
     bool ok = false;
     const qint64 id = m_parser->value(m_similar).toLongLong(&ok);
     if (!ok)
-        return fail(QStringLiteral("--similar needs a voice's number, not \"%1\"").arg(m_parser->value(m_similar)));
+        return fail(QStringLiteral("--similar needs a voice's number, not \"%1\"")
+                        .arg(m_parser->value(m_similar)));
     return withLibrary(path, [id](VoiceLibrary &library) {
         QString error;
         const std::vector<VoiceLibrary::Similar> found = library.similar(id, 10, &error);
@@ -146,7 +160,10 @@ int LibraryCommandLine::similar(const QString &path)
             LibraryEntry entry;
             library.entry(s.id, &entry, nullptr);
             print(QStringLiteral("%1\t%2\t%3\t%4 differing")
-                      .arg(s.id).arg(entry.voice.name).arg(s.distance, 0, 'f', 4).arg(s.differing));
+                      .arg(s.id)
+                      .arg(entry.voice.name)
+                      .arg(s.distance, 0, 'f', 4)
+                      .arg(s.differing));
         }
         return 0;
     });
@@ -164,7 +181,10 @@ int LibraryCommandLine::exportVoices(const QString &path, const QString &output)
         const int written = VoiceExport::write(library, ids, output, &errors);
         for (const QString &error : std::as_const(errors))
             std::fprintf(stderr, "%s\n", qPrintable(error));
-        print(QStringLiteral("exported %1 of %2 voices to %3").arg(written).arg(ids.size()).arg(output));
+        print(QStringLiteral("exported %1 of %2 voices to %3")
+                  .arg(written)
+                  .arg(ids.size())
+                  .arg(output));
         return errors.isEmpty() ? 0 : 1;
     });
 }

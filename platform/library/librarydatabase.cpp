@@ -43,50 +43,64 @@ bool execAll(QSqlDatabase db, const QStringList &statements, QString *error)
 // over name, category, comment and tags, kept by triggers.
 bool createVersion1(QSqlDatabase db, QString *error)
 {
-    return execAll(db, {
-        QStringLiteral("CREATE TABLE voices(id INTEGER PRIMARY KEY, type INTEGER NOT NULL,"
-                       " name TEXT NOT NULL, category TEXT NOT NULL, comment TEXT NOT NULL DEFAULT '',"
-                       " tags TEXT NOT NULL DEFAULT '', favourite INTEGER NOT NULL DEFAULT 0,"
-                       " added TEXT NOT NULL, source TEXT NOT NULL DEFAULT '', identity INTEGER NOT NULL,"
-                       " data BLOB NOT NULL)"),
-        QStringLiteral("CREATE UNIQUE INDEX voices_identity ON voices(identity)"),
-        QStringLiteral("CREATE INDEX voices_name ON voices(name COLLATE NOCASE)"),
-        QStringLiteral("CREATE INDEX voices_category ON voices(category)"),
-        QStringLiteral("CREATE TABLE voice_values(key INTEGER NOT NULL, value INTEGER NOT NULL,"
-                       " voice INTEGER NOT NULL, PRIMARY KEY(key, value, voice)) WITHOUT ROWID"),
-        QStringLiteral("CREATE VIRTUAL TABLE voice_text USING fts5(name, category, comment, tags,"
-                       " content='voices', content_rowid='id', tokenize='unicode61 remove_diacritics 2')"),
-        QStringLiteral("CREATE TRIGGER voices_text_insert AFTER INSERT ON voices BEGIN"
-                       " INSERT INTO voice_text(rowid, name, category, comment, tags)"
-                       " VALUES (new.id, new.name, new.category, new.comment, new.tags); END"),
-        QStringLiteral("CREATE TRIGGER voices_text_delete AFTER DELETE ON voices BEGIN"
-                       " INSERT INTO voice_text(voice_text, rowid, name, category, comment, tags)"
-                       " VALUES ('delete', old.id, old.name, old.category, old.comment, old.tags); END"),
-        QStringLiteral("CREATE TRIGGER voices_text_update AFTER UPDATE OF name, category, comment, tags ON voices BEGIN"
-                       " INSERT INTO voice_text(voice_text, rowid, name, category, comment, tags)"
-                       " VALUES ('delete', old.id, old.name, old.category, old.comment, old.tags);"
-                       " INSERT INTO voice_text(rowid, name, category, comment, tags)"
-                       " VALUES (new.id, new.name, new.category, new.comment, new.tags); END"),
-    }, error);
+    return execAll(
+        db,
+        {
+            QStringLiteral(
+                "CREATE TABLE voices(id INTEGER PRIMARY KEY, type INTEGER NOT NULL,"
+                " name TEXT NOT NULL, category TEXT NOT NULL, comment TEXT NOT NULL DEFAULT '',"
+                " tags TEXT NOT NULL DEFAULT '', favourite INTEGER NOT NULL DEFAULT 0,"
+                " added TEXT NOT NULL, source TEXT NOT NULL DEFAULT '', identity INTEGER NOT NULL,"
+                " data BLOB NOT NULL)"),
+            QStringLiteral("CREATE UNIQUE INDEX voices_identity ON voices(identity)"),
+            QStringLiteral("CREATE INDEX voices_name ON voices(name COLLATE NOCASE)"),
+            QStringLiteral("CREATE INDEX voices_category ON voices(category)"),
+            QStringLiteral(
+                "CREATE TABLE voice_values(key INTEGER NOT NULL, value INTEGER NOT NULL,"
+                " voice INTEGER NOT NULL, PRIMARY KEY(key, value, voice)) WITHOUT ROWID"),
+            QStringLiteral(
+                "CREATE VIRTUAL TABLE voice_text USING fts5(name, category, comment, tags,"
+                " content='voices', content_rowid='id', tokenize='unicode61 remove_diacritics 2')"),
+            QStringLiteral("CREATE TRIGGER voices_text_insert AFTER INSERT ON voices BEGIN"
+                           " INSERT INTO voice_text(rowid, name, category, comment, tags)"
+                           " VALUES (new.id, new.name, new.category, new.comment, new.tags); END"),
+            QStringLiteral(
+                "CREATE TRIGGER voices_text_delete AFTER DELETE ON voices BEGIN"
+                " INSERT INTO voice_text(voice_text, rowid, name, category, comment, tags)"
+                " VALUES ('delete', old.id, old.name, old.category, old.comment, old.tags); END"),
+            QStringLiteral(
+                "CREATE TRIGGER voices_text_update AFTER UPDATE OF name, category, comment, tags "
+                "ON voices BEGIN"
+                " INSERT INTO voice_text(voice_text, rowid, name, category, comment, tags)"
+                " VALUES ('delete', old.id, old.name, old.category, old.comment, old.tags);"
+                " INSERT INTO voice_text(rowid, name, category, comment, tags)"
+                " VALUES (new.id, new.name, new.category, new.comment, new.tags); END"),
+        },
+        error);
 }
 
 // Version 2: voices can be hidden, and each voice's sound is described by
 // its features (filled here for the voices already there).
 bool upgradeToVersion2(QSqlDatabase db, QString *error)
 {
-    if (!execAll(db, {
-            QStringLiteral("ALTER TABLE voices ADD COLUMN hidden INTEGER NOT NULL DEFAULT 0"),
-            QStringLiteral("CREATE TABLE voice_features(voice INTEGER PRIMARY KEY, type INTEGER NOT NULL,"
-                           " features BLOB NOT NULL)"),
-            QStringLiteral("CREATE INDEX voice_features_type ON voice_features(type)"),
-            QStringLiteral("CREATE TRIGGER voices_features_delete AFTER DELETE ON voices BEGIN"
-                           " DELETE FROM voice_features WHERE voice = old.id; END"),
-        }, error))
+    if (!execAll(
+            db,
+            {
+                QStringLiteral("ALTER TABLE voices ADD COLUMN hidden INTEGER NOT NULL DEFAULT 0"),
+                QStringLiteral(
+                    "CREATE TABLE voice_features(voice INTEGER PRIMARY KEY, type INTEGER NOT NULL,"
+                    " features BLOB NOT NULL)"),
+                QStringLiteral("CREATE INDEX voice_features_type ON voice_features(type)"),
+                QStringLiteral("CREATE TRIGGER voices_features_delete AFTER DELETE ON voices BEGIN"
+                               " DELETE FROM voice_features WHERE voice = old.id; END"),
+            },
+            error))
         return false;
     const LibraryContent &content = LibraryContent::embedded();
     QSqlQuery read(db);
     QSqlQuery write(db);
-    write.prepare(QStringLiteral("INSERT INTO voice_features(voice, type, features) VALUES (?, ?, ?)"));
+    write.prepare(
+        QStringLiteral("INSERT INTO voice_features(voice, type, features) VALUES (?, ?, ?)"));
     if (!exec(read, QStringLiteral("SELECT id, data FROM voices"), error))
         return false;
     while (read.next()) {
@@ -119,8 +133,8 @@ bool upgrade(QSqlDatabase db, int from, int to, QString *error)
     if (ok && from < 2 && to >= 2)
         ok = upgradeToVersion2(db, error);
     ok = ok && exec(q, QStringLiteral("PRAGMA application_id = %1").arg(applicationId), error)
-         && exec(q, QStringLiteral("PRAGMA user_version = %1").arg(to), error)
-         && exec(q, QStringLiteral("COMMIT"), error);
+        && exec(q, QStringLiteral("PRAGMA user_version = %1").arg(to), error)
+        && exec(q, QStringLiteral("COMMIT"), error);
     if (!ok)
         q.exec(QStringLiteral("ROLLBACK"));
     return ok;
@@ -183,12 +197,16 @@ bool openChecked(const QString &path, const QString &connection, QString *error,
     const int have = version(db);
     if (have > currentVersion)
         return fail(tr("it was made by a newer editor (layout %1; this editor reads up to %2)")
-                        .arg(have).arg(currentVersion));
+                        .arg(have)
+                        .arg(currentVersion));
     // A full check reads the whole file: done for libraries of up to a few
     // thousand voices; in larger ones SQLite finds damage where it reads.
     if (id == applicationId && !empty && info.size() < quickCheckLimit) {
-        if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next() || q.value(0).toString() != QLatin1String("ok"))
-            return fail(tr("it is damaged (%1)").arg(q.lastError().isValid() ? q.lastError().text() : q.value(0).toString()));
+        if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next()
+            || q.value(0).toString() != QLatin1String("ok"))
+            return fail(
+                tr("it is damaged (%1)")
+                    .arg(q.lastError().isValid() ? q.lastError().text() : q.value(0).toString()));
     }
     QString why;
     if (!exec(q, QStringLiteral("PRAGMA journal_mode = WAL"), &why)

@@ -29,7 +29,8 @@ QString defaultPath();
 // Opens the library at `path` as connection `connection` and brings it to
 // `version` (currentVersion unless a test builds an older one). On failure
 // returns false with *error saying why, and removes the connection.
-bool open(const QString &path, const QString &connection, QString *error, int version = currentVersion);
+bool open(const QString &path, const QString &connection, QString *error,
+          int version = currentVersion);
 // Closes and removes the connection.
 void close(const QString &connection);
 

@@ -30,8 +30,8 @@ bool readVoice(const QString &path, const LibraryContent &content, Voice *voice,
 
 } // namespace
 
-LibraryImporter::LibraryImporter(const QString &library, const QStringList &paths, const LibraryContent &content,
-                                 QObject *parent)
+LibraryImporter::LibraryImporter(const QString &library, const QStringList &paths,
+                                 const LibraryContent &content, QObject *parent)
     : QObject(parent)
     , m_library(library)
     , m_paths(paths)
@@ -89,9 +89,13 @@ LibraryImporter::Result LibraryImporter::run()
             return r;
         };
         constexpr int chunk = 64;
-        auto readChunk = [&](int from) { return QtConcurrent::mapped(paths.mid(from, chunk), std::function<Read(const QString &)>(read)); };
+        auto readChunk = [&](int from) {
+            return QtConcurrent::mapped(paths.mid(from, chunk),
+                                        std::function<Read(const QString &)>(read));
+        };
         QFuture<Read> next = total > 0 ? readChunk(0) : QFuture<Read>();
-        for (int from = 0; from < total && result.error.isEmpty() && !result.cancelled; from += chunk) {
+        for (int from = 0; from < total && result.error.isEmpty() && !result.cancelled;
+             from += chunk) {
             const QList<Read> reads = next.results();
             next = from + chunk < total ? readChunk(from + chunk) : QFuture<Read>();
             for (int k = 0; k < reads.size(); ++k) {
@@ -109,7 +113,8 @@ LibraryImporter::Result LibraryImporter::run()
                     break;
                 qint64 id = 0;
                 QString why;
-                const VoiceLibrary::Added added = library.add(r.voice, QFileInfo(paths.at(i)).absoluteFilePath(), &id, &why);
+                const VoiceLibrary::Added added =
+                    library.add(r.voice, QFileInfo(paths.at(i)).absoluteFilePath(), &id, &why);
                 if (added == VoiceLibrary::Added::Failed) {
                     result.error = why;
                     break;

@@ -22,8 +22,8 @@ struct Term
 
 bool isOperatorChar(QChar c)
 {
-    return c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('=') || c == QLatin1Char('!')
-           || c == QLatin1Char(':');
+    return c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('=')
+        || c == QLatin1Char('!') || c == QLatin1Char(':');
 }
 
 // Splits a query into words and conditions; false with *error for an
@@ -48,7 +48,8 @@ bool split(const QString &text, std::vector<Term> *terms, QString *error)
             i = close + 1;
             return true;
         }
-        while (i < n && !text.at(i).isSpace() && !isOperatorChar(text.at(i)) && text.at(i) != QLatin1Char('"'))
+        while (i < n && !text.at(i).isSpace() && !isOperatorChar(text.at(i))
+               && text.at(i) != QLatin1Char('"'))
             out->append(text.at(i++));
         return true;
     };
@@ -64,7 +65,9 @@ bool split(const QString &text, std::vector<Term> *terms, QString *error)
             if (!atom(&term.value))
                 return false;
             if (term.name.trimmed().isEmpty() || term.value.trimmed().isEmpty()) {
-                *error = LibraryQuery::tr("\"%1\" needs a parameter before it and a value after it.").arg(term.op);
+                *error =
+                    LibraryQuery::tr("\"%1\" needs a parameter before it and a value after it.")
+                        .arg(term.op);
                 return false;
             }
             term.condition = true;
@@ -80,10 +83,14 @@ bool split(const QString &text, std::vector<Term> *terms, QString *error)
 bool compareOf(const QString &op, Compare *compare)
 {
     static const QHash<QString, Compare> ops = {
-        { QStringLiteral("="), Compare::Equal }, { QStringLiteral(":"), Compare::Equal },
-        { QStringLiteral("=="), Compare::Equal }, { QStringLiteral("!="), Compare::NotEqual },
-        { QStringLiteral("<"), Compare::Less }, { QStringLiteral("<="), Compare::LessOrEqual },
-        { QStringLiteral(">"), Compare::Greater }, { QStringLiteral(">="), Compare::GreaterOrEqual },
+        { QStringLiteral("="), Compare::Equal },
+        { QStringLiteral(":"), Compare::Equal },
+        { QStringLiteral("=="), Compare::Equal },
+        { QStringLiteral("!="), Compare::NotEqual },
+        { QStringLiteral("<"), Compare::Less },
+        { QStringLiteral("<="), Compare::LessOrEqual },
+        { QStringLiteral(">"), Compare::Greater },
+        { QStringLiteral(">="), Compare::GreaterOrEqual },
     };
     const auto it = ops.constFind(op);
     if (it == ops.constEnd())
@@ -102,8 +109,9 @@ QString valueTest(const std::vector<int> &values)
         std::size_t j = i;
         while (j + 1 < values.size() && values[j + 1] == values[j] + 1)
             ++j;
-        ranges << (i == j ? QStringLiteral("value = %1").arg(values[i])
-                          : QStringLiteral("value BETWEEN %1 AND %2").arg(values[i]).arg(values[j]));
+        ranges << (i == j
+                       ? QStringLiteral("value = %1").arg(values[i])
+                       : QStringLiteral("value BETWEEN %1 AND %2").arg(values[i]).arg(values[j]));
         i = j + 1;
     }
     return QLatin1Char('(') + ranges.join(QLatin1String(" OR ")) + QLatin1Char(')');
@@ -112,10 +120,11 @@ QString valueTest(const std::vector<int> &values)
 // Whether some part of parameter (high, low) of a voice holds one of
 // `values`. The library keeps only values that differ from the defaults: a
 // part without a row holds its default.
-QString anyPartHolds(const VoiceCodec &codec, int high, int low, int parts, const std::vector<int> &values)
+QString anyPartHolds(const VoiceCodec &codec, int high, int low, int parts,
+                     const std::vector<int> &values)
 {
-    QStringList rowsMatch;   // parts whose default is not among the values: a row must match
-    QStringList rowsRefuse;  // parts whose default is: every such part must have a row that does not
+    QStringList rowsMatch;  // parts whose default is not among the values: a row must match
+    QStringList rowsRefuse; // parts whose default is: every such part must have a row that does not
     for (int part = 0; part < parts; ++part) {
         const qint64 key = VoiceCodec::key({ quint16(high), quint16(low), part });
         const int def = codec.defaults()[std::size_t(high)][std::size_t(part)][std::size_t(low)];
@@ -132,7 +141,8 @@ QString anyPartHolds(const VoiceCodec &codec, int high, int low, int parts, cons
     if (!rowsRefuse.isEmpty()) {
         QStringList each;
         for (const QString &key : std::as_const(rowsRefuse))
-            each << QStringLiteral("SELECT voice FROM voice_values WHERE key = %1 AND NOT %2").arg(key, test);
+            each << QStringLiteral("SELECT voice FROM voice_values WHERE key = %1 AND NOT %2")
+                        .arg(key, test);
         any << QStringLiteral("v.id NOT IN (%1)").arg(each.join(QLatin1String(" INTERSECT ")));
     }
     return QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
@@ -145,7 +155,8 @@ QString LibraryQuery::tr(const char *text)
     return QCoreApplication::translate("LibraryQuery", text);
 }
 
-LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalogue, const VoiceCodec &codec)
+LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalogue,
+                           const VoiceCodec &codec)
 {
     std::vector<Term> terms;
     QString error;
@@ -160,7 +171,8 @@ LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalo
         if (!term.condition) {
             // A prefix search for each word, in the full-text index.
             QString word = term.name;
-            words << QLatin1Char('"') + word.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1String("\"*");
+            words << QLatin1Char('"') + word.replace(QLatin1Char('"'), QLatin1String("\"\""))
+                    + QLatin1String("\"*");
             continue;
         }
         Compare compare;
@@ -178,25 +190,31 @@ LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalo
             std::vector<int> values;
             if (!ParameterCatalogue::values(*entry, compare, term.value, &values))
                 continue;
-            QString test = QStringLiteral("(v.type = %1 AND %2")
-                               .arg(int(entry->type))
-                               .arg(anyPartHolds(codec, entry->high, entry->low, entry->parts, values));
+            QString test =
+                QStringLiteral("(v.type = %1 AND %2")
+                    .arg(int(entry->type))
+                    .arg(anyPartHolds(codec, entry->high, entry->low, entry->parts, values));
             if (entry->typeLow >= 0)
-                test += QStringLiteral(" AND ") + anyPartHolds(codec, entry->high, entry->typeLow, entry->parts, entry->typeValues);
+                test += QStringLiteral(" AND ")
+                    + anyPartHolds(codec, entry->high, entry->typeLow, entry->parts,
+                                   entry->typeValues);
             any << test + QLatin1Char(')');
         }
         if (any.isEmpty()) {
-            m_errors << tr("\"%1\" is no value of %2.").arg(term.value, entries.front()->parameter.name);
+            m_errors
+                << tr("\"%1\" is no value of %2.").arg(term.value, entries.front()->parameter.name);
             continue;
         }
         all << QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
     }
     if (!words.isEmpty()) {
-        all.prepend(QStringLiteral("v.id IN (SELECT rowid FROM voice_text WHERE voice_text MATCH ?)"));
+        all.prepend(
+            QStringLiteral("v.id IN (SELECT rowid FROM voice_text WHERE voice_text MATCH ?)"));
         m_bindings << words.join(QLatin1Char(' '));
     }
     if (!m_errors.isEmpty())
         m_bindings.clear();
-    m_condition = m_errors.isEmpty() ? (all.isEmpty() ? QStringLiteral("1") : all.join(QLatin1String(" AND ")))
-                                     : QStringLiteral("0");
+    m_condition = m_errors.isEmpty()
+        ? (all.isEmpty() ? QStringLiteral("1") : all.join(QLatin1String(" AND ")))
+        : QStringLiteral("0");
 }

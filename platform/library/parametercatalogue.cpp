@@ -19,7 +19,8 @@ struct Reading
 
 std::optional<Reading> readingOf(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*([-+]?\\d+(?:\\.\\d+)?)\\s*([a-zA-Z%]*)\\s*$"));
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*([-+]?\\d+(?:\\.\\d+)?)\\s*([a-zA-Z%]*)\\s*$"));
     const QRegularExpressionMatch m = number.match(text);
     if (!m.hasMatch())
         return std::nullopt;
@@ -41,12 +42,18 @@ bool holds(ParameterCatalogue::Compare compare, double a, double b)
     using C = ParameterCatalogue::Compare;
     const bool equal = std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
     switch (compare) {
-    case C::Equal: return equal;
-    case C::NotEqual: return !equal;
-    case C::Less: return a < b && !equal;
-    case C::LessOrEqual: return a < b || equal;
-    case C::Greater: return a > b && !equal;
-    case C::GreaterOrEqual: return a > b || equal;
+    case C::Equal:
+        return equal;
+    case C::NotEqual:
+        return !equal;
+    case C::Less:
+        return a < b && !equal;
+    case C::LessOrEqual:
+        return a < b || equal;
+    case C::Greater:
+        return a > b && !equal;
+    case C::GreaterOrEqual:
+        return a > b || equal;
     }
     return false;
 }
@@ -95,8 +102,12 @@ ParameterCatalogue::ParameterCatalogue(std::shared_ptr<const ParameterSchema::Sc
                 const ParameterSchema::Parameter e = s.effective(int(h), int(low), values, 0);
                 if (!e.inUse)
                     continue;
-                const QString shape = QStringLiteral("%1|%2|%3|%4|%5").arg(e.name).arg(e.minimum).arg(e.maximum)
-                                          .arg(e.format.text(e.minimum, e.minimum), e.format.text(e.maximum, e.minimum));
+                const QString shape = QStringLiteral("%1|%2|%3|%4|%5")
+                                          .arg(e.name)
+                                          .arg(e.minimum)
+                                          .arg(e.maximum)
+                                          .arg(e.format.text(e.minimum, e.minimum),
+                                               e.format.text(e.maximum, e.minimum));
                 auto it = shapes.find(shape);
                 if (it == shapes.end()) {
                     it = shapes.emplace(shape, entry).first;
@@ -110,7 +121,8 @@ ParameterCatalogue::ParameterCatalogue(std::shared_ptr<const ParameterSchema::Sc
     }
 }
 
-std::vector<const ParameterCatalogue::Entry *> ParameterCatalogue::named(const QString &needle) const
+std::vector<const ParameterCatalogue::Entry *>
+ParameterCatalogue::named(const QString &needle) const
 {
     std::vector<const Entry *> found;
     const QString n = needle.simplified();
@@ -124,13 +136,15 @@ std::vector<const ParameterCatalogue::Entry *> ParameterCatalogue::named(const Q
         exact = exact || (e.typeLow < 0 && e.parameter.name.compare(n, Qt::CaseInsensitive) == 0);
     for (const Entry &e : m_entries) {
         if (exact ? e.parameter.name.compare(n, Qt::CaseInsensitive) == 0
-                  : e.parameter.name.contains(n, Qt::CaseInsensitive) || e.parameter.fullName.contains(n, Qt::CaseInsensitive))
+                  : e.parameter.name.contains(n, Qt::CaseInsensitive)
+                    || e.parameter.fullName.contains(n, Qt::CaseInsensitive))
             found.push_back(&e);
     }
     return found;
 }
 
-bool ParameterCatalogue::values(const Entry &entry, Compare compare, const QString &text, std::vector<int> *values)
+bool ParameterCatalogue::values(const Entry &entry, Compare compare, const QString &text,
+                                std::vector<int> *values)
 {
     const ParameterSchema::Parameter &p = entry.parameter;
     const QString wanted = text.simplified();
@@ -153,12 +167,24 @@ bool ParameterCatalogue::values(const Entry &entry, Compare compare, const QStri
             const bool isNamed = std::find(named.begin(), named.end(), v) != named.end();
             bool in = false;
             switch (compare) {
-            case Compare::Equal: in = isNamed; break;
-            case Compare::NotEqual: in = !isNamed; break;
-            case Compare::Less: in = v < named.front(); break;
-            case Compare::LessOrEqual: in = v <= named.back(); break;
-            case Compare::Greater: in = v > named.back(); break;
-            case Compare::GreaterOrEqual: in = v >= named.front(); break;
+            case Compare::Equal:
+                in = isNamed;
+                break;
+            case Compare::NotEqual:
+                in = !isNamed;
+                break;
+            case Compare::Less:
+                in = v < named.front();
+                break;
+            case Compare::LessOrEqual:
+                in = v <= named.back();
+                break;
+            case Compare::Greater:
+                in = v > named.back();
+                break;
+            case Compare::GreaterOrEqual:
+                in = v >= named.front();
+                break;
             }
             if (in)
                 values->push_back(v);

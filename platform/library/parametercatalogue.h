@@ -42,7 +42,8 @@ public:
     // number it can be compared with. A number may carry the unit the texts
     // show (2kHz, 500ms, 1.2s, -6dB); without a unit it is in Hz, seconds or
     // the texts' own unit.
-    static bool values(const Entry &entry, Compare compare, const QString &text, std::vector<int> *values);
+    static bool values(const Entry &entry, Compare compare, const QString &text,
+                       std::vector<int> *values);
 
 private:
     std::vector<Entry> m_entries;

@@ -11,9 +11,11 @@ namespace {
 // What a parameter of this name counts for the sound; 0 for nothing.
 float weightOf(const QString &name, bool typeParameter, bool *kind)
 {
-    auto has = [&name](const char *word) { return name.contains(QLatin1String(word), Qt::CaseInsensitive); };
-    const bool byKeysOrVelocity = has("Velo") || has("Key") || has("Break") || has("Offset") || has("Scaling")
-                                  || has("Sens") || has("Segment") || has("Curve");
+    auto has = [&name](const char *word) {
+        return name.contains(QLatin1String(word), Qt::CaseInsensitive);
+    };
+    const bool byKeysOrVelocity = has("Velo") || has("Key") || has("Break") || has("Offset")
+        || has("Scaling") || has("Sens") || has("Segment") || has("Curve");
     *kind = false;
     if (typeParameter || (has("Type") && !byKeysOrVelocity) || name == QLatin1String("Wave")
         || name.endsWith(QLatin1String("Wave Number"))) {
@@ -30,7 +32,8 @@ float weightOf(const QString &name, bool typeParameter, bool *kind)
         return 2;
     if (name.startsWith(QLatin1String("FEG ")) && (has("Time") || has("Level") || has("Depth")))
         return 1.5f;
-    if (name == QLatin1String("Level") || name == QLatin1String("Element Level") || name == QLatin1String("LFO Wave")) {
+    if (name == QLatin1String("Level") || name == QLatin1String("Element Level")
+        || name == QLatin1String("LFO Wave")) {
         *kind = name == QLatin1String("LFO Wave");
         return 1;
     }
@@ -52,7 +55,8 @@ SoundFeatures::SoundFeatures(std::shared_ptr<const ParameterSchema::Schema> sche
         for (int part = 0; part < block.parts; part += step) {
             for (std::size_t low = 0; low < block.parameters.size(); ++low) {
                 Feature f;
-                f.weight = weightOf(block.parameters[low].name, s.isTypeParameter(int(h), int(low)), &f.kind);
+                f.weight = weightOf(block.parameters[low].name, s.isTypeParameter(int(h), int(low)),
+                                    &f.kind);
                 if (f.weight <= 0)
                     continue;
                 f.ref = { quint16(h), quint16(low), part };
@@ -85,7 +89,8 @@ QByteArray SoundFeatures::of(const Voice &voice) const
             stored = quint16(value);
         } else {
             const std::vector<int> &part = voice.values[f.ref.high][std::size_t(f.ref.part)];
-            const ParameterSchema::Parameter e = m_schema->effective(f.ref.high, f.ref.low, part, f.ref.part);
+            const ParameterSchema::Parameter e =
+                m_schema->effective(f.ref.high, f.ref.low, part, f.ref.part);
             const double span = std::max(1, e.maximum - e.minimum);
             stored = quint16(std::lround(qBound(0.0, (value - e.minimum) / span, 1.0) * 65535));
         }
@@ -101,7 +106,8 @@ double SoundFeatures::distance(VoiceType type, const QByteArray &a, const QByteA
     const int bytes = int(features.size() * 2);
     if (a.size() != bytes || b.size() != bytes || features.empty())
         return 1;
-    return distance(type, reinterpret_cast<const uchar *>(a.constData()), reinterpret_cast<const uchar *>(b.constData()));
+    return distance(type, reinterpret_cast<const uchar *>(a.constData()),
+                    reinterpret_cast<const uchar *>(b.constData()));
 }
 
 double SoundFeatures::distance(VoiceType type, const uchar *pa, const uchar *pb) const

@@ -34,8 +34,10 @@ VoiceCodec::VoiceCodec(std::shared_ptr<const ParameterSchema::Schema> schema)
 {
     // A file without blocks takes every default, including those that the
     // defaults of type parameters give their blocks.
-    const QByteArray empty = QStringLiteral("{\"format\": \"%1\", \"version\": 1, \"voiceType\": 1, \"blocks\": {}}")
-                                 .arg(QLatin1String(VoiceFile::formatName)).toUtf8();
+    const QByteArray empty =
+        QStringLiteral("{\"format\": \"%1\", \"version\": 1, \"voiceType\": 1, \"blocks\": {}}")
+            .arg(QLatin1String(VoiceFile::formatName))
+            .toUtf8();
     Voice voice;
     if (VoiceFile::decode(empty, *m_schema, &voice, nullptr))
         m_defaults = std::move(voice.values);
@@ -92,7 +94,8 @@ bool VoiceCodec::decode(const QByteArray &data, Voice *voice) const
         const quint16 part = qFromLittleEndian<quint16>(p + at + 2);
         const quint16 low = qFromLittleEndian<quint16>(p + at + 4);
         const qint32 value = qFromLittleEndian<qint32>(p + at + 6);
-        if (high >= values.size() || part >= values[high].size() || low >= values[high][part].size())
+        if (high >= values.size() || part >= values[high].size()
+            || low >= values[high][part].size())
             return false;
         values[high][part][low] = value;
     }

@@ -15,7 +15,8 @@ QString fileName(const QString &name, QSet<QString> *taken)
 {
     QString base;
     for (const QChar c : name.simplified()) {
-        const bool unsafe = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control;
+        const bool unsafe = c.unicode() < 32 || QStringLiteral("/\\:*?\"<>|").contains(c)
+            || c.category() == QChar::Other_Control;
         base += unsafe ? QLatin1Char('_') : c;
     }
     base = base.left(60);
@@ -25,8 +26,9 @@ QString fileName(const QString &name, QSet<QString> *taken)
         base.remove(0, 1);
     if (base.isEmpty())
         base = QStringLiteral("Voice");
-    static const QRegularExpression reserved(QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9])$"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reserved(
+        QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9])$"),
+        QRegularExpression::CaseInsensitiveOption);
     if (reserved.match(base).hasMatch())
         base += QLatin1Char('_');
     QString candidate = base + QLatin1String(".json");
@@ -36,11 +38,13 @@ QString fileName(const QString &name, QSet<QString> *taken)
     return candidate;
 }
 
-int write(const VoiceLibrary &library, const std::vector<qint64> &ids, const QString &folder, QStringList *errors)
+int write(const VoiceLibrary &library, const std::vector<qint64> &ids, const QString &folder,
+          QStringList *errors)
 {
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        *errors << QCoreApplication::translate("VoiceExport", "Cannot make the folder %1").arg(folder);
+        *errors
+            << QCoreApplication::translate("VoiceExport", "Cannot make the folder %1").arg(folder);
         return 0;
     }
     QSet<QString> taken;

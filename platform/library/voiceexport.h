@@ -21,6 +21,7 @@ QString fileName(const QString &name, QSet<QString> *taken);
 // Writes voices `ids` into `folder` (made when missing) next to the files
 // already there; returns how many were written, with a line per failure in
 // *errors.
-int write(const VoiceLibrary &library, const std::vector<qint64> &ids, const QString &folder, QStringList *errors);
+int write(const VoiceLibrary &library, const std::vector<qint64> &ids, const QString &folder,
+          QStringList *errors);
 
 } // namespace VoiceExport

@@ -130,7 +130,8 @@ bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
         if (!run(q, error))
             return false;
     }
-    QSqlQuery &f = *statement(1, "INSERT OR REPLACE INTO voice_features(voice, type, features) VALUES (?, ?, ?)");
+    QSqlQuery &f = *statement(
+        1, "INSERT OR REPLACE INTO voice_features(voice, type, features) VALUES (?, ?, ?)");
     f.bindValue(0, id);
     f.bindValue(1, int(voice.type));
     f.bindValue(2, m_content.features().of(voice));
@@ -155,9 +156,11 @@ bool VoiceLibrary::dropValues(qint64 id, const Voice &voice, QString *error)
 bool VoiceLibrary::writeEntry(const LibraryEntry &entry, bool withId, qint64 *id, QString *error)
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT INTO voices(id, type, name, category, comment, tags, favourite, hidden,"
-                             " added, source, identity, data) VALUES (?, ?, coalesce(?, ''), coalesce(?, ''), coalesce(?, ''),"
-                             " coalesce(?, ''), ?, ?, ?, coalesce(?, ''), ?, ?)"));
+    q.prepare(QStringLiteral(
+        "INSERT INTO voices(id, type, name, category, comment, tags, favourite, hidden,"
+        " added, source, identity, data) VALUES (?, ?, coalesce(?, ''), coalesce(?, ''), "
+        "coalesce(?, ''),"
+        " coalesce(?, ''), ?, ?, ?, coalesce(?, ''), ?, ?)"));
     q.addBindValue(withId ? QVariant(entry.id) : QVariant());
     q.addBindValue(int(entry.voice.type));
     q.addBindValue(Voice::fittedName(entry.voice.name));
@@ -176,7 +179,8 @@ bool VoiceLibrary::writeEntry(const LibraryEntry &entry, bool withId, qint64 *id
     return writeValues(*id, entry.voice, error);
 }
 
-VoiceLibrary::Added VoiceLibrary::add(const Voice &voice, const QString &source, qint64 *id, QString *error)
+VoiceLibrary::Added VoiceLibrary::add(const Voice &voice, const QString &source, qint64 *id,
+                                      QString *error)
 {
     QSqlQuery &same = *statement(2, "SELECT id FROM voices WHERE identity = ?");
     same.bindValue(0, m_content.codec().identity(voice));
@@ -192,7 +196,8 @@ VoiceLibrary::Added VoiceLibrary::add(const Voice &voice, const QString &source,
     entry.voice = voice;
     entry.added = QDateTime::currentDateTimeUtc();
     entry.source = source;
-    const bool ok = inTransaction([&](QString *why) { return writeEntry(entry, false, id, why); }, error);
+    const bool ok =
+        inTransaction([&](QString *why) { return writeEntry(entry, false, id, why); }, error);
     return ok ? Added::New : Added::Failed;
 }
 
@@ -201,37 +206,43 @@ bool VoiceLibrary::replace(qint64 id, const Voice &voice, QString *error)
     LibraryEntry old;
     if (!entry(id, &old, error))
         return false;
-    return inTransaction([&](QString *why) {
-        QSqlQuery same(m_db);
-        same.prepare(QStringLiteral("SELECT name FROM voices WHERE identity = ? AND id != ?"));
-        same.addBindValue(m_content.codec().identity(voice));
-        same.addBindValue(id);
-        if (!run(same, why))
-            return false;
-        if (same.next()) {
-            *why = tr("the library holds this voice already, as \"%1\"").arg(same.value(0).toString());
-            return false;
-        }
-        QSqlQuery q(m_db);
-        q.prepare(QStringLiteral("UPDATE voices SET type = ?, name = coalesce(?, ''), category = coalesce(?, ''),"
-                                 " comment = coalesce(?, ''), tags = coalesce(?, ''), identity = ?, data = ? WHERE id = ?"));
-        q.addBindValue(int(voice.type));
-        q.addBindValue(Voice::fittedName(voice.name));
-        q.addBindValue(categoryOf(voice.category));
-        q.addBindValue(voice.comment);
-        q.addBindValue(tagText(voice.tags));
-        q.addBindValue(m_content.codec().identity(voice));
-        q.addBindValue(m_content.codec().encode(voice));
-        q.addBindValue(id);
-        return run(q, why) && dropValues(id, old.voice, why) && writeValues(id, voice, why);
-    }, error);
+    return inTransaction(
+        [&](QString *why) {
+            QSqlQuery same(m_db);
+            same.prepare(QStringLiteral("SELECT name FROM voices WHERE identity = ? AND id != ?"));
+            same.addBindValue(m_content.codec().identity(voice));
+            same.addBindValue(id);
+            if (!run(same, why))
+                return false;
+            if (same.next()) {
+                *why = tr("the library holds this voice already, as \"%1\"")
+                           .arg(same.value(0).toString());
+                return false;
+            }
+            QSqlQuery q(m_db);
+            q.prepare(QStringLiteral(
+                "UPDATE voices SET type = ?, name = coalesce(?, ''), category = coalesce(?, ''),"
+                " comment = coalesce(?, ''), tags = coalesce(?, ''), identity = ?, data = ? WHERE "
+                "id = ?"));
+            q.addBindValue(int(voice.type));
+            q.addBindValue(Voice::fittedName(voice.name));
+            q.addBindValue(categoryOf(voice.category));
+            q.addBindValue(voice.comment);
+            q.addBindValue(tagText(voice.tags));
+            q.addBindValue(m_content.codec().identity(voice));
+            q.addBindValue(m_content.codec().encode(voice));
+            q.addBindValue(id);
+            return run(q, why) && dropValues(id, old.voice, why) && writeValues(id, voice, why);
+        },
+        error);
 }
 
 bool VoiceLibrary::entry(qint64 id, LibraryEntry *entry, QString *error) const
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT name, category, comment, tags, favourite, hidden, added, source, data"
-                             " FROM voices WHERE id = ?"));
+    q.prepare(QStringLiteral(
+        "SELECT name, category, comment, tags, favourite, hidden, added, source, data"
+        " FROM voices WHERE id = ?"));
     q.addBindValue(id);
     if (!run(q, error))
         return false;
@@ -264,16 +275,31 @@ bool VoiceLibrary::set(qint64 id, Field field, const QVariant &value, QString *e
     QString column;
     QVariant stored;
     switch (field) {
-    case Field::Name: column = QStringLiteral("name"); stored = Voice::fittedName(value.toString()); break;
-    case Field::Category: column = QStringLiteral("category"); stored = categoryOf(value.toString()); break;
-    case Field::Comment: column = QStringLiteral("comment"); stored = value.toString(); break;
+    case Field::Name:
+        column = QStringLiteral("name");
+        stored = Voice::fittedName(value.toString());
+        break;
+    case Field::Category:
+        column = QStringLiteral("category");
+        stored = categoryOf(value.toString());
+        break;
+    case Field::Comment:
+        column = QStringLiteral("comment");
+        stored = value.toString();
+        break;
     case Field::Tags:
         column = QStringLiteral("tags");
         stored = tagText(value.userType() == QMetaType::QStringList ? value.toStringList()
                                                                     : tagList(value.toString()));
         break;
-    case Field::Favourite: column = QStringLiteral("favourite"); stored = value.toBool() ? 1 : 0; break;
-    case Field::Hidden: column = QStringLiteral("hidden"); stored = value.toBool() ? 1 : 0; break;
+    case Field::Favourite:
+        column = QStringLiteral("favourite");
+        stored = value.toBool() ? 1 : 0;
+        break;
+    case Field::Hidden:
+        column = QStringLiteral("hidden");
+        stored = value.toBool() ? 1 : 0;
+        break;
     }
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("UPDATE voices SET %1 = coalesce(?, '') WHERE id = ?").arg(column));
@@ -287,12 +313,14 @@ bool VoiceLibrary::remove(qint64 id, LibraryEntry *removed, QString *error)
     LibraryEntry old;
     if (!entry(id, &old, error))
         return false;
-    const bool ok = inTransaction([&](QString *why) {
-        QSqlQuery q(m_db);
-        q.prepare(QStringLiteral("DELETE FROM voices WHERE id = ?"));
-        q.addBindValue(id);
-        return run(q, why) && dropValues(id, old.voice, why);
-    }, error);
+    const bool ok = inTransaction(
+        [&](QString *why) {
+            QSqlQuery q(m_db);
+            q.prepare(QStringLiteral("DELETE FROM voices WHERE id = ?"));
+            q.addBindValue(id);
+            return run(q, why) && dropValues(id, old.voice, why);
+        },
+        error);
     if (ok && removed)
         *removed = std::move(old);
     return ok;
@@ -307,10 +335,12 @@ bool VoiceLibrary::restore(const LibraryEntry &entry, QString *error)
 int VoiceLibrary::count() const
 {
     QSqlQuery q(m_db);
-    return q.exec(QStringLiteral("SELECT count(*) FROM voices")) && q.next() ? q.value(0).toInt() : 0;
+    return q.exec(QStringLiteral("SELECT count(*) FROM voices")) && q.next() ? q.value(0).toInt()
+                                                                             : 0;
 }
 
-std::vector<qint64> VoiceLibrary::find(const QString &text, bool withHidden, QStringList *errors) const
+std::vector<qint64> VoiceLibrary::find(const QString &text, bool withHidden,
+                                       QStringList *errors) const
 {
     std::vector<qint64> ids;
     const LibraryQuery query(text, m_content.catalogue(), m_content.codec());
@@ -320,8 +350,9 @@ std::vector<qint64> VoiceLibrary::find(const QString &text, bool withHidden, QSt
         return ids;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT v.id FROM voices v WHERE %1%2 ORDER BY v.name COLLATE NOCASE, v.id")
-                  .arg(query.condition(), withHidden ? QString() : QStringLiteral(" AND v.hidden = 0")));
+    q.prepare(
+        QStringLiteral("SELECT v.id FROM voices v WHERE %1%2 ORDER BY v.name COLLATE NOCASE, v.id")
+            .arg(query.condition(), withHidden ? QString() : QStringLiteral(" AND v.hidden = 0")));
     for (const QVariant &value : query.bindings())
         q.addBindValue(value);
     if (!q.exec()) {
@@ -379,14 +410,16 @@ std::vector<VoiceLibrary::Similar> VoiceLibrary::similar(qint64 id, int count, Q
     if (!loadFeatures(type, error))
         return found;
     const std::vector<qint64> &ids = m_cache.ids[int(type) - 1];
-    const uchar *features = reinterpret_cast<const uchar *>(m_cache.features[int(type) - 1].constData());
+    const uchar *features =
+        reinterpret_cast<const uchar *>(m_cache.features[int(type) - 1].constData());
     const uchar *own = reinterpret_cast<const uchar *>(mine.constData());
     const std::size_t size = std::size_t(mine.size());
     std::vector<Similar> all;
     all.reserve(ids.size());
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (ids[i] != id)
-            all.push_back({ ids[i], m_content.features().distance(type, own, features + i * size), 0 });
+            all.push_back(
+                { ids[i], m_content.features().distance(type, own, features + i * size), 0 });
     }
     auto nearer = [](const Similar &a, const Similar &b) {
         return a.distance < b.distance || (a.distance == b.distance && a.id < b.id);

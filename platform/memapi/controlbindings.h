@@ -25,7 +25,10 @@ public:
     // The controls showing `ref`, and whether `proxy` still is one of them
     // (a delivery can unbind controls).
     QList<TMemProxy *> at(const ParameterRef &ref) const { return m_bound.value(ref); }
-    bool shows(TMemProxy *proxy, const ParameterRef &ref) const { return m_bound.value(ref).contains(proxy); }
+    bool shows(TMemProxy *proxy, const ParameterRef &ref) const
+    {
+        return m_bound.value(ref).contains(proxy);
+    }
     // Every control known.
     const QSet<TMemProxy *> &all() const { return m_known; }
 

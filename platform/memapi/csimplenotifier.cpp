@@ -71,6 +71,4 @@ void CSimpleNotifier::memoryValueChanged(int value)
     emit valueChanged(value);
 }
 
-void CSimpleNotifier::applyVisibility(bool)
-{
-}
+void CSimpleNotifier::applyVisibility(bool) {}

@@ -42,8 +42,8 @@ void TParameterMemory::assignEditChannel(QWidget *dialog, int channel)
     }
 }
 
-int TParameterMemory::parameterText(quint16 part, int kind, QString &text, QPixmap &pixmap, int value,
-                                    int reserved, quint16 high, quint16 low)
+int TParameterMemory::parameterText(quint16 part, int kind, QString &text, QPixmap &pixmap,
+                                    int value, int reserved, quint16 high, quint16 low)
 {
     Q_UNUSED(pixmap);
     Q_UNUSED(reserved);
@@ -57,7 +57,8 @@ int TParameterMemory::parameterText(quint16 part, int kind, QString &text, QPixm
     return 0;
 }
 
-bool TParameterMemory::connectSignal(const char *signal, QObject *receiver, const char *member, bool unique)
+bool TParameterMemory::connectSignal(const char *signal, QObject *receiver, const char *member,
+                                     bool unique)
 {
     if (!signal || !member || !receiver || !*signal || !*member)
         return false;
@@ -79,8 +80,8 @@ bool TParameterMemory::bindProxy(TMemProxy *proxy, int channel)
     proxy->m_memory = this;
     proxy->m_channel = channel;
     proxy->m_bound = false;
-    const std::optional<ParameterRef> ref
-        = proxy->m_address.isEmpty() ? std::nullopt : resolve(proxy->m_address, channel);
+    const std::optional<ParameterRef> ref =
+        proxy->m_address.isEmpty() ? std::nullopt : resolve(proxy->m_address, channel);
     if (!ref)
         return false;
     proxy->m_bound = true;

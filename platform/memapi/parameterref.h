@@ -19,7 +19,10 @@ struct ParameterRef
     {
         return a.high == b.high && a.low == b.low && a.part == b.part;
     }
-    friend constexpr bool operator!=(const ParameterRef &a, const ParameterRef &b) { return !(a == b); }
+    friend constexpr bool operator!=(const ParameterRef &a, const ParameterRef &b)
+    {
+        return !(a == b);
+    }
     // Schema order: block, then part, then parameter.
     friend constexpr bool operator<(const ParameterRef &a, const ParameterRef &b)
     {
@@ -41,8 +44,11 @@ inline size_t qHash(const ParameterRef &ref, size_t seed = 0) noexcept
     return qHash(ref.key(), seed);
 }
 
-template<>
+template <>
 struct std::hash<ParameterRef>
 {
-    size_t operator()(const ParameterRef &ref) const noexcept { return std::hash<quint64>()(ref.key()); }
+    size_t operator()(const ParameterRef &ref) const noexcept
+    {
+        return std::hash<quint64>()(ref.key());
+    }
 };

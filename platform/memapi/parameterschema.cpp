@@ -36,10 +36,11 @@ QString ValueFormat::text(int value, int minimum) const
         return QStringLiteral("---");
     case Note:
         return QLatin1String(noteNames[((value % 12) + 12) % 12])
-               + QString::number(int(std::floor(value / 12.0)) - 2);
+            + QString::number(int(std::floor(value / 12.0)) - 2);
     case Pan:
         return value < 0 ? QStringLiteral("L%1").arg(-value)
-                         : value > 0 ? QStringLiteral("R%1").arg(value) : QStringLiteral("C");
+            : value > 0  ? QStringLiteral("R%1").arg(value)
+                         : QStringLiteral("C");
     case Frequency: {
         // Twenty steps to the decade from 20 Hz.
         const double hz = 20.0 * std::pow(10.0, (value - offset) / 20.0);
@@ -58,7 +59,8 @@ QString ValueFormat::text(int value, int minimum) const
     }
     case DryWet:
         return value < 64 ? QStringLiteral("D%1>W").arg(64 - value)
-                          : value == 64 ? QStringLiteral("D=W") : QStringLiteral("D<W%1").arg(value - 64);
+            : value == 64 ? QStringLiteral("D=W")
+                          : QStringLiteral("D<W%1").arg(value - 64);
     case Number:
         break;
     }

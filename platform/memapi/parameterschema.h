@@ -63,8 +63,9 @@ struct Parameter
 
     int defaultFor(int part) const
     {
-        return part >= 0 && std::size_t(part) < partDefaults.size() ? partDefaults[std::size_t(part)]
-                                                                    : defaultValue;
+        return part >= 0 && std::size_t(part) < partDefaults.size()
+            ? partDefaults[std::size_t(part)]
+            : defaultValue;
     }
 };
 
@@ -136,8 +137,8 @@ struct VESTRA_MEMAPI_EXPORT Schema
     bool holds(int high, int low, int part) const
     {
         return high >= 0 && std::size_t(high) < blocks.size() && low >= 0
-               && std::size_t(low) < blocks[std::size_t(high)].parameters.size() && part >= 0
-               && part < blocks[std::size_t(high)].parts;
+            && std::size_t(low) < blocks[std::size_t(high)].parameters.size() && part >= 0
+            && part < blocks[std::size_t(high)].parts;
     }
 };
 

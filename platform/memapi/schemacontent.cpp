@@ -56,10 +56,10 @@ bool parseFormat(const QJsonValue &value, const Content &content, ValueFormat *f
     if (o.contains(str("like")) && !parseFormat(o.value(str("like")), content, f, error))
         return false;
     static const QHash<QString, ValueFormat::Kind> kinds = {
-        { str("number"), ValueFormat::Number }, { str("list"), ValueFormat::List },
-        { str("note"), ValueFormat::Note }, { str("pan"), ValueFormat::Pan },
+        { str("number"), ValueFormat::Number },       { str("list"), ValueFormat::List },
+        { str("note"), ValueFormat::Note },           { str("pan"), ValueFormat::Pan },
         { str("frequency"), ValueFormat::Frequency }, { str("time"), ValueFormat::Time },
-        { str("drywet"), ValueFormat::DryWet }, { str("names"), ValueFormat::Names },
+        { str("drywet"), ValueFormat::DryWet },       { str("names"), ValueFormat::Names },
     };
     if (o.contains(str("kind"))) {
         const QString kind = o.value(str("kind")).toString();
@@ -121,7 +121,8 @@ bool resolveValue(const QJsonValue &value, const ValueFormat &format, int minimu
     }
     const QString text = value.toString();
     if (format.kind == ValueFormat::Names || format.kind == ValueFormat::List) {
-        const int i = format.itemIndex ? format.itemIndex->value(text, -1) : int(format.items.indexOf(text));
+        const int i =
+            format.itemIndex ? format.itemIndex->value(text, -1) : int(format.items.indexOf(text));
         const int v = format.kind == ValueFormat::List && i >= 0 ? i + minimum : i;
         if (i >= 0 && v >= minimum && v <= maximum) {
             *result = v;
@@ -147,7 +148,8 @@ bool parseParameter(const QJsonObject &o, const Content &content, Parameter *p, 
         p->name = o.value(str("name")).toString();
     if (o.contains(str("full")))
         p->fullName = o.value(str("full")).toString();
-    if (o.contains(str("format")) && !parseFormat(o.value(str("format")), content, &p->format, error))
+    if (o.contains(str("format"))
+        && !parseFormat(o.value(str("format")), content, &p->format, error))
         return false;
     if (p->format.kind == ValueFormat::List && !o.contains(str("max"))) {
         p->minimum = 0;
@@ -169,12 +171,14 @@ bool parseParameter(const QJsonObject &o, const Content &content, Parameter *p, 
     }
     if (p->word.isEmpty() || p->name.isEmpty() || p->minimum > p->maximum
         || p->defaultValue < p->minimum || p->defaultValue > p->maximum) {
-        *error = QStringLiteral("parameter \"%1\" has no name or a bad range or default").arg(p->word);
+        *error =
+            QStringLiteral("parameter \"%1\" has no name or a bad range or default").arg(p->word);
         return false;
     }
     for (int v : p->partDefaults) {
         if (v < p->minimum || v > p->maximum) {
-            *error = QStringLiteral("parameter \"%1\": a part's default is out of range").arg(p->word);
+            *error =
+                QStringLiteral("parameter \"%1\": a part's default is out of range").arg(p->word);
             return false;
         }
     }
@@ -220,7 +224,8 @@ bool parseTypes(const QJsonArray &types, const Content &content, Block *block, Q
         TypeRule rule;
         rule.typeParameter = block->index.value(to.value(str("type")).toString(), -1);
         if (rule.typeParameter < 0) {
-            *error = QStringLiteral("unknown type parameter \"%1\"").arg(to.value(str("type")).toString());
+            *error = QStringLiteral("unknown type parameter \"%1\"")
+                         .arg(to.value(str("type")).toString());
             return false;
         }
         const Parameter &type = block->parameters[std::size_t(rule.typeParameter)];
@@ -237,11 +242,13 @@ bool parseTypes(const QJsonArray &types, const Content &content, Block *block, Q
             for (auto it = set.begin(); it != set.end(); ++it) {
                 const int low = block->index.value(it.key(), -1);
                 if (low < 0) {
-                    *error = QStringLiteral("type rule names unknown parameter \"%1\"").arg(it.key());
+                    *error =
+                        QStringLiteral("type rule names unknown parameter \"%1\"").arg(it.key());
                     return false;
                 }
                 Override o;
-                if (!parseOverride(it.value(), block->parameters[std::size_t(low)], content, &o, error))
+                if (!parseOverride(it.value(), block->parameters[std::size_t(low)], content, &o,
+                                   error))
                     return false;
                 for (int v : values)
                     rule.variants[v][low] = o;
@@ -262,7 +269,8 @@ bool expandEffect(const QJsonObject &effect, const Content &content, Block *bloc
     const int typeIndex = block->index.value(effect.value(str("type")).toString(), -1);
     const auto set = content.effectSets.constFind(setName);
     if (typeIndex < 0 || set == content.effectSets.constEnd()) {
-        *error = QStringLiteral("effect of block \"%1\" has no type parameter or set").arg(block->word);
+        *error =
+            QStringLiteral("effect of block \"%1\" has no type parameter or set").arg(block->word);
         return false;
     }
     QStringList without;
@@ -377,7 +385,8 @@ bool applyKit(const QJsonObject &kit, Schema *schema, QString *error)
         for (std::size_t c = 0; c < targets.size(); ++c) {
             Parameter &t = *targets[c];
             if (part < 0 || std::size_t(part) >= t.partDefaults.size()) {
-                *error = QStringLiteral("the kit's key %1 is out of the drum keys").arg(row.at(0).toString());
+                *error = QStringLiteral("the kit's key %1 is out of the drum keys")
+                             .arg(row.at(0).toString());
                 return false;
             }
             if (!resolveValue(row.at(int(c) + 1), t.format, t.minimum, t.maximum,
@@ -452,7 +461,8 @@ bool gather(const QByteArray &json, Content *content)
             if (!bo.contains(str(key)))
                 continue;
             if (head.contains(str(key)) && head.value(str(key)) != bo.value(str(key)))
-                return content->fail(QStringLiteral("block \"%1\" is given two %2").arg(word, str(key)));
+                return content->fail(
+                    QStringLiteral("block \"%1\" is given two %2").arg(word, str(key)));
             head.insert(str(key), bo.value(str(key)));
         }
         QJsonArray &params = content->blockParams[word];
@@ -506,7 +516,8 @@ bool Schema::parse(const QList<QByteArray> &files, const QStringList &names, QSt
             if (!effectType.isEmpty() && po.value(str("word")).toString() == effectType) {
                 // An effect type lists its set's names.
                 p.format.kind = ValueFormat::List;
-                for (const QJsonValue &tv : content.effectSets.value(effect.value(str("set")).toString()))
+                for (const QJsonValue &tv :
+                     content.effectSets.value(effect.value(str("set")).toString()))
                     p.format.items << tv.toObject().value(str("name")).toString();
                 p.maximum = int(p.format.items.size()) - 1;
             }
@@ -516,7 +527,8 @@ bool Schema::parse(const QList<QByteArray> &files, const QStringList &names, QSt
                 return false;
             }
             if (block.index.contains(p.word)) {
-                *error = QStringLiteral("block \"%1\" has parameter \"%2\" twice").arg(word, p.word);
+                *error =
+                    QStringLiteral("block \"%1\" has parameter \"%2\" twice").arg(word, p.word);
                 return false;
             }
             block.index.insert(p.word, int(block.parameters.size()));
@@ -547,7 +559,8 @@ bool Schema::load(const QString &path, QString *error)
     QStringList names;
     if (QFileInfo(path).isDir()) {
         const QDir dir(path);
-        for (const QString &name : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name))
+        for (const QString &name :
+             dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name))
             names << dir.filePath(name);
     } else {
         names << path;

@@ -48,8 +48,8 @@ QStringList types(const ParameterSchema::Schema &schema)
             for (const auto &variant : rule.variants)
                 for (const auto &o : variant.second)
                     governed.insert(o.first);
-            const ParameterSchema::Parameter type
-                = schema.effective(int(b), rule.typeParameter, initial[b][0], 0);
+            const ParameterSchema::Parameter type =
+                schema.effective(int(b), rule.typeParameter, initial[b][0], 0);
             for (int t = type.minimum; t <= type.maximum; ++t) {
                 std::vector<int> values = initial[b][0];
                 values[std::size_t(rule.typeParameter)] = t;
@@ -57,7 +57,8 @@ QStringList types(const ParameterSchema::Schema &schema)
                     const ParameterSchema::Parameter e = schema.effective(int(b), p, values, 0);
                     if (e.inUse)
                         lines << line(QStringList{ schema.path(int(b), rule.typeParameter),
-                                                   QString::number(t), type.format.text(t, type.minimum),
+                                                   QString::number(t),
+                                                   type.format.text(t, type.minimum),
                                                    schema.path(int(b), p) }
                                       + described(e).mid(0, 1) + described(e).mid(3));
                 }

@@ -3,8 +3,6 @@
 #include "tparametermemory_p.h"
 #include "tmemproxy.h"
 
-
-
 TParameterMemory::TParameterMemory(QObject *parent)
     : QObject(parent)
     , d(std::make_unique<Private>())
@@ -67,13 +65,15 @@ int TParameterMemory::blockCount() const
 
 QString TParameterMemory::blockWord(int high) const
 {
-    return high >= 0 && high < blockCount() ? d->schema().blocks[std::size_t(high)].word : QString();
+    return high >= 0 && high < blockCount() ? d->schema().blocks[std::size_t(high)].word
+                                            : QString();
 }
 
 VoiceType TParameterMemory::blockVoiceType(int high) const
 {
-    return high >= 0 && high < blockCount() ? VoiceType(d->schema().blocks[std::size_t(high)].voiceType)
-                                            : VoiceType::Normal;
+    return high >= 0 && high < blockCount()
+        ? VoiceType(d->schema().blocks[std::size_t(high)].voiceType)
+        : VoiceType::Normal;
 }
 
 int TParameterMemory::partCount(int high) const
@@ -83,15 +83,16 @@ int TParameterMemory::partCount(int high) const
 
 int TParameterMemory::parameterCount(int high) const
 {
-    return high >= 0 && high < blockCount() ? int(d->schema().blocks[std::size_t(high)].parameters.size())
-                                            : 0;
+    return high >= 0 && high < blockCount()
+        ? int(d->schema().blocks[std::size_t(high)].parameters.size())
+        : 0;
 }
 
 QString TParameterMemory::parameterWord(int high, int low) const
 {
     return d->known({ quint16(high), quint16(low), 0 }) && high >= 0 && low >= 0
-               ? d->schema().blocks[std::size_t(high)].parameters[std::size_t(low)].word
-               : QString();
+        ? d->schema().blocks[std::size_t(high)].parameters[std::size_t(low)].word
+        : QString();
 }
 
 QString TParameterMemory::parameterPath(int high, int low) const
@@ -143,11 +144,12 @@ bool TParameterMemory::setValue(const ParameterRef &ref, int v)
     if (typeChange && d->recording) {
         // Changes a type change makes to its part without setValue() are
         // found by comparing the part afterwards.
-        const bool taken = std::any_of(d->snapshots.begin(), d->snapshots.end(), [&](const auto &s) {
-            return s.high == ref.high && s.part == ref.part;
-        });
+        const bool taken =
+            std::any_of(d->snapshots.begin(), d->snapshots.end(),
+                        [&](const auto &s) { return s.high == ref.high && s.part == ref.part; });
         if (!taken)
-            d->snapshots.push_back({ ref.high, ref.part, d->edit.values[ref.high][std::size_t(ref.part)] });
+            d->snapshots.push_back(
+                { ref.high, ref.part, d->edit.values[ref.high][std::size_t(ref.part)] });
     }
     int old = slot;
     // A value a type change of this group already changed (an effect row
@@ -176,8 +178,9 @@ void TParameterMemory::applyType(const ParameterRef &ref, int type)
     std::vector<int> &values = d->edit.values[ref.high][std::size_t(ref.part)];
     // An effect's parameters take the defaults of its new type.
     for (const ParameterSchema::TypeRule &rule : d->schema().blocks[ref.high].typeRules) {
-        const auto variant = rule.typeParameter == ref.low && rule.resetsValues ? rule.variants.find(type)
-                                                                               : rule.variants.end();
+        const auto variant = rule.typeParameter == ref.low && rule.resetsValues
+            ? rule.variants.find(type)
+            : rule.variants.end();
         if (variant == rule.variants.end())
             continue;
         for (const auto &o : variant->second) {
@@ -188,7 +191,8 @@ void TParameterMemory::applyType(const ParameterRef &ref, int type)
     // Every other value keeps within the range the new type gives it, so
     // that what the memory holds is always a voice it can save and load.
     for (std::size_t p = 0; p < values.size(); ++p) {
-        const ParameterSchema::Parameter e = d->schema().effective(ref.high, int(p), values, ref.part);
+        const ParameterSchema::Parameter e =
+            d->schema().effective(ref.high, int(p), values, ref.part);
         values[p] = qBound(e.minimum, values[p], e.maximum);
     }
 }
@@ -324,7 +328,7 @@ bool TParameterMemory::isTypeParameter(quint16 high, quint16 low) const
 // The by-address operations: the same as by numbers, on the value the
 // address resolves to; `fallback` for an address the memory does not know.
 namespace {
-template<typename Result, typename Operation>
+template <typename Result, typename Operation>
 Result byAddress(const TParameterMemory *memory, const QString &address, int part, Result fallback,
                  Operation operation)
 {
@@ -340,27 +344,32 @@ int TParameterMemory::value(const QString &address, int part) const
 
 bool TParameterMemory::setValue(const QString &address, int part, int v)
 {
-    return byAddress(this, address, part, false, [&](const ParameterRef &r) { return setValue(r, v); });
+    return byAddress(this, address, part, false,
+                     [&](const ParameterRef &r) { return setValue(r, v); });
 }
 
 QString TParameterMemory::valueText(const QString &address, int part, int v) const
 {
-    return byAddress(this, address, part, QString(), [&](const ParameterRef &r) { return valueText(r, v); });
+    return byAddress(this, address, part, QString(),
+                     [&](const ParameterRef &r) { return valueText(r, v); });
 }
 
 QString TParameterMemory::name(const QString &address, int part) const
 {
-    return byAddress(this, address, part, QString(), [this](const ParameterRef &r) { return name(r); });
+    return byAddress(this, address, part, QString(),
+                     [this](const ParameterRef &r) { return name(r); });
 }
 
 QString TParameterMemory::fullName(const QString &address, int part) const
 {
-    return byAddress(this, address, part, QString(), [this](const ParameterRef &r) { return fullName(r); });
+    return byAddress(this, address, part, QString(),
+                     [this](const ParameterRef &r) { return fullName(r); });
 }
 
 bool TParameterMemory::inUse(const QString &address, int part) const
 {
-    return byAddress(this, address, part, false, [this](const ParameterRef &r) { return inUse(r); });
+    return byAddress(this, address, part, false,
+                     [this](const ParameterRef &r) { return inUse(r); });
 }
 
 // ---- Whole voices.
@@ -370,7 +379,8 @@ void TParameterMemory::announceShownSince(const Values &before)
     const Values &now = d->shown();
     for (const ParameterRef &ref : differences(before, now)) {
         if (d->known(ref))
-            emit parameterChanged(ref.high, ref.low, ref.part, now[ref.high][std::size_t(ref.part)][ref.low]);
+            emit parameterChanged(ref.high, ref.low, ref.part,
+                                  now[ref.high][std::size_t(ref.part)][ref.low]);
     }
     for (TMemProxy *proxy : d->controls.all())
         proxy->process(nullptr, 0, 0);
@@ -444,8 +454,8 @@ int TParameterMemory::storedValue(const ParameterRef &ref) const
 bool TParameterMemory::differsFromStored(const ParameterRef &ref) const
 {
     return d->known(ref)
-           && d->edit.values[ref.high][std::size_t(ref.part)][ref.low]
-                  != d->stored[ref.high][std::size_t(ref.part)][ref.low];
+        && d->edit.values[ref.high][std::size_t(ref.part)][ref.low]
+        != d->stored[ref.high][std::size_t(ref.part)][ref.low];
 }
 
 VoiceType TParameterMemory::voiceType() const
@@ -483,7 +493,8 @@ QString TParameterMemory::voiceCategory() const
 
 bool TParameterMemory::setVoiceCategory(const QString &category)
 {
-    if (category == d->edit.category || (!category.isEmpty() && !Voice::categories().contains(category)))
+    if (category == d->edit.category
+        || (!category.isEmpty() && !Voice::categories().contains(category)))
         return false;
     d->edit.category = category;
     emit voiceHeadChanged();
@@ -546,4 +557,3 @@ int TParameterMemory::currentDrumKey() const
 {
     return d->drumKey;
 }
-

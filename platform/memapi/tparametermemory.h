@@ -69,9 +69,9 @@ public:
 
     // ---- Schema access.
     int blockCount() const;
-    QString blockWord(int high) const;          // "NormalElement"
-    VoiceType blockVoiceType(int high) const;   // Normal for an unknown block
-    int partCount(int high) const;              // 4, 73 or 1
+    QString blockWord(int high) const;        // "NormalElement"
+    VoiceType blockVoiceType(int high) const; // Normal for an unknown block
+    int partCount(int high) const;            // 4, 73 or 1
     int parameterCount(int high) const;
     QString parameterWord(int high, int low) const; // "NrmElmPan"
     // The address without its part digits, "kNormalElement/kNrmElmPan".
@@ -115,16 +115,25 @@ public:
 
     // The same by numbers.
     int value(quint16 high, quint16 low, int part) const { return value({ high, low, part }); }
-    bool setValue(quint16 high, quint16 low, int part, int v) { return setValue({ high, low, part }, v); }
+    bool setValue(quint16 high, quint16 low, int part, int v)
+    {
+        return setValue({ high, low, part }, v);
+    }
     int minimum(quint16 high, quint16 low, int part) const { return minimum({ high, low, part }); }
     int maximum(quint16 high, quint16 low, int part) const { return maximum({ high, low, part }); }
-    int defaultValue(quint16 high, quint16 low, int part) const { return defaultValue({ high, low, part }); }
+    int defaultValue(quint16 high, quint16 low, int part) const
+    {
+        return defaultValue({ high, low, part });
+    }
     QString valueText(quint16 high, quint16 low, int part, int v) const
     {
         return valueText({ high, low, part }, v);
     }
     QString name(quint16 high, quint16 low, int part) const { return name({ high, low, part }); }
-    QString fullName(quint16 high, quint16 low, int part) const { return fullName({ high, low, part }); }
+    QString fullName(quint16 high, quint16 low, int part) const
+    {
+        return fullName({ high, low, part });
+    }
     bool inUse(quint16 high, quint16 low, int part) const { return inUse({ high, low, part }); }
     bool isKnown(quint16 high, quint16 low, int part) const { return isKnown({ high, low, part }); }
 
@@ -159,7 +168,10 @@ public:
     // The stored copy's value, and whether the edit buffer differs from it.
     int storedValue(const ParameterRef &ref) const;
     bool differsFromStored(const ParameterRef &ref) const;
-    int storedValue(quint16 high, quint16 low, int part) const { return storedValue({ high, low, part }); }
+    int storedValue(quint16 high, quint16 low, int part) const
+    {
+        return storedValue({ high, low, part });
+    }
     bool differsFromStored(quint16 high, quint16 low, int part) const
     {
         return differsFromStored({ high, low, part });
@@ -199,7 +211,10 @@ public:
     // is, without follow-on changes and without valueEdited(). False in
     // compare mode, for an unknown parameter, or when nothing changes.
     bool restoreValue(const ParameterRef &ref, int v);
-    bool restoreValue(quint16 high, quint16 low, int part, int v) { return restoreValue({ high, low, part }, v); }
+    bool restoreValue(quint16 high, quint16 low, int part, int v)
+    {
+        return restoreValue({ high, low, part }, v);
+    }
 
     // ---- Compare mode: shows the stored copy (the voice last loaded, saved
     // or stored); edits are refused. Leaving it shows the edit buffer as it

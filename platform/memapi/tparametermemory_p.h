@@ -43,12 +43,22 @@ public:
     };
     std::vector<Snapshot> snapshots;
 
-    bool known(const ParameterRef &ref) const { return schema().holds(ref.high, ref.low, ref.part); }
+    bool known(const ParameterRef &ref) const
+    {
+        return schema().holds(ref.high, ref.low, ref.part);
+    }
     const Values &shown() const { return compare ? stored : edit.values; }
-    int &editSlot(const ParameterRef &ref) { return edit.values[ref.high][std::size_t(ref.part)][ref.low]; }
+    int &editSlot(const ParameterRef &ref)
+    {
+        return edit.values[ref.high][std::size_t(ref.part)][ref.low];
+    }
     ParameterSchema::Parameter effective(const ParameterRef &ref, const Values &values) const
     {
-        return schema().effective(ref.high, ref.low, values[ref.high][std::size_t(ref.part)], ref.part);
+        return schema().effective(ref.high, ref.low, values[ref.high][std::size_t(ref.part)],
+                                  ref.part);
     }
-    ParameterSchema::Parameter effective(const ParameterRef &ref) const { return effective(ref, shown()); }
+    ParameterSchema::Parameter effective(const ParameterRef &ref) const
+    {
+        return effective(ref, shown());
+    }
 };

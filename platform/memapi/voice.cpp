@@ -5,10 +5,14 @@
 QString voiceTypeName(VoiceType type)
 {
     switch (type) {
-    case VoiceType::Normal: return QCoreApplication::translate("VoiceType", "Normal");
-    case VoiceType::Plugin: return QCoreApplication::translate("VoiceType", "Plug-in");
-    case VoiceType::Drum: return QCoreApplication::translate("VoiceType", "Drum");
-    case VoiceType::Board: return QCoreApplication::translate("VoiceType", "Board");
+    case VoiceType::Normal:
+        return QCoreApplication::translate("VoiceType", "Normal");
+    case VoiceType::Plugin:
+        return QCoreApplication::translate("VoiceType", "Plug-in");
+    case VoiceType::Drum:
+        return QCoreApplication::translate("VoiceType", "Drum");
+    case VoiceType::Board:
+        return QCoreApplication::translate("VoiceType", "Board");
     }
     return QString();
 }
@@ -16,14 +20,22 @@ QString voiceTypeName(VoiceType type)
 const QStringList &Voice::categories()
 {
     static const QStringList list{
-        QStringLiteral("Piano"),           QStringLiteral("Keyboard"),
-        QStringLiteral("Organ"),           QStringLiteral("Guitar"),
-        QStringLiteral("Bass"),            QStringLiteral("Strings"),
-        QStringLiteral("Brass"),           QStringLiteral("Reed/Pipe"),
-        QStringLiteral("Synth Lead"),      QStringLiteral("Synth Pad"),
-        QStringLiteral("Synth Comp"),      QStringLiteral("Chromatic Percussion"),
-        QStringLiteral("Drum/Percussion"), QStringLiteral("Sound Effects"),
-        QStringLiteral("Musical Effects"), QStringLiteral("Combination"),
+        QStringLiteral("Piano"),
+        QStringLiteral("Keyboard"),
+        QStringLiteral("Organ"),
+        QStringLiteral("Guitar"),
+        QStringLiteral("Bass"),
+        QStringLiteral("Strings"),
+        QStringLiteral("Brass"),
+        QStringLiteral("Reed/Pipe"),
+        QStringLiteral("Synth Lead"),
+        QStringLiteral("Synth Pad"),
+        QStringLiteral("Synth Comp"),
+        QStringLiteral("Chromatic Percussion"),
+        QStringLiteral("Drum/Percussion"),
+        QStringLiteral("Sound Effects"),
+        QStringLiteral("Musical Effects"),
+        QStringLiteral("Combination"),
         QStringLiteral("No Assignment"),
     };
     return list;
@@ -41,8 +53,9 @@ QString Voice::fittedName(const QString &name)
 
 bool Voice::holds(const ParameterRef &ref) const
 {
-    return ref.high < values.size() && ref.part >= 0 && std::size_t(ref.part) < values[ref.high].size()
-           && ref.low < values[ref.high][std::size_t(ref.part)].size();
+    return ref.high < values.size() && ref.part >= 0
+        && std::size_t(ref.part) < values[ref.high].size()
+        && ref.low < values[ref.high][std::size_t(ref.part)].size();
 }
 
 int Voice::value(const ParameterRef &ref) const

@@ -30,13 +30,20 @@ const QLatin1String blocksKey("blocks");
 QString typeName(const QJsonValue &value)
 {
     switch (value.type()) {
-    case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QJsonValue::Double: return QString::number(value.toDouble(), 'g', 17);
-    case QJsonValue::String: return QStringLiteral("the text \"%1\"").arg(value.toString().left(40));
-    case QJsonValue::Array: return QStringLiteral("a list");
-    case QJsonValue::Object: return QStringLiteral("an object");
-    case QJsonValue::Undefined: break;
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        return QString::number(value.toDouble(), 'g', 17);
+    case QJsonValue::String:
+        return QStringLiteral("the text \"%1\"").arg(value.toString().left(40));
+    case QJsonValue::Array:
+        return QStringLiteral("a list");
+    case QJsonValue::Object:
+        return QStringLiteral("an object");
+    case QJsonValue::Undefined:
+        break;
     }
     return QStringLiteral("nothing");
 }
@@ -53,7 +60,8 @@ bool wholeNumber(const QJsonValue &value, int *out, QString *why)
         *why = QStringLiteral("%1 is not a whole number").arg(typeName(value));
         return false;
     }
-    if (d < double(std::numeric_limits<int>::min()) || d > double(std::numeric_limits<int>::max())) {
+    if (d < double(std::numeric_limits<int>::min())
+        || d > double(std::numeric_limits<int>::max())) {
         *why = QStringLiteral("%1 is out of range").arg(typeName(value));
         return false;
     }
@@ -78,7 +86,8 @@ QString where(const ParameterSchema::Block &block, int part)
 
 // A parameter as the editor's view names it, with the file's words in
 // brackets: "Pan, element 4 [NormalElement/NrmElmPan]".
-QString named(const ParameterSchema::Parameter &parameter, const ParameterSchema::Block &block, int part)
+QString named(const ParameterSchema::Parameter &parameter, const ParameterSchema::Block &block,
+              int part)
 {
     QString text = parameter.name;
     const QString partText = PartNames::partName(block.parts, part);
@@ -95,7 +104,8 @@ bool decodePart(const ParameterSchema::Schema &schema, int high, int pt, const Q
 {
     const ParameterSchema::Block &block = schema.blocks[std::size_t(high)];
     if (!json.isObject()) {
-        *why = QStringLiteral("%1 is %2, not an object of parameters").arg(where(block, pt), typeName(json));
+        *why = QStringLiteral("%1 is %2, not an object of parameters")
+                   .arg(where(block, pt), typeName(json));
         return false;
     }
     const QJsonObject params = json.toObject();
@@ -103,7 +113,8 @@ bool decodePart(const ParameterSchema::Schema &schema, int high, int pt, const Q
     for (auto p = params.begin(); p != params.end(); ++p) {
         const int low = block.index.value(p.key(), -1);
         if (low < 0) {
-            *why = QStringLiteral("%1 holds the unknown parameter \"%2\"").arg(where(block, pt), p.key());
+            *why = QStringLiteral("%1 holds the unknown parameter \"%2\"")
+                       .arg(where(block, pt), p.key());
             return false;
         }
         QString fault;
@@ -125,9 +136,10 @@ bool decodePart(const ParameterSchema::Schema &schema, int high, int pt, const Q
         const ParameterSchema::Parameter e = schema.effective(high, int(low), *part, pt);
         const int v = (*part)[low];
         if (given[low] && (v < e.minimum || v > e.maximum)) {
-            *why = QStringLiteral("%1: %2 is outside %3 to %4")
-                       .arg(named(e, block, pt), QString::number(v), e.format.text(e.minimum, e.minimum),
-                            e.format.text(e.maximum, e.minimum));
+            *why =
+                QStringLiteral("%1: %2 is outside %3 to %4")
+                    .arg(named(e, block, pt), QString::number(v),
+                         e.format.text(e.minimum, e.minimum), e.format.text(e.maximum, e.minimum));
             return false;
         }
     }
@@ -137,18 +149,22 @@ bool decodePart(const ParameterSchema::Schema &schema, int high, int pt, const Q
 // One block of the file into `values` (the block's defaults on entry):
 // version 1, a list of every part; version 2, a block of one part as its
 // object of parameters, and of several as an object of the parts it holds.
-bool decodeBlock(const ParameterSchema::Schema &schema, int high, int version, const QJsonValue &json,
-                 std::vector<std::vector<int>> *values, QString *why)
+bool decodeBlock(const ParameterSchema::Schema &schema, int high, int version,
+                 const QJsonValue &json, std::vector<std::vector<int>> *values, QString *why)
 {
     const ParameterSchema::Block &block = schema.blocks[std::size_t(high)];
     if (version == 1) {
         if (!json.isArray()) {
-            *why = QStringLiteral("%1 is %2, not a list of parts").arg(where(block, -1), typeName(json));
+            *why = QStringLiteral("%1 is %2, not a list of parts")
+                       .arg(where(block, -1), typeName(json));
             return false;
         }
         const QJsonArray parts = json.toArray();
         if (parts.size() != block.parts) {
-            *why = QStringLiteral("%1 has %2 parts, not %3").arg(where(block, -1)).arg(parts.size()).arg(block.parts);
+            *why = QStringLiteral("%1 has %2 parts, not %3")
+                       .arg(where(block, -1))
+                       .arg(parts.size())
+                       .arg(block.parts);
             return false;
         }
         for (int pt = 0; pt < block.parts; ++pt) {
@@ -160,7 +176,8 @@ bool decodeBlock(const ParameterSchema::Schema &schema, int high, int version, c
     if (block.parts == 1)
         return decodePart(schema, high, 0, json, &values->front(), why);
     if (!json.isObject()) {
-        *why = QStringLiteral("%1 is %2, not an object of parts").arg(where(block, -1), typeName(json));
+        *why = QStringLiteral("%1 is %2, not an object of parts")
+                   .arg(where(block, -1), typeName(json));
         return false;
     }
     const QJsonObject parts = json.toObject();
@@ -194,7 +211,9 @@ bool decodeHead(const QJsonObject &root, Voice *voice, QString *why)
         || !text(commentKey, &voice->comment))
         return false;
     if (voice->name.size() > Voice::nameLength) {
-        *why = QStringLiteral("the name \"%1\" is longer than %2 characters").arg(voice->name.left(40)).arg(Voice::nameLength);
+        *why = QStringLiteral("the name \"%1\" is longer than %2 characters")
+                   .arg(voice->name.left(40))
+                   .arg(Voice::nameLength);
         return false;
     }
     if (!voice->category.isEmpty() && !Voice::categories().contains(voice->category)) {
@@ -232,14 +251,17 @@ QByteArray encode(const ParameterSchema::Schema &schema, const Voice &voice)
     for (std::size_t b = 0; b < schema.blocks.size() && b < voice.values.size(); ++b) {
         const ParameterSchema::Block &block = schema.blocks[b];
         QJsonObject parts;
-        for (std::size_t pt = 0; pt < std::size_t(block.parts) && pt < voice.values[b].size(); ++pt) {
+        for (std::size_t pt = 0; pt < std::size_t(block.parts) && pt < voice.values[b].size();
+             ++pt) {
             const std::vector<int> &part = voice.values[b][pt];
             QJsonObject params;
             for (std::size_t p = 0; p < block.parameters.size() && p < part.size(); ++p) {
                 // Written where it differs from what a reader puts where the
                 // file says nothing.
-                const ParameterSchema::Parameter e = schema.effective(int(b), int(p), part, int(pt));
-                const int fallback = schema.isTypeParameter(int(b), int(p)) ? initial[b][pt][p] : e.defaultValue;
+                const ParameterSchema::Parameter e =
+                    schema.effective(int(b), int(p), part, int(pt));
+                const int fallback =
+                    schema.isTypeParameter(int(b), int(p)) ? initial[b][pt][p] : e.defaultValue;
                 const int v = qBound(e.minimum, part[p], e.maximum);
                 if (v != fallback)
                     params.insert(block.parameters[p].word, v);
@@ -254,8 +276,8 @@ QByteArray encode(const ParameterSchema::Schema &schema, const Voice &voice)
     // wants it: what the file is, then what the voice is filed under.
     auto line = [](QLatin1String key, const QJsonValue &value) {
         const QByteArray json = QJsonDocument(QJsonArray{ value }).toJson(QJsonDocument::Compact);
-        return QByteArray("    \"") + QByteArray(key.data(), key.size()) + "\": " + json.mid(1, json.size() - 2)
-               + ",\n";
+        return QByteArray("    \"") + QByteArray(key.data(), key.size())
+            + "\": " + json.mid(1, json.size() - 2) + ",\n";
     };
     QByteArray text = "{\n";
     text += line(formatKey, QLatin1String(formatName));
@@ -274,7 +296,8 @@ QByteArray encode(const ParameterSchema::Schema &schema, const Voice &voice)
     return text + body.mid(body.indexOf('\n') + 1);
 }
 
-bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice *voice, QString *why)
+bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice *voice,
+            QString *why)
 {
     QString fault;
     auto fail = [&](const QString &message) {
@@ -286,18 +309,21 @@ bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return fail(QStringLiteral("not a voice file: %1 at byte %2")
-                        .arg(parseError.errorString()).arg(parseError.offset + 1));
+                        .arg(parseError.errorString())
+                        .arg(parseError.offset + 1));
     if (!document.isObject())
         return fail(QStringLiteral("not a voice file: no object at the top"));
     const QJsonObject root = document.object();
     if (root.value(formatKey).toString() != QLatin1String(formatName))
-        return fail(QStringLiteral("not a voice file: its format is not \"%1\"").arg(QLatin1String(formatName)));
+        return fail(QStringLiteral("not a voice file: its format is not \"%1\"")
+                        .arg(QLatin1String(formatName)));
     int version = 0;
     if (!wholeNumber(root.value(versionKey), &version, &fault))
         return fail(QStringLiteral("version: ") + fault);
     if (version < 1 || version > formatVersion)
         return fail(QStringLiteral("version %1 of the format; this editor reads versions 1 to %2")
-                        .arg(version).arg(formatVersion));
+                        .arg(version)
+                        .arg(formatVersion));
     int type = 0;
     if (!wholeNumber(root.value(voiceTypeKey), &type, &fault))
         return fail(QStringLiteral("voice type: ") + fault);
@@ -305,7 +331,8 @@ bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice
         return fail(QStringLiteral("voice type %1 is not 1 to 3").arg(type));
     const QList<QLatin1String> members = version == 1
         ? QList<QLatin1String>{ formatKey, versionKey, voiceTypeKey, blocksKey }
-        : QList<QLatin1String>{ formatKey, versionKey, voiceTypeKey, nameKey, categoryKey, commentKey, tagsKey, blocksKey };
+        : QList<QLatin1String>{ formatKey,   versionKey, voiceTypeKey, nameKey,
+                                categoryKey, commentKey, tagsKey,      blocksKey };
     for (auto k = root.begin(); k != root.end(); ++k) {
         if (!members.contains(k.key()))
             return fail(QStringLiteral("unknown member \"%1\"").arg(k.key()));
@@ -316,7 +343,8 @@ bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice
         return fail(fault);
     const QJsonValue blocksJson = root.value(blocksKey);
     if (!blocksJson.isObject())
-        return fail(QStringLiteral("\"blocks\" is %1, not an object of blocks").arg(typeName(blocksJson)));
+        return fail(
+            QStringLiteral("\"blocks\" is %1, not an object of blocks").arg(typeName(blocksJson)));
     const QJsonObject blocks = blocksJson.toObject();
 
     // Every part starts at its own defaults; a block the file does not hold
@@ -326,7 +354,8 @@ bool decode(const QByteArray &text, const ParameterSchema::Schema &schema, Voice
         const int high = schema.index.value(b.key(), -1);
         if (high < 0)
             return fail(QStringLiteral("unknown block \"%1\"").arg(b.key()));
-        if (!decodeBlock(schema, high, version, b.value(), &decoded.values[std::size_t(high)], &fault))
+        if (!decodeBlock(schema, high, version, b.value(), &decoded.values[std::size_t(high)],
+                         &fault))
             return fail(fault);
     }
     *voice = std::move(decoded);
@@ -350,9 +379,11 @@ bool read(const QString &path, const ParameterSchema::Schema &schema, Voice *voi
         return fail(QStringLiteral("it is not a regular file"));
     if (info.size() > sizeLimit)
         return fail(QStringLiteral("it is %1 bytes long; a voice file has at most %2")
-                        .arg(info.size()).arg(sizeLimit));
+                        .arg(info.size())
+                        .arg(sizeLimit));
     // The path may have changed since: open without blocking and look again.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(systemError(errno));
     struct stat status;
@@ -403,7 +434,8 @@ bool write(const QString &path, const QByteArray &text, QString *error)
     return true;
 }
 
-bool save(const QString &path, const ParameterSchema::Schema &schema, const Voice &voice, QString *error)
+bool save(const QString &path, const ParameterSchema::Schema &schema, const Voice &voice,
+          QString *error)
 {
     return write(path, encode(schema, voice), error);
 }

@@ -27,13 +27,14 @@ QString tr(const char *text)
 QString partText(const SoundBlock &block, int part)
 {
     const int parts = block.scope == SoundBlock::Element ? int(PartNames::elementCount)
-        : block.scope == SoundBlock::DrumKey            ? int(PartNames::drumKeyCount)
-                                                        : 1;
+        : block.scope == SoundBlock::DrumKey             ? int(PartNames::drumKeyCount)
+                                                         : 1;
     return PartNames::partName(parts, part);
 }
 
 // The value of the type parameter `ref` whose text is `text`.
-std::optional<int> valueOfText(const TParameterMemory &memory, const ParameterRef &ref, const QString &text)
+std::optional<int> valueOfText(const TParameterMemory &memory, const ParameterRef &ref,
+                               const QString &text)
 {
     for (int v = memory.minimum(ref); v <= memory.maximum(ref); ++v) {
         if (memory.valueText(ref, v) == text)
@@ -76,8 +77,9 @@ QMimeData *mimeData(const QJsonObject &contents)
     text += QLatin1Char('\n');
     for (const QJsonValue &v : contents.value(QLatin1String("values")).toArray()) {
         const QJsonObject o = v.toObject();
-        text += QStringLiteral("%1: %2\n").arg(o.value(QLatin1String("name")).toString(),
-                                              o.value(QLatin1String("text")).toString());
+        text += QStringLiteral("%1: %2\n")
+                    .arg(o.value(QLatin1String("name")).toString(),
+                         o.value(QLatin1String("text")).toString());
     }
     data->setText(text);
     return data;
@@ -91,7 +93,8 @@ bool read(const QMimeData *data, QJsonObject *contents, QString *error)
     }
     const QJsonDocument document = QJsonDocument::fromJson(data->data(QLatin1String(mimeType)));
     const QJsonObject o = document.object();
-    if (o.value(QLatin1String("format")).toString() != formatName || o.value(QLatin1String("version")).toInt() != 1
+    if (o.value(QLatin1String("format")).toString() != formatName
+        || o.value(QLatin1String("version")).toInt() != 1
         || !o.value(QLatin1String("values")).isArray()) {
         *error = tr("The clipboard's block is not one this editor reads");
         return false;

@@ -20,7 +20,8 @@ std::optional<ParameterRef> typeOf(const TParameterMemory &memory, const SoundBl
     return std::nullopt;
 }
 
-std::optional<int> typeValue(const TParameterMemory &memory, const ParameterRef &typeRef, const QString &type)
+std::optional<int> typeValue(const TParameterMemory &memory, const ParameterRef &typeRef,
+                             const QString &type)
 {
     for (int v = memory.minimum(typeRef); v <= memory.maximum(typeRef); ++v) {
         if (memory.valueText(typeRef, v).compare(type, Qt::CaseInsensitive) == 0)
@@ -34,7 +35,8 @@ std::vector<ParameterRef> rowsOf(const TParameterMemory &memory, const SoundBloc
 {
     std::vector<ParameterRef> rows;
     for (const ParameterRef &ref : SoundBlocks::builtIn().members(memory, slot, 0)) {
-        if (SoundBlocks::key(memory, slot, ref).startsWith(QLatin1String("Param")) && memory.inUse(ref))
+        if (SoundBlocks::key(memory, slot, ref).startsWith(QLatin1String("Param"))
+            && memory.inUse(ref))
             rows.push_back(ref);
     }
     return rows;
@@ -47,7 +49,8 @@ QJsonObject EffectPreset::toJson() const
     QJsonObject values;
     for (const auto &[row, value] : rows)
         values.insert(row, value);
-    return QJsonObject{ { QStringLiteral("name"), name }, { QStringLiteral("type"), type },
+    return QJsonObject{ { QStringLiteral("name"), name },
+                        { QStringLiteral("type"), type },
                         { QStringLiteral("rows"), values } };
 }
 
@@ -64,7 +67,8 @@ EffectPreset EffectPreset::fromJson(const QJsonObject &o)
     return preset;
 }
 
-EffectPreset EffectPreset::capture(const TParameterMemory &memory, const SoundBlock &slot, const QString &name)
+EffectPreset EffectPreset::capture(const TParameterMemory &memory, const SoundBlock &slot,
+                                   const QString &name)
 {
     EffectPreset preset;
     preset.name = name.trimmed();
@@ -86,7 +90,8 @@ bool EffectPreset::recall(TParameterMemory &memory, const SoundBlock &slot, QStr
     const std::optional<ParameterRef> typeRef = typeOf(memory, slot);
     const std::optional<int> value = typeRef ? typeValue(memory, *typeRef, type) : std::nullopt;
     if (!value) {
-        *error = QCoreApplication::translate("EffectPreset", "The %1 has no type \"%2\", which \"%3\" needs")
+        *error = QCoreApplication::translate("EffectPreset",
+                                             "The %1 has no type \"%2\", which \"%3\" needs")
                      .arg(slot.name, type, name);
         return false;
     }

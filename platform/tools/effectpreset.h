@@ -26,7 +26,8 @@ struct EffectPreset
     static EffectPreset fromJson(const QJsonObject &o);
 
     // The effect in `slot` (an effect block) of the memory's voice.
-    static EffectPreset capture(const TParameterMemory &memory, const SoundBlock &slot, const QString &name);
+    static EffectPreset capture(const TParameterMemory &memory, const SoundBlock &slot,
+                                const QString &name);
     // Whether `slot` has the preset's type.
     bool fits(const TParameterMemory &memory, const SoundBlock &slot) const;
     // Sets the slot's type, then the rows the preset names (the others keep

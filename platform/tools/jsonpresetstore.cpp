@@ -104,13 +104,15 @@ bool JsonPresetStore::rename(const QString &from, const QString &to, QString *er
     const int i = indexOf(m_user, from);
     const QString name = to.trimmed();
     if (i < 0) {
-        *error = isStartingPoint(from) ? tr("A starting point cannot be renamed: store it under a name of your own")
-                                       : tr("There is no preset \"%1\"").arg(from);
+        *error = isStartingPoint(from)
+            ? tr("A starting point cannot be renamed: store it under a name of your own")
+            : tr("There is no preset \"%1\"").arg(from);
         return false;
     }
     if (name.isEmpty() || isStartingPoint(name)
         || (indexOf(m_user, name) >= 0 && indexOf(m_user, name) != i)) {
-        *error = name.isEmpty() ? tr("A preset needs a name") : tr("There is a preset \"%1\" already").arg(name);
+        *error = name.isEmpty() ? tr("A preset needs a name")
+                                : tr("There is a preset \"%1\" already").arg(name);
         return false;
     }
     QVector<EffectPreset> user = m_user;
@@ -136,7 +138,8 @@ bool JsonPresetStore::write(const QVector<EffectPreset> &presets, QString *error
     QJsonArray array;
     for (const EffectPreset &preset : presets)
         array.append(preset.toJson());
-    const QJsonObject o{ { QStringLiteral("format"), formatName }, { QStringLiteral("version"), 1 },
+    const QJsonObject o{ { QStringLiteral("format"), formatName },
+                         { QStringLiteral("version"), 1 },
                          { QStringLiteral("presets"), array } };
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);

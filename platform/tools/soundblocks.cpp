@@ -45,7 +45,8 @@ std::pair<QString, QString> listedWords(const TParameterMemory &memory, quint16 
     const QString normalBlock = inForm(blockWord, form.block, QStringLiteral("Normal"));
     if (knownBlocks.contains(blockWord) || !knownBlocks.contains(normalBlock))
         return { blockWord, memory.parameterWord(high, low) };
-    return { normalBlock, inForm(memory.parameterWord(high, low), form.word, QStringLiteral("Nrm")) };
+    return { normalBlock,
+             inForm(memory.parameterWord(high, low), form.word, QStringLiteral("Nrm")) };
 }
 
 } // namespace
@@ -100,7 +101,8 @@ bool SoundBlocks::parse(const QByteArray &json, QString *error)
             block.schemaBlocks << v.toString();
         for (const QJsonValue &v : o.value(QLatin1String("words")).toArray()) {
             block.words << v.toString();
-            block.patterns.emplace_back(QRegularExpression::wildcardToRegularExpression(v.toString()));
+            block.patterns.emplace_back(
+                QRegularExpression::wildcardToRegularExpression(v.toString()));
         }
         if (block.id.isEmpty() || block.name.isEmpty() || block.schemaBlocks.isEmpty()
             || block.words.isEmpty()) {
@@ -123,7 +125,8 @@ const SoundBlock *SoundBlocks::find(const QString &id) const
     return nullptr;
 }
 
-const SoundBlock *SoundBlocks::blockOf(const TParameterMemory &memory, quint16 high, quint16 low) const
+const SoundBlock *SoundBlocks::blockOf(const TParameterMemory &memory, quint16 high,
+                                       quint16 low) const
 {
     for (const SoundBlock &block : m_blocks) {
         const auto [blockWord, word] = listedWords(memory, high, low, block.schemaBlocks);
@@ -141,18 +144,20 @@ bool SoundBlocks::isOffered(const TParameterMemory &memory, const SoundBlock &bl
 {
     for (int high = 0; high < memory.blockCount(); ++high) {
         if (memory.blockVoiceType(high) == memory.voiceType() && memory.parameterCount(high) > 0
-            && block.schemaBlocks.contains(listedWords(memory, quint16(high), 0, block.schemaBlocks).first))
+            && block.schemaBlocks.contains(
+                listedWords(memory, quint16(high), 0, block.schemaBlocks).first))
             return true;
     }
     return false;
 }
 
-std::vector<ParameterRef> SoundBlocks::members(const TParameterMemory &memory, const SoundBlock &block,
-                                               int part) const
+std::vector<ParameterRef> SoundBlocks::members(const TParameterMemory &memory,
+                                               const SoundBlock &block, int part) const
 {
     std::vector<ParameterRef> refs;
     for (int high = 0; high < memory.blockCount(); ++high) {
-        if (memory.blockVoiceType(high) != memory.voiceType() || part < 0 || part >= memory.partCount(high))
+        if (memory.blockVoiceType(high) != memory.voiceType() || part < 0
+            || part >= memory.partCount(high))
             continue;
         for (int low = 0; low < memory.parameterCount(high); ++low) {
             if (blockOf(memory, quint16(high), quint16(low)) == &block)
@@ -162,7 +167,8 @@ std::vector<ParameterRef> SoundBlocks::members(const TParameterMemory &memory, c
     return refs;
 }
 
-QString SoundBlocks::key(const TParameterMemory &memory, const SoundBlock &block, const ParameterRef &ref)
+QString SoundBlocks::key(const TParameterMemory &memory, const SoundBlock &block,
+                         const ParameterRef &ref)
 {
     QString word = listedWords(memory, ref.high, ref.low, block.schemaBlocks).second;
     if (block.isEffect() && word.startsWith(block.stem))

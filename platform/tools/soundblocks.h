@@ -20,8 +20,8 @@ struct SoundBlock
 {
     enum Scope { Element, DrumKey, Common };
 
-    QString id;     // "amplitudeEnvelope"
-    QString name;   // "Amplitude Envelope"
+    QString id;   // "amplitudeEnvelope"
+    QString name; // "Amplitude Envelope"
     Scope scope = Element;
     // Blocks of one family take each other's contents: the effect slots.
     QString family; // the id when the block has no family of its own
@@ -64,7 +64,8 @@ public:
                                       int part) const;
     // The word that names a member alike in every voice type and, for an
     // effect slot, in every slot: "NrmElmAEGAttackTime", "Param3".
-    static QString key(const TParameterMemory &memory, const SoundBlock &block, const ParameterRef &ref);
+    static QString key(const TParameterMemory &memory, const SoundBlock &block,
+                       const ParameterRef &ref);
 
     // The part a block's scope means when the view shows `element` and the
     // memory's current drum key.

@@ -146,8 +146,9 @@ bool ToolLocks::isLocked(const TParameterMemory &memory, const ParameterRef &ref
             break;
         case Lock::Pattern: {
             const SoundBlock *b = SoundBlocks::builtIn().blockOf(memory, ref.high, ref.low);
-            if (matchesPattern(lock.pattern, { memory.name(ref), memory.fullName(ref), b ? b->name : QString(),
-                                               PartNames::partName(parts, ref.part) }))
+            if (matchesPattern(lock.pattern,
+                               { memory.name(ref), memory.fullName(ref), b ? b->name : QString(),
+                                 PartNames::partName(parts, ref.part) }))
                 return true;
             break;
         }
@@ -162,7 +163,8 @@ QString ToolLocks::describe(const TParameterMemory &memory, const Lock &lock)
     case Lock::Parameter: {
         quint16 high = 0;
         quint16 low = 0;
-        if (!memory.findParameter(QStringLiteral("k%1/k%2").arg(lock.block, lock.word), &high, &low))
+        if (!memory.findParameter(QStringLiteral("k%1/k%2").arg(lock.block, lock.word), &high,
+                                  &low))
             return lock.word;
         const QString part = PartNames::partName(memory.partCount(high), lock.part);
         const QString name = memory.fullName(high, low, lock.part);
@@ -174,7 +176,7 @@ QString ToolLocks::describe(const TParameterMemory &memory, const Lock &lock)
         if (!b || b->scope == SoundBlock::Common)
             return name;
         const int parts = b->scope == SoundBlock::Element ? int(PartNames::elementCount)
-                                                           : int(PartNames::drumKeyCount);
+                                                          : int(PartNames::drumKeyCount);
         if (lock.part < 0)
             return b->scope == SoundBlock::Element ? tr("%1, every element").arg(name)
                                                    : tr("%1, every key").arg(name);

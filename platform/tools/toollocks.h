@@ -43,7 +43,7 @@ public:
         friend bool operator==(const Lock &a, const Lock &b)
         {
             return a.kind == b.kind && a.block == b.block && a.word == b.word && a.part == b.part
-                   && a.pattern == b.pattern;
+                && a.pattern == b.pattern;
         }
     };
 

@@ -47,18 +47,31 @@ std::optional<int> percent(const QString &text, int low)
 QList<QCommandLineOption> options()
 {
     return {
-        { randomiseName, QStringLiteral("Give <percent> % of the unlocked values of the --voice a random value (100: all), write --save and exit."),
+        { randomiseName,
+          QStringLiteral("Give <percent> % of the unlocked values of the --voice a random value "
+                         "(100: all), write --save and exit."),
           QStringLiteral("percent") },
-        { mutateName, QStringLiteral("Move the unlocked values of the --voice by up to <percent> % of their range, write --save and exit."),
+        { mutateName,
+          QStringLiteral("Move the unlocked values of the --voice by up to <percent> % of their "
+                         "range, write --save and exit."),
           QStringLiteral("percent") },
-        { typesAboveName, QStringLiteral("With --mutate: change types (filter, EQ, effect types) only when the amount is above <percent> (default 50)."),
+        { typesAboveName,
+          QStringLiteral("With --mutate: change types (filter, EQ, effect types) only when the "
+                         "amount is above <percent> (default 50)."),
           QStringLiteral("percent") },
-        { morphName, QStringLiteral("Set the unlocked values of the --voice between it and the voice <file> by --amount, write --save and exit."),
+        { morphName,
+          QStringLiteral("Set the unlocked values of the --voice between it and the voice <file> "
+                         "by --amount, write --save and exit."),
           QStringLiteral("file") },
-        { amountName, QStringLiteral("With --morph: how far towards the other voice, 0 to 100 %."), QStringLiteral("percent") },
-        { seedName, QStringLiteral("With --randomise and --mutate: the seed <n>; the same seed and voice give the same result."),
+        { amountName, QStringLiteral("With --morph: how far towards the other voice, 0 to 100 %."),
+          QStringLiteral("percent") },
+        { seedName,
+          QStringLiteral("With --randomise and --mutate: the seed <n>; the same seed and voice "
+                         "give the same result."),
           QStringLiteral("n") },
-        { lockName, QStringLiteral("Leave alone the values whose name, block or part matches <pattern> ('*' for any text; repeatable)."),
+        { lockName,
+          QStringLiteral("Leave alone the values whose name, block or part matches <pattern> ('*' "
+                         "for any text; repeatable)."),
           QStringLiteral("pattern") },
         { saveName, QStringLiteral("The voice file the tool writes."), QStringLiteral("file") },
     };
@@ -71,7 +84,8 @@ bool isWanted(const QCommandLineParser &parser)
 
 int run(const QCommandLineParser &parser, TParameterMemory &memory)
 {
-    const int tools = int(parser.isSet(randomiseName)) + int(parser.isSet(mutateName)) + int(parser.isSet(morphName));
+    const int tools = int(parser.isSet(randomiseName)) + int(parser.isSet(mutateName))
+        + int(parser.isSet(morphName));
     if (tools > 1)
         return fail(QStringLiteral("choose one of --randomise, --mutate and --morph"));
     if (!parser.isSet(QStringLiteral("voice")))
@@ -90,7 +104,8 @@ int run(const QCommandLineParser &parser, TParameterMemory &memory)
     ToolLocks locks;
     for (const QString &pattern : parser.values(lockName)) {
         if (pattern.trimmed().isEmpty())
-            return fail(QStringLiteral("--lock needs a pattern, such as \"Filter*\" or \"element 2\""));
+            return fail(
+                QStringLiteral("--lock needs a pattern, such as \"Filter*\" or \"element 2\""));
         locks.add(ToolLocks::pattern(pattern));
     }
     const VoiceVariation::Locked locked = VoiceVariation::lockedBy(memory, &locks);
@@ -100,7 +115,8 @@ int run(const QCommandLineParser &parser, TParameterMemory &memory)
         bool ok = false;
         seed = parser.value(seedName).toULongLong(&ok);
         if (!ok)
-            return fail(QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
+            return fail(
+                QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
     } else {
         seed = QRandomGenerator::global()->generate64();
     }
@@ -123,7 +139,8 @@ int run(const QCommandLineParser &parser, TParameterMemory &memory)
         if (!typesAbove)
             return fail(QStringLiteral("--types-above needs a percentage from 0 to 100"));
         const int n = VoiceVariation::mutate(memory, locked, random, *pct, *typesAbove);
-        done = QStringLiteral("mutated %1 values by up to %2 % (seed %3)").arg(n).arg(*pct).arg(seed);
+        done =
+            QStringLiteral("mutated %1 values by up to %2 % (seed %3)").arg(n).arg(*pct).arg(seed);
     } else {
         const std::optional<int> amount = percent(parser.value(amountName), 0);
         if (!parser.isSet(amountName) || !amount)
@@ -132,9 +149,11 @@ int run(const QCommandLineParser &parser, TParameterMemory &memory)
         if (!VoiceFile::read(parser.value(morphName), memory.schema(), &other, &error))
             return fail(error);
         if (other.type != voice.type)
-            return fail(QStringLiteral("%1 is a %2 voice and %3 a %4 voice: morph needs two voices of one type")
-                            .arg(parser.value(morphName), voiceTypeName(other.type), inPath,
-                                 voiceTypeName(voice.type)));
+            return fail(
+                QStringLiteral(
+                    "%1 is a %2 voice and %3 a %4 voice: morph needs two voices of one type")
+                    .arg(parser.value(morphName), voiceTypeName(other.type), inPath,
+                         voiceTypeName(voice.type)));
         VoiceVariation::morph(memory, locked, voice.values, other.values, *amount / 100.0);
         done = QStringLiteral("morphed %1 % towards %2").arg(*amount).arg(parser.value(morphName));
     }

@@ -9,8 +9,9 @@ class TParameterMemory;
 // The sound tools for scripts, without a display:
 //
 //   zinta-editor --voice IN.json --randomise PCT [--seed N] [--lock PATTERN]... --save OUT.json
-//   zinta-editor --voice IN.json --mutate PCT [--types-above PCT] [--seed N] [--lock PATTERN]... --save OUT.json
-//   zinta-editor --voice IN.json --morph OTHER.json --amount PCT [--lock PATTERN]... --save OUT.json
+//   zinta-editor --voice IN.json --mutate PCT [--types-above PCT] [--seed N] [--lock PATTERN]...
+//   --save OUT.json zinta-editor --voice IN.json --morph OTHER.json --amount PCT [--lock
+//   PATTERN]... --save OUT.json
 //
 // The same seed and input give the same output on every machine; without
 // --seed a seed is drawn and printed, so that the run can be repeated.

@@ -45,7 +45,8 @@ Locked lockedBy(const TParameterMemory &memory, const ToolLocks *locks)
     const TParameterMemory *m = &memory;
     return [m, lockedRefs, partsWithLocks](const ParameterRef &ref) {
         return lockedRefs.contains(ref.key())
-               || (m->isTypeParameter(ref.high, ref.low) && partsWithLocks.contains(partKey(ref.high, ref.part)));
+            || (m->isTypeParameter(ref.high, ref.low)
+                && partsWithLocks.contains(partKey(ref.high, ref.part)));
     };
 }
 
@@ -133,12 +134,13 @@ void morph(TParameterMemory &memory, const Locked &locked, const Values &a, cons
         }
         const int from = valueIn(a, ref);
         const int to = valueIn(b, ref);
-        const ParameterSchema::Parameter p =
-            memory.schema().effective(ref.high, ref.low, now.values[ref.high][std::size_t(ref.part)], ref.part);
+        const ParameterSchema::Parameter p = memory.schema().effective(
+            ref.high, ref.low, now.values[ref.high][std::size_t(ref.part)], ref.part);
         const bool takesNearer = typesDiffer.contains(partKey(ref.high, ref.part))
-                                 || p.format.kind == ParameterSchema::ValueFormat::List
-                                 || p.format.kind == ParameterSchema::ValueFormat::Names;
-        memory.setValue(ref, takesNearer ? valueIn(nearer, ref) : int(std::lround(from + (to - from) * t)));
+            || p.format.kind == ParameterSchema::ValueFormat::List
+            || p.format.kind == ParameterSchema::ValueFormat::Names;
+        memory.setValue(
+            ref, takesNearer ? valueIn(nearer, ref) : int(std::lround(from + (to - from) * t)));
     }
 }
 

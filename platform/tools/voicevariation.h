@@ -36,7 +36,8 @@ std::vector<ParameterRef> variableValues(const TParameterMemory &memory);
 
 // Gives `percent` % of the unlocked values (100: every one) a new value,
 // drawn evenly from its range. Returns how many values were drawn.
-int randomise(TParameterMemory &memory, const Locked &locked, SeededRandom &random, int percent = 100);
+int randomise(TParameterMemory &memory, const Locked &locked, SeededRandom &random,
+              int percent = 100);
 
 // Moves every unlocked value from where it is by up to `percent` % of its
 // range, either way. Type parameters change only when percent is above

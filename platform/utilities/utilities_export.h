@@ -1,7 +1,7 @@
 #pragma once
 
 #if defined(VESTRA_UTILITIES_BUILD)
-#  define VESTRA_UTILITIES_EXPORT __attribute__((visibility("default")))
+#define VESTRA_UTILITIES_EXPORT __attribute__((visibility("default")))
 #else
-#  define VESTRA_UTILITIES_EXPORT
+#define VESTRA_UTILITIES_EXPORT
 #endif

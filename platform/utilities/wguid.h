@@ -17,9 +17,9 @@ struct VESTRA_UTILITIES_EXPORT W_GUID
 
     // The null identifier: all 16 bytes zero.
     W_GUID();
-    W_GUID(std::uint32_t d1, std::uint16_t d2, std::uint16_t d3,
-           std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3,
-           std::uint8_t b4, std::uint8_t b5, std::uint8_t b6, std::uint8_t b7);
+    W_GUID(std::uint32_t d1, std::uint16_t d2, std::uint16_t d3, std::uint8_t b0, std::uint8_t b1,
+           std::uint8_t b2, std::uint8_t b3, std::uint8_t b4, std::uint8_t b5, std::uint8_t b6,
+           std::uint8_t b7);
 
     bool operator==(const W_GUID &other) const;
     bool operator!=(const W_GUID &other) const { return !(*this == other); }

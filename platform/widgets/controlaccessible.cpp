@@ -127,8 +127,7 @@ QString ControlAccessible::text(QAccessible::Text t) const
         return m_proxy->valueText(m_proxy->value());
     case QAccessible::Description:
         return QCoreApplication::translate("ControlSupport", "Range %1, default %2")
-            .arg(ControlSupport::rangeText(*m_proxy),
-                 m_proxy->valueText(m_proxy->defaultValue()));
+            .arg(ControlSupport::rangeText(*m_proxy), m_proxy->valueText(m_proxy->defaultValue()));
     default:
         return QAccessibleWidget::text(t);
     }

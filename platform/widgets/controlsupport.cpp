@@ -185,8 +185,8 @@ int offsetOf(int value, int length, int minimum, int maximum)
 {
     if (length <= 1 || maximum <= minimum)
         return 0;
-    const double fraction = double(std::clamp(value, minimum, maximum) - minimum)
-        / double(maximum - minimum);
+    const double fraction =
+        double(std::clamp(value, minimum, maximum) - minimum) / double(maximum - minimum);
     return int(fraction * double(length - 1) + 0.5);
 }
 

@@ -22,7 +22,10 @@ namespace ControlSupport {
 QFont controlFont();
 
 // Value text colour when a control is disabled and greys.
-inline QColor greyText() { return QColor(128, 128, 128); }
+inline QColor greyText()
+{
+    return QColor(128, 128, 128);
+}
 
 // The foreground a control draws its text in: the palette's WindowText,
 // grey when the widget is disabled and greyOnDisable is set.

@@ -148,8 +148,9 @@ void CPopup::openGrid()
     m_grid = grid;
     const QRect available = screen()->availableGeometry();
     grid->fitInto(available.size());
-    grid->move(CPopupGrid::placement(grid->size(), QRect(mapToGlobal(QPoint(0, 0)), size()), available)
-                   .topLeft());
+    grid->move(
+        CPopupGrid::placement(grid->size(), QRect(mapToGlobal(QPoint(0, 0)), size()), available)
+            .topLeft());
     grid->show();
     grid->setFocus();
 }

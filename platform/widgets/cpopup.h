@@ -13,7 +13,6 @@
 
 class CPopupGrid;
 
-
 // A selector bound to one parameter. It shows the text of the current value
 // and, when clicked (or on Space, Return or F4), opens a grid of all the
 // values' texts in setColumnsCount() columns, in value order; choosing one

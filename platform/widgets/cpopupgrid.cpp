@@ -66,15 +66,18 @@ QRect CPopupGrid::placement(const QSize &size, const QRect &anchor, const QRect 
     QRect place(anchor.bottomLeft() + QPoint(0, 1), size);
     if (place.bottom() > available.bottom() && anchor.top() - size.height() >= available.top())
         place.moveBottom(anchor.top() - 1);
-    place.moveLeft(std::max(available.left(), std::min(place.left(), available.right() + 1 - size.width())));
-    place.moveTop(std::max(available.top(), std::min(place.top(), available.bottom() + 1 - size.height())));
+    place.moveLeft(
+        std::max(available.left(), std::min(place.left(), available.right() + 1 - size.width())));
+    place.moveTop(
+        std::max(available.top(), std::min(place.top(), available.bottom() + 1 - size.height())));
     return place;
 }
 
 QSize CPopupGrid::sizeHint() const
 {
     const int columns = std::min(m_columns, std::max(1, itemCount()));
-    return QSize(columns * m_cell.width() + 2 * margin, m_visibleRows * m_cell.height() + 2 * margin);
+    return QSize(columns * m_cell.width() + 2 * margin,
+                 m_visibleRows * m_cell.height() + 2 * margin);
 }
 
 void CPopupGrid::scrollTo(int firstRow)

@@ -61,8 +61,9 @@ void CPullDownMenu::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setFont(drawn.font());
-    style()->drawItemText(&painter, drawn.area(), int(QStyle::visualAlignment(layoutDirection(), alignment())),
-                          palette(), isEnabled(), drawn.shown(), foregroundRole());
+    style()->drawItemText(&painter, drawn.area(),
+                          int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                          isEnabled(), drawn.shown(), foregroundRole());
 }
 
 void CPullDownMenu::memoryValueChanged(int value)

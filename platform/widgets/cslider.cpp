@@ -109,13 +109,12 @@ void CSlider::memoryValueChanged(int value)
 
 void CSlider::paintSlider(QPainter &painter)
 {
-    const QRect groove = m_orientation == Qt::Horizontal
-        ? QRect(0, height() / 2 - 2, width(), 4)
-        : QRect(width() / 2 - 2, 0, 4, height());
+    const QRect groove = m_orientation == Qt::Horizontal ? QRect(0, height() / 2 - 2, width(), 4)
+                                                         : QRect(width() / 2 - 2, 0, 4, height());
     painter.fillRect(groove, palette().color(QPalette::Dark));
     const QRect thumb = thumbRect();
     const QColor face = isEnabled() || !m_greyOnDisable ? palette().color(QPalette::Button)
-                                                         : ControlSupport::greyText();
+                                                        : ControlSupport::greyText();
     painter.fillRect(thumb, face);
     painter.setPen(palette().color(QPalette::Shadow));
     painter.drawRect(thumb.adjusted(0, 0, -1, -1));

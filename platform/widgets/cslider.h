@@ -37,7 +37,11 @@ public:
     QColor focusColor() const { return m_focusColor; }
     void setEnableFocusRect(bool on);
     bool enableFocusRect() const { return m_focusRect; }
-    void setGreyOnDisable(bool on) { m_greyOnDisable = on; update(); }
+    void setGreyOnDisable(bool on)
+    {
+        m_greyOnDisable = on;
+        update();
+    }
     bool greyOnDisable() const { return m_greyOnDisable; }
 
     // The value the thumb shows.

@@ -77,9 +77,9 @@ private slots:
         QTest::newRow("IUnknown") << iidUnknown << true;
         QTest::newRow("plug-in interface") << iidPlugin << true;
         QTest::newRow("add-on identifier is no interface") << addOnId << false;
-        QTest::newRow("one byte off") << guid(0x6E5CB24E, 0xA0BB, 0x400D,
-                                              { 0x9B, 0x75, 0x04, 0x23, 0x34, 0xA0, 0xC7, 0x6B })
-                                      << false;
+        QTest::newRow("one byte off")
+            << guid(0x6E5CB24E, 0xA0BB, 0x400D, { 0x9B, 0x75, 0x04, 0x23, 0x34, 0xA0, 0xC7, 0x6B })
+            << false;
     }
     void queryInterface()
     {
@@ -143,13 +143,16 @@ private slots:
 
         for (int e = 1; e <= 4; ++e)
             QTest::addRow("%d", e) << e << QStringLiteral("Element %1 detail").arg(e) << e;
-        const char *words[] = { "Insertion Effect 1", "Insertion Effect 2", "Reverb", "Arpeggio",
-                                "Chorus", "Controller Set", "Controller Set Common LFO" };
+        const char *words[] = {
+            "Insertion Effect 1", "Insertion Effect 2",       "Reverb", "Arpeggio", "Chorus",
+            "Controller Set",     "Controller Set Common LFO"
+        };
         const char *prefixes[] = { "Normal ", "Plugin ", "Drum " };
         for (int type = 0; type < 3; ++type) {
             for (int w = 0; w < 7; ++w) {
                 const int e = 5 + 8 * type + w;
-                QTest::addRow("%d", e) << e << QString::fromLatin1(prefixes[type]) + QLatin1String(words[w]) << 1;
+                QTest::addRow("%d", e)
+                    << e << QString::fromLatin1(prefixes[type]) + QLatin1String(words[w]) << 1;
             }
         }
         QTest::addRow("12") << 12 << QStringLiteral("Normal Portamento") << 1;
@@ -203,12 +206,14 @@ private slots:
     void exportsOnlyTheFactory()
     {
         QProcess nm;
-        nm.start(QStringLiteral("nm"), { QStringLiteral("-D"), QStringLiteral("--defined-only"),
-                                         QStringLiteral(VESTRA_ADDON_PATH) });
+        nm.start(QStringLiteral("nm"),
+                 { QStringLiteral("-D"), QStringLiteral("--defined-only"),
+                   QStringLiteral(VESTRA_ADDON_PATH) });
         QVERIFY2(nm.waitForFinished(30000), "nm did not finish");
         QCOMPARE(nm.exitCode(), 0);
         QStringList defined;
-        const QStringList lines = QString::fromLocal8Bit(nm.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = QString::fromLocal8Bit(nm.readAllStandardOutput())
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &line : lines) {
             const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             // "address type name"; version nodes ("A") are not symbols of code.

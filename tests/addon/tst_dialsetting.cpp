@@ -20,7 +20,8 @@ private slots:
     {
         // Never the real settings: both scopes point into a scratch folder.
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, m_settingsDir.filePath(QStringLiteral("system")));
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
+                           m_settingsDir.filePath(QStringLiteral("system")));
         QVERIFY2(m_library.isLoaded(), qPrintable(AddOnLibrary::error()));
     }
 
@@ -50,7 +51,8 @@ private slots:
         // Start from the opposite orientation, so that the setting has to act.
         CDial::setVerticalMode(!vertical);
 
-        IGenericEditorPluginInterface *addOn = static_cast<IGenericEditorPluginInterface *>(m_library.create());
+        IGenericEditorPluginInterface *addOn =
+            static_cast<IGenericEditorPluginInterface *>(m_library.create());
         QVERIFY(addOn);
         RecordingHost host;
         QCOMPARE(addOn->attachHost(nullptr, &host), VESTRA_S_OK);

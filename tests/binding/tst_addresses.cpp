@@ -62,8 +62,10 @@ private slots:
         QTest::newRow("drum") << wave << 3 << "FEkDrumElement/kDrmElmWaveNumber";
         QTest::newRow("board") << wave << 4 << wave;
         QTest::newRow("none") << wave << 0 << wave;
-        QTest::newRow("every occurrence") << "00kNormalNormal/kNrmNrm" << 2 << "00kPluginPlugin/kPlgPlg";
-        QTest::newRow("case-sensitive") << "00knormalCommon/knrmComX" << 3 << "00knormalCommon/knrmComX";
+        QTest::newRow("every occurrence")
+            << "00kNormalNormal/kNrmNrm" << 2 << "00kPluginPlugin/kPlgPlg";
+        QTest::newRow("case-sensitive")
+            << "00knormalCommon/knrmComX" << 3 << "00knormalCommon/knrmComX";
         QTest::newRow("Normal before Nrm") << "00kNormal/kNormalNrm" << 3 << "00kDrum/kDrumDrm";
     }
     void voiceTypeRewriting()
@@ -96,7 +98,8 @@ private slots:
         helper.slotDrumVoiceSelect();
         helper.slotArpSFAssignTypeSelect(3);
         QCOMPARE(host.commands, (QList<int>{ 10, 41, 45, 38, 17, 48 }));
-        const W_GUID group(0x1ACA2154, 0x5EFA, 0x4154, 0x8C, 0xF4, 0x10, 0xA8, 0xB1, 0xB8, 0x72, 0x0F);
+        const W_GUID group(0x1ACA2154, 0x5EFA, 0x4154, 0x8C, 0xF4, 0x10, 0xA8, 0xB1, 0xB8, 0x72,
+                           0x0F);
         for (int i = 0; i < host.commands.size(); ++i) {
             QVERIFY(host.groups[i] == group);
             QVERIFY(host.replyWasZero[i] && host.synchronousFlags[i]);
@@ -108,7 +111,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QColor>("corner"); // invalid: there is no such image
-        QTest::newRow("groove on the dialogs' grey") << "zinta_horzfader.png" << QColor(192, 192, 192);
+        QTest::newRow("groove on the dialogs' grey")
+            << "zinta_horzfader.png" << QColor(192, 192, 192);
         QTest::newRow("thumb") << "zinta_horzfaderthumb.png" << QColor(Qt::white);
         QTest::newRow("unknown") << "zinta_vertfader.png" << QColor();
         QTest::newRow("no name") << QString() << QColor();
@@ -121,7 +125,8 @@ private slots:
         const QImage image = MimeSourceFactory::defaultFactory()->data(name);
         // Served once uncompressed, then from the cache; nothing is kept of an unknown name.
         // (Their sizes are the fader's business, checked with the fader.)
-        QCOMPARE(ImageFactory::instance()->MimeSourceFactory::data(name).isNull(), !corner.isValid());
+        QCOMPARE(ImageFactory::instance()->MimeSourceFactory::data(name).isNull(),
+                 !corner.isValid());
         if (!corner.isValid()) {
             QVERIFY(pixmap.isNull() && image.isNull());
             return;

@@ -16,10 +16,11 @@ private slots:
     void memoryDeletedUnderOpenDialogs_data()
     {
         QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("reports"); // models reported to the voice data
+        QTest::addColumn<int>("reports");  // models reported to the voice data
         QTest::addColumn<bool>("running"); // run modally, or open beside the window
         const QList<std::pair<const char *, int>> entries = {
-            { "element", 3 }, { "effect", 13 }, { "common", 8 }, { "drum key", 28 }, { "plug-in element", 20 }, { "board", 29 },
+            { "element", 3 },   { "effect", 13 },          { "common", 8 },
+            { "drum key", 28 }, { "plug-in element", 20 }, { "board", 29 },
         };
         for (const auto &[name, entry] : entries) {
             QTest::addRow("%s, running", name) << entry << (entry == 29 ? 1 : 0) << true;

@@ -79,7 +79,12 @@ private slots:
         m_helper->setLabelAddressMap(&m_form->labelAddressMap);
     }
 
-    void cleanup() { m_helper.reset(); m_form.reset(); m_memory.reset(); }
+    void cleanup()
+    {
+        m_helper.reset();
+        m_form.reset();
+        m_memory.reset();
+    }
 
     void labels_data()
     {
@@ -162,7 +167,8 @@ private slots:
         auto *popup = new CPopup(m_form->page, "cPullDownMenu4");
         popup->setNamedAddress(address);
         start();
-        const QStringList expected = { m_memory->valueText(address, 0, 0), m_memory->valueText(address, 0, 1),
+        const QStringList expected = { m_memory->valueText(address, 0, 0),
+                                       m_memory->valueText(address, 0, 1),
                                        m_memory->valueText(address, 0, 2) };
         QCOMPARE(popup->labels(), expected);
         QVERIFY(!expected.contains(QString()));

@@ -90,7 +90,8 @@ bool standsFor(const QString &title, const QString &menu)
 // detail dialog's title adds to it.
 bool titleNames(const QString &title, const QString &label)
 {
-    static const QStringList added = { QStringLiteral("Detail"), QStringLiteral("Native"), QStringLiteral("Parameter") };
+    static const QStringList added = { QStringLiteral("Detail"), QStringLiteral("Native"),
+                                       QStringLiteral("Parameter") };
     const QStringList menu = wordsOf(label);
     int next = 0;
     for (const QString &word : wordsOf(title)) {
@@ -170,7 +171,8 @@ void TestAllEntries::eachEntryOpensTheFormItsMenuNames()
         quint16 high = 0, low = 0;
         QVERIFY(host.memory.findParameter(address, &high, &low));
         const QString where = w->objectName() + QLatin1Char(' ') + address;
-        QVERIFY2(int(host.memory.blockVoiceType(high)) == (board ? 4 : voiceType), qPrintable(where));
+        QVERIFY2(int(host.memory.blockVoiceType(high)) == (board ? 4 : voiceType),
+                 qPrintable(where));
         if (board)
             QVERIFY2(host.memory.blockWord(high).endsWith(words.constLast()), qPrintable(where));
         if (numbered && address.startsWith(QLatin1String("FE")))
@@ -187,7 +189,8 @@ void TestAllEntries::openDialogEditsItsVoice()
     QVERIFY2(host.addOn, qPrintable(host.loadError()));
     const int voiceType = voiceTypeOf(entry);
     host.memory.setVoiceType(voiceOfBlocks(VoiceType(voiceType)));
-    host.voiceData.voiceType = QStringList{ "Normal", "Plugin", "Drum", "Plugin" }.at(voiceType - 1);
+    host.voiceData.voiceType =
+        QStringList{ "Normal", "Plugin", "Drum", "Plugin" }.at(voiceType - 1);
     host.voiceData.drumKey = drumKey;
     host.memory.setCurrentDrumKey(drumKey);
     QPointer<QWidget> dialog = host.open(entry);
@@ -196,15 +199,17 @@ void TestAllEntries::openDialogEditsItsVoice()
     // Every control with an address is bound; those without one are the
     // controls their dialogs withdraw.
     const QSet<QString> withdrawn = {
-        "waveSelect", "cTextSlider800", "cFader801", "cTextSlider802", "cFader803",
-        "cTextSlider2276", "cFader2277", "cPullDownMenuARPBank",
+        "waveSelect", "cTextSlider800",  "cFader801",  "cTextSlider802",
+        "cFader803",  "cTextSlider2276", "cFader2277", "cPullDownMenuARPBank",
     };
     for (QWidget *w : dialog->findChildren<QWidget *>()) {
         auto *proxy = dynamic_cast<TMemProxy *>(w);
         if (proxy && proxy->namedAddress().isEmpty())
-            QVERIFY2(withdrawn.contains(w->objectName()) && w->isHidden(), qPrintable(w->objectName()));
+            QVERIFY2(withdrawn.contains(w->objectName()) && w->isHidden(),
+                     qPrintable(w->objectName()));
         else if (proxy)
-            QVERIFY2(proxy->isBound(), qPrintable(w->objectName() + QLatin1Char(' ') + proxy->namedAddress()));
+            QVERIFY2(proxy->isBound(),
+                     qPrintable(w->objectName() + QLatin1Char(' ') + proxy->namedAddress()));
     }
 
     const int part = entry <= 4 ? entry - 1 : entry == drumKeyEntry ? drumKey : 0;
@@ -217,7 +222,9 @@ void TestAllEntries::openDialogEditsItsVoice()
     host.memory.resetToDefaults();
     for (CTextSlider *field : dialog->findChildren<CTextSlider *>())
         if (field->isBound())
-            QCOMPARE(field->value(), host.memory.value(field->namedAddress(), Form::partOf(field->namedAddress(), part)));
+            QCOMPARE(field->value(),
+                     host.memory.value(field->namedAddress(),
+                                       Form::partOf(field->namedAddress(), part)));
 
     // Compare mode disables every page's controls and greys the values.
     if (initialises(entry)) {

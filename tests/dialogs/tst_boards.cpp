@@ -61,7 +61,8 @@ void TestBoards::rowsEditTheBoardsOwnParameters()
     if (b.secondPage)
         QCOMPARE(tabs->tabText(1), QLatin1String(b.secondPage));
 
-    const QString prefix = QStringLiteral("FEkPluginNative%1/kPlgNtv%1").arg(QLatin1String(b.model));
+    const QString prefix =
+        QStringLiteral("FEkPluginNative%1/kPlgNtv%1").arg(QLatin1String(b.model));
     QSet<QString> addresses;
     for (QWidget *page : Form::pages(dialog)) {
         const QList<CTextSlider *> fields = Form::on<CTextSlider>(page);
@@ -70,9 +71,11 @@ void TestBoards::rowsEditTheBoardsOwnParameters()
             const QString where = field->objectName() + QLatin1Char(' ') + field->namedAddress();
             CFader *fader = Form::faderBeside(field);
             QLabel *caption = Form::captionAbove(field);
-            QVERIFY2(fader && caption && fader->namedAddress() == field->namedAddress(), qPrintable(where));
+            QVERIFY2(fader && caption && fader->namedAddress() == field->namedAddress(),
+                     qPrintable(where));
             QVERIFY2(!caption->text().isEmpty() && !host.namedByMemory(caption), qPrintable(where));
-            QVERIFY2(field->namedAddress().startsWith(prefix) && field->isBound(), qPrintable(where));
+            QVERIFY2(field->namedAddress().startsWith(prefix) && field->isBound(),
+                     qPrintable(where));
             QVERIFY2(!addresses.contains(field->namedAddress()), qPrintable(where));
             addresses << field->namedAddress();
         }

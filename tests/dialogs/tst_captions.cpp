@@ -29,7 +29,8 @@ QList<QWidget *> controlsOf(QLabel *label)
 {
     QList<QWidget *> found;
     const QRect l = label->geometry();
-    for (QWidget *w : label->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget *w :
+         label->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!boundControl(w))
             continue;
         const QRect c = w->geometry();
@@ -70,7 +71,8 @@ QStringList wordsOf(const QString &caption)
 }
 QString unitOf(const QString &caption)
 {
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("\\(([^)]*)\\)\\s*$")).match(caption);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("\\(([^)]*)\\)\\s*$")).match(caption);
     return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
 
@@ -144,8 +146,9 @@ void TestCaptions::captionsNameTheirParameter()
             continue;
         quint16 high = 0, low = 0;
         QVERIFY(host.memory.findParameter(address, &high, &low));
-        for (int v : { host.memory.minimum(high, low, part), host.memory.defaultValue(high, low, part),
-                       host.memory.maximum(high, low, part) }) {
+        for (int v :
+             { host.memory.minimum(high, low, part), host.memory.defaultValue(high, low, part),
+               host.memory.maximum(high, low, part) }) {
             const QString text = host.memory.valueText(address, part, v);
             if (!text.endsWith(unit) || !number.match(text.chopped(unit.size())).hasMatch())
                 wrong << where + QStringLiteral(": %1 reads \"%2\"").arg(v).arg(text);

@@ -16,19 +16,30 @@ const char *const shortWords[] = { "Nrm", "Plg", "Drm" };
 
 QString extra(const QString &parameter, int voiceType)
 {
-    return QStringLiteral("00k%1CommonExtra/k%2Com").arg(QLatin1String(voiceWords[voiceType - 1]),
-                                                           QLatin1String(shortWords[voiceType - 1]))
+    return QStringLiteral("00k%1CommonExtra/k%2Com")
+               .arg(QLatin1String(voiceWords[voiceType - 1]),
+                    QLatin1String(shortWords[voiceType - 1]))
         + parameter;
 }
-QString typeAddress(int voiceType) { return extra(QStringLiteral("ARPType"), voiceType); }
-QString sfAddress(int slot, int voiceType) { return extra(QStringLiteral("ARPSF%1").arg(slot), voiceType); }
+QString typeAddress(int voiceType)
+{
+    return extra(QStringLiteral("ARPType"), voiceType);
+}
+QString sfAddress(int slot, int voiceType)
+{
+    return extra(QStringLiteral("ARPSF%1").arg(slot), voiceType);
+}
 
-int arpEntry(int voiceType) { return 8 * voiceType; }
+int arpEntry(int voiceType)
+{
+    return 8 * voiceType;
+}
 
 CHotspotLabel *display(QWidget *dialog, int slot) // 0: the type
 {
-    return Form::child<CHotspotLabel>(dialog, slot ? QStringLiteral("cWaveLabel%1").arg(2447 + slot)
-                                                   : QStringLiteral("cWaveLabel2442"));
+    return Form::child<CHotspotLabel>(dialog,
+                                      slot ? QStringLiteral("cWaveLabel%1").arg(2447 + slot)
+                                           : QStringLiteral("cWaveLabel2442"));
 }
 
 // What a type display says for an arpeggio type number.
@@ -96,9 +107,11 @@ void TestCommon::controllerFormsAreLeftToThemselves()
         if (address.isEmpty())
             continue;
         const QString block = address.section(QLatin1Char('/'), 0, 0).mid(3);
-        QVERIFY2(block.startsWith(QLatin1String(voiceWords[voiceType - 1]))
-                     && address.section(QLatin1Char('/'), 1).startsWith(QLatin1Char('k') + QLatin1String(shortWords[voiceType - 1])),
-                 qPrintable(address));
+        QVERIFY2(
+            block.startsWith(QLatin1String(voiceWords[voiceType - 1]))
+                && address.section(QLatin1Char('/'), 1)
+                       .startsWith(QLatin1Char('k') + QLatin1String(shortWords[voiceType - 1])),
+            qPrintable(address));
         if (auto *popup = qobject_cast<CPopup *>(w)) {
             QVERIFY(popup->labels().isEmpty());
             QCOMPARE(popup->items(), host.valueTexts(address, Form::partOf(address, 0)));
@@ -152,7 +165,8 @@ void TestCommon::typeDisplaysNameTheirNumbers()
     const QString shown = display(dialog, 1)->text();
     for (int other = 1; other <= 3; ++other) {
         if (other != voiceType) {
-            QVERIFY(memory.setValue(typeAddress(other), 0, 8447) && memory.setValue(sfAddress(1, other), 0, 8300));
+            QVERIFY(memory.setValue(typeAddress(other), 0, 8447)
+                    && memory.setValue(sfAddress(1, other), 0, 8300));
             QCOMPARE(display(dialog, 0)->text(), typeText(memory, voiceType, 8448));
             QCOMPARE(display(dialog, 1)->text(), shown);
         }
@@ -172,8 +186,10 @@ void TestCommon::theBankSelectorNeverShows()
     host.memory.setValue(typeAddress(voiceType), 0, 8200);
     host.memory.setValue(extra(QStringLiteral("ARPTypeBank"), voiceType), 0, 5);
     host.memory.resetToDefaults();
-    QVERIFY(!bank->isVisible() && !bank->isBound() && !Form::child(dialog, "textLabelARPBank")->isVisible());
-    QTest::mouseClick(Form::pages(dialog).value(0), Qt::LeftButton, Qt::NoModifier, QPoint(250, 17));
+    QVERIFY(!bank->isVisible() && !bank->isBound()
+            && !Form::child(dialog, "textLabelARPBank")->isVisible());
+    QTest::mouseClick(Form::pages(dialog).value(0), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(250, 17));
     QVERIFY(host.host.commands.isEmpty());
 }
 

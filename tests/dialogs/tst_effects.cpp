@@ -10,7 +10,7 @@ namespace {
 
 struct Effect
 {
-    int entry;       // of the normal voice; plug-in +8, drum +16
+    int entry;         // of the normal voice; plug-in +8, drum +16
     const char *block; // "NormalCommonInsA"
     const char *word;  // "NrmInsA"
     const char *title;
@@ -36,7 +36,8 @@ QString forVoice(QString address, int voiceType)
 QString addressOf(const Effect &e, int voiceType, const QString &parameter)
 {
     return forVoice(QStringLiteral("00k%1/k%2").arg(QLatin1String(e.block), QLatin1String(e.word))
-                        + parameter, voiceType);
+                        + parameter,
+                    voiceType);
 }
 
 CTextSlider *rowField(QWidget *dialog, const QString &address)
@@ -102,7 +103,8 @@ void TestEffects::pagesAndRows()
         QVERIFY(name && Form::faderBeside(field));
         int numbers = 0;
         for (QLabel *l : Form::on<QLabel>(field->parentWidget()))
-            numbers += l->text() == QStringLiteral("%1.").arg(n) && qAbs(l->y() - name->y()) <= 32 && l->x() < name->x();
+            numbers += l->text() == QStringLiteral("%1.").arg(n) && qAbs(l->y() - name->y()) <= 32
+                && l->x() < name->x();
         QCOMPARE(numbers, 1);
     }
     if (tabs->count() == 2) {

@@ -25,7 +25,8 @@ QStringList rowsAgree(HostFixture &host, QWidget *dialog, int part)
             const QString address = field->namedAddress();
             if (address.isEmpty() || !caption || !Form::faderBeside(field))
                 continue;
-            if (field->isHidden() == host.memory.inUse(address, part) || caption->isHidden() != field->isHidden())
+            if (field->isHidden() == host.memory.inUse(address, part)
+                || caption->isHidden() != field->isHidden())
                 wrong << address + QLatin1String(" shown wrongly");
             if (host.namedByMemory(caption) && caption->text() != host.memory.name(address, part))
                 wrong << address + QLatin1String(" captioned ") + caption->text();
@@ -103,7 +104,7 @@ void TestElement::waveDisplayFollowsTheWaveNumber()
     QCOMPARE(display->text(), host.memory.valueText(address, 2, 100));
     QSignalSpy refreshes(dialog, SIGNAL(signalUpdateTabs()));
     const QList<QPair<int, QString>> waves = {
-        { 0, QString() }, { 1859, QString() }, { 1860, "" }, { 8191, "" },
+        { 0, QString() },   { 1859, QString() },  { 1860, "" }, { 8191, "" },
         { 8192, "User 1" }, { 8447, "User 256" }, { 8448, "" },
     };
     for (const auto &[wave, text] : waves) {
@@ -120,8 +121,9 @@ void TestElement::waveDisplayFollowsTheWaveNumber()
 void TestElement::typeParametersReshapeTheRows_data()
 {
     QTest::addColumn<QString>("type");
-    for (const char *type : { "FEkNormalElementEQ/kNrmElmEQType", "FEkNormalElementFilter/kNrmElmFilterType",
-                              "FEkNormalElement/kNrmElmKeyOnDelayTempoSync" })
+    for (const char *type :
+         { "FEkNormalElementEQ/kNrmElmEQType", "FEkNormalElementFilter/kNrmElmFilterType",
+           "FEkNormalElement/kNrmElmKeyOnDelayTempoSync" })
         QTest::newRow(type) << QString::fromLatin1(type);
 }
 
@@ -136,7 +138,8 @@ void TestElement::typeParametersReshapeTheRows()
         host.memory.setValue(type, part, v);
         QCOMPARE(host.memory.value(type, part), v);
         const QStringList wrong = rowsAgree(host, dialog, part);
-        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("value %1: ").arg(v) + wrong.join(QLatin1Char('\n'))));
+        QVERIFY2(wrong.isEmpty(),
+                 qPrintable(QStringLiteral("value %1: ").arg(v) + wrong.join(QLatin1Char('\n'))));
     }
 }
 
@@ -178,7 +181,8 @@ void TestElement::drumKeyShowsWaveOrVoiceByWaveType()
     host.memory.setValue(QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber"), key, (63 << 16) | 4);
     QWidget *dialog = host.open(drumKeyEntry);
     for (int type : { 1, 0, 2, 1 }) {
-        QVERIFY(host.memory.setValue(waveType, key, type) || host.memory.value(waveType, key) == type);
+        QVERIFY(host.memory.setValue(waveType, key, type)
+                || host.memory.value(waveType, key) == type);
         const bool voice = type == 1;
         QCOMPARE(Form::child(dialog, "cDrumVoiceSelect2253")->isVisible(), voice);
         QCOMPARE(Form::child(dialog, "textLabel2289")->isVisible(), voice);
@@ -188,7 +192,8 @@ void TestElement::drumKeyShowsWaveOrVoiceByWaveType()
     QVERIFY(Form::child(dialog, "textLabel2308")->isVisible());
     auto *voice = Form::child<CHotspotLabel>(dialog, "cDrumVoiceSelect2253");
     QCOMPARE(voice->text(), QStringLiteral("BANK63-0 005 Cat63\nVoice 63.0.4"));
-    host.memory.setValue(QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber"), key, (1 << 16) | (2 << 8) | 127);
+    host.memory.setValue(QStringLiteral("FEkDrumKey/kDrmKeyVoiceNumber"), key,
+                         (1 << 16) | (2 << 8) | 127);
     QCOMPARE(voice->text(), QStringLiteral("BANK1-2 128 Cat1\nVoice 1.2.127"));
     // Chosen from the pop-up by the keyboard: Up from the voice to the
     // next type hides the voice display again.
@@ -210,7 +215,8 @@ void TestElement::drumKeyFollowsTheHostsKey()
     host.memory.setValue(level, 10, low);
     host.memory.setValue(level, 11, high);
     host.memory.setValue(wave, 11, host.otherValue(wave, 11));
-    host.memory.setValue(eqType, 11, valueRenaming(host, eqType, QStringLiteral("FEkDrumKeyEQ/kDrmKeyEQ1Freq"), 11));
+    host.memory.setValue(
+        eqType, 11, valueRenaming(host, eqType, QStringLiteral("FEkDrumKeyEQ/kDrmKeyEQ1Freq"), 11));
     host.voiceData.drumKey = 10;
     host.memory.setCurrentDrumKey(10);
     QWidget *dialog = host.open(drumKeyEntry);

@@ -24,7 +24,8 @@ QWidget *openOnItsVoice(HostFixture &host, int entry)
 {
     const int voiceType = voiceTypeOf(entry);
     host.memory.setVoiceType(voiceOfBlocks(VoiceType(voiceType)));
-    host.voiceData.voiceType = QStringList{ "Normal", "Plugin", "Drum", "Plugin" }.at(voiceType - 1);
+    host.voiceData.voiceType =
+        QStringList{ "Normal", "Plugin", "Drum", "Plugin" }.at(voiceType - 1);
     host.voiceData.drumKey = drumKey;
     host.memory.setCurrentDrumKey(drumKey);
     return host.open(entry);
@@ -48,7 +49,8 @@ QList<QWidget *> shownControls(QWidget *page)
 {
     QList<QWidget *> controls;
     for (QWidget *w : Form::on<QWidget>(page))
-        if (!w->isHidden() && !w->size().isEmpty() && (qobject_cast<QLabel *>(w) || !qobject_cast<QFrame *>(w)))
+        if (!w->isHidden() && !w->size().isEmpty()
+            && (qobject_cast<QLabel *>(w) || !qobject_cast<QFrame *>(w)))
             controls << w;
     return controls;
 }
@@ -107,7 +109,8 @@ void TestForms::controlsStandApartInsideTheirPages()
             for (int j = i + 1; j < controls.size(); ++j) {
                 const QRect both = controls[i]->geometry() & controls[j]->geometry();
                 if (both.width() > 1 && both.height() > 1)
-                    wrong << describe(controls[i]) + QLatin1String(" overlaps ") + describe(controls[j]);
+                    wrong << describe(controls[i]) + QLatin1String(" overlaps ")
+                            + describe(controls[j]);
             }
         }
     }
@@ -129,7 +132,8 @@ void TestForms::aFaderAwayFromItsFieldFailsTheRowCheck()
     QVERIFY(fader);
     fader->move(fader->pos() + QPoint(0, 8));
     const QStringList wrong = Form::checkRows(host, dialog, 0);
-    QVERIFY2(wrong.join(QLatin1Char('\n')).contains(fader->objectName()), qPrintable(wrong.join(QLatin1Char('\n'))));
+    QVERIFY2(wrong.join(QLatin1Char('\n')).contains(fader->objectName()),
+             qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 // Page by page, Tab from the tab bar runs round the page and back, meeting
@@ -179,14 +183,21 @@ void TestForms::selectorsWorkByKeyboard_data()
     const QString reverb = QStringLiteral("00kPluginCommonReverb/kPlgRevType");
     const QString waveType = QStringLiteral("FEkDrumKey/kDrmKeyWaveType");
     const QString lfoWave = QStringLiteral("00kNormalCommonLFO/kNrmComLFOWave");
-    QTest::newRow("type menu, Space, Right, Enter") << 5 << insA << int(Qt::Key_Space) << K{ Qt::Key_Right, Qt::Key_Return } << 1 << 0;
-    QTest::newRow("type menu, Enter, Down, Space") << 5 << insA << int(Qt::Key_Return) << K{ Qt::Key_Down, Qt::Key_Space } << 0 << 1;
-    QTest::newRow("type menu, F4, Right, Right, Down, Enter") << 15 << reverb << int(Qt::Key_F4)
-                                                              << K{ Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Enter } << 2 << 1;
-    QTest::newRow("type menu, Escape") << 5 << insA << int(Qt::Key_F4) << K{ Qt::Key_Right, Qt::Key_Escape } << 0 << 0;
-    QTest::newRow("pull-down, Space, Down, Enter") << 28 << waveType << int(Qt::Key_Space) << K{ Qt::Key_Down, Qt::Key_Return } << 0 << 1;
-    QTest::newRow("pull-down, Enter, Escape") << 28 << waveType << int(Qt::Key_Enter) << K{ Qt::Key_Down, Qt::Key_Escape } << 0 << 0;
-    QTest::newRow("LFO wave, Enter, Right, Enter") << 11 << lfoWave << int(Qt::Key_Return) << K{ Qt::Key_Right, Qt::Key_Return } << 1 << 0;
+    QTest::newRow("type menu, Space, Right, Enter")
+        << 5 << insA << int(Qt::Key_Space) << K{ Qt::Key_Right, Qt::Key_Return } << 1 << 0;
+    QTest::newRow("type menu, Enter, Down, Space")
+        << 5 << insA << int(Qt::Key_Return) << K{ Qt::Key_Down, Qt::Key_Space } << 0 << 1;
+    QTest::newRow("type menu, F4, Right, Right, Down, Enter")
+        << 15 << reverb << int(Qt::Key_F4)
+        << K{ Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Enter } << 2 << 1;
+    QTest::newRow("type menu, Escape")
+        << 5 << insA << int(Qt::Key_F4) << K{ Qt::Key_Right, Qt::Key_Escape } << 0 << 0;
+    QTest::newRow("pull-down, Space, Down, Enter")
+        << 28 << waveType << int(Qt::Key_Space) << K{ Qt::Key_Down, Qt::Key_Return } << 0 << 1;
+    QTest::newRow("pull-down, Enter, Escape")
+        << 28 << waveType << int(Qt::Key_Enter) << K{ Qt::Key_Down, Qt::Key_Escape } << 0 << 0;
+    QTest::newRow("LFO wave, Enter, Right, Enter")
+        << 11 << lfoWave << int(Qt::Key_Return) << K{ Qt::Key_Right, Qt::Key_Return } << 1 << 0;
 }
 
 // A selector opens its grid on its key; the arrows move through the grid
@@ -225,22 +236,36 @@ void TestForms::displaysAskTheHost_data()
     QTest::addColumn<int>("waveType"); // of the drum key, -1 elsewhere
     QTest::addColumn<int>("key");      // 0: a click
     QTest::addColumn<int>("button");
-    QTest::addColumn<int>("command");  // 0: none
+    QTest::addColumn<int>("command"); // 0: none
     const int none = Qt::NoButton;
-    QTest::newRow("element 3 wave, Space") << 3 << "cWaveLabel453" << -1 << int(Qt::Key_Space) << none << 44;
-    QTest::newRow("element 1 wave, Enter") << 1 << "cWaveLabel453" << -1 << int(Qt::Key_Return) << none << 42;
-    QTest::newRow("element 4 wave, left click") << 4 << "cWaveLabel453" << -1 << 0 << int(Qt::LeftButton) << 45;
-    QTest::newRow("element 2 wave, right click") << 2 << "cWaveLabel453" << -1 << 0 << int(Qt::RightButton) << 43;
-    QTest::newRow("middle click asks nothing") << 3 << "cWaveLabel453" << -1 << 0 << int(Qt::MiddleButton) << 0;
-    QTest::newRow("other keys ask nothing") << 3 << "cWaveLabel453" << -1 << int(Qt::Key_A) << none << 0;
-    QTest::newRow("drum wave, Enter") << 28 << "cWaveLabel2252" << 0 << int(Qt::Key_Enter) << none << 38;
-    QTest::newRow("drum wave, left click") << 28 << "cWaveLabel2252" << 2 << 0 << int(Qt::LeftButton) << 38;
-    QTest::newRow("drum voice, Space") << 28 << "cDrumVoiceSelect2253" << 1 << int(Qt::Key_Space) << none << 17;
-    QTest::newRow("drum voice, right click") << 28 << "cDrumVoiceSelect2253" << 1 << 0 << int(Qt::RightButton) << 17;
-    QTest::newRow("arpeggio type, Enter") << 8 << "cWaveLabel2442" << -1 << int(Qt::Key_Return) << none << 10;
-    QTest::newRow("plug-in arpeggio type, right click") << 16 << "cWaveLabel2442" << -1 << 0 << int(Qt::RightButton) << 10;
-    QTest::newRow("plug-in arpeggio SF 2, Space") << 16 << "cWaveLabel2449" << -1 << int(Qt::Key_Space) << none << 47;
-    QTest::newRow("drum arpeggio SF 5, left click") << 24 << "cWaveLabel2452" << -1 << 0 << int(Qt::LeftButton) << 50;
+    QTest::newRow("element 3 wave, Space")
+        << 3 << "cWaveLabel453" << -1 << int(Qt::Key_Space) << none << 44;
+    QTest::newRow("element 1 wave, Enter")
+        << 1 << "cWaveLabel453" << -1 << int(Qt::Key_Return) << none << 42;
+    QTest::newRow("element 4 wave, left click")
+        << 4 << "cWaveLabel453" << -1 << 0 << int(Qt::LeftButton) << 45;
+    QTest::newRow("element 2 wave, right click")
+        << 2 << "cWaveLabel453" << -1 << 0 << int(Qt::RightButton) << 43;
+    QTest::newRow("middle click asks nothing")
+        << 3 << "cWaveLabel453" << -1 << 0 << int(Qt::MiddleButton) << 0;
+    QTest::newRow("other keys ask nothing")
+        << 3 << "cWaveLabel453" << -1 << int(Qt::Key_A) << none << 0;
+    QTest::newRow("drum wave, Enter")
+        << 28 << "cWaveLabel2252" << 0 << int(Qt::Key_Enter) << none << 38;
+    QTest::newRow("drum wave, left click")
+        << 28 << "cWaveLabel2252" << 2 << 0 << int(Qt::LeftButton) << 38;
+    QTest::newRow("drum voice, Space")
+        << 28 << "cDrumVoiceSelect2253" << 1 << int(Qt::Key_Space) << none << 17;
+    QTest::newRow("drum voice, right click")
+        << 28 << "cDrumVoiceSelect2253" << 1 << 0 << int(Qt::RightButton) << 17;
+    QTest::newRow("arpeggio type, Enter")
+        << 8 << "cWaveLabel2442" << -1 << int(Qt::Key_Return) << none << 10;
+    QTest::newRow("plug-in arpeggio type, right click")
+        << 16 << "cWaveLabel2442" << -1 << 0 << int(Qt::RightButton) << 10;
+    QTest::newRow("plug-in arpeggio SF 2, Space")
+        << 16 << "cWaveLabel2449" << -1 << int(Qt::Key_Space) << none << 47;
+    QTest::newRow("drum arpeggio SF 5, left click")
+        << 24 << "cWaveLabel2452" << -1 << 0 << int(Qt::LeftButton) << 50;
 }
 
 // Space or Enter on a shown display, or a click with a button it answers,

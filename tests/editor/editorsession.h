@@ -44,8 +44,8 @@ inline CTextSlider *field(QWidget *dialog, const QString &address)
 
 inline void wheel(QWidget *w, int delta)
 {
-    QWheelEvent event(QPointF(w->width() / 2, w->height() / 2), QPointF(), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(w->width() / 2, w->height() / 2), QPointF(), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &event);
 }
 

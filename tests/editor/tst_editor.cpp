@@ -32,7 +32,11 @@ const QString keyLevel = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
 class Answers : public QObject
 {
 public:
-    explicit Answers(const QVariantList &replies) : m_replies(replies) { startTimer(5); }
+    explicit Answers(const QVariantList &replies)
+        : m_replies(replies)
+    {
+        startTimer(5);
+    }
     QStringList said;
 
 protected:
@@ -45,7 +49,8 @@ protected:
         const QVariant reply = m_replies.takeFirst();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             said.append(box->text());
-            QTest::mouseClick(box->button(QMessageBox::StandardButton(reply.toInt())), Qt::LeftButton);
+            QTest::mouseClick(box->button(QMessageBox::StandardButton(reply.toInt())),
+                              Qt::LeftButton);
         } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             files->selectFile(reply.toString());
             QMetaObject::invokeMethod(files, "accept");
@@ -108,7 +113,10 @@ private slots:
 private:
     bool chooseEntry(int voiceType, const QString &label);
     void command(Qt::Key key);
-    QComboBox *panel(const char *name) const { return m_window->findChild<QComboBox *>(QLatin1String(name)); }
+    QComboBox *panel(const char *name) const
+    {
+        return m_window->findChild<QComboBox *>(QLatin1String(name));
+    }
     SelectionWindow *selectionWindow() const { return m_window->findChild<SelectionWindow *>(); }
     QString writeVoice(const QString &name, int type, int panValue);
     QTemporaryDir m_settings;
@@ -138,9 +146,11 @@ void TestEditor::init()
 // Clicks the entry `label` in the Detail menu of `voiceType`.
 bool TestEditor::chooseEntry(int voiceType, const QString &label)
 {
-    auto *menu = m_window->menuBar()->findChild<QMenu *>(QStringLiteral("voiceType%1").arg(voiceType));
+    auto *menu =
+        m_window->menuBar()->findChild<QMenu *>(QStringLiteral("voiceType%1").arg(voiceType));
     const QList<QAction *> actions = menu->actions();
-    auto action = std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == label; });
+    auto action = std::find_if(actions.begin(), actions.end(),
+                               [&](QAction *a) { return a->text() == label; });
     if (action == actions.end())
         return false;
     menu->popup(m_window->pos());
@@ -191,7 +201,8 @@ void TestEditor::drumVoiceDialogsFollowThePanel()
     QTest::keyClick(level, Qt::Key_Up);
     QCOMPARE(m_memory->value(keyLevel, 1), 34);
     QTest::keyClicks(m_window->filterBox(), QStringLiteral("Key EQ"));
-    QCOMPARE(m_window->view()->model()->index(0, ParameterModel::Part).data().toString(), QStringLiteral("C#0"));
+    QCOMPARE(m_window->view()->model()->index(0, ParameterModel::Part).data().toString(),
+             QStringLiteral("C#0"));
 }
 
 // Choosing an open entry raises its dialog. A voice type's menu offers its
@@ -215,7 +226,8 @@ void TestEditor::menusOpenOneDialogPerEntry()
     QVERIFY(!m_window->entryDialog(28));
     panel("voiceType")->setCurrentIndex(1);
     QTRY_VERIFY(!reopened);
-    const QStringList boards = { "XPB900-JQ", "XPB900-JW", "XPB900-JV", "XPB900-JK", "XPB900-JZ", "XPB900-JY", "XPB900-JX" };
+    const QStringList boards = { "XPB900-JQ", "XPB900-JW", "XPB900-JV", "XPB900-JK",
+                                 "XPB900-JZ", "XPB900-JY", "XPB900-JX" };
     for (int i = 0; i < boards.size(); ++i) {
         QVERIFY(chooseEntry(2, boards[i]));
         QWidget *dialog = m_window->entryDialog(29 + i);
@@ -259,9 +271,12 @@ void TestEditor::savingNamesTheVoice_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no suffix") << "pad" << "pad.json";
-    QTest::newRow("voice file") << "pad.json" << "pad.json";
-    QTest::newRow("another suffix") << "pad.v2" << "pad.v2.json";
+    QTest::newRow("no suffix") << "pad"
+                               << "pad.json";
+    QTest::newRow("voice file") << "pad.json"
+                                << "pad.json";
+    QTest::newRow("another suffix") << "pad.v2"
+                                    << "pad.v2.json";
 }
 
 // An edit marks the title; Save of a new voice asks for a name and clears
@@ -293,8 +308,10 @@ void TestEditor::unsavedChangesAreOfferedForSaving_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("answer");
-    for (const auto &[name, key] : { std::pair{ "quit", Qt::Key_Q }, { "open", Qt::Key_O }, { "new", Qt::Key_N } }) {
-        for (const auto &[word, answer] : { std::pair{ "save", QMessageBox::Save }, { "discard", QMessageBox::Discard },
+    for (const auto &[name, key] :
+         { std::pair{ "quit", Qt::Key_Q }, { "open", Qt::Key_O }, { "new", Qt::Key_N } }) {
+        for (const auto &[word, answer] : { std::pair{ "save", QMessageBox::Save },
+                                            { "discard", QMessageBox::Discard },
                                             { "cancel", QMessageBox::Cancel } })
             QTest::addRow("%s, %s", name, word) << int(key) << int(answer);
     }
@@ -324,7 +341,10 @@ void TestEditor::unsavedChangesAreOfferedForSaving()
     if (key == Qt::Key_Q)
         return;
     QCOMPARE(m_memory->value(pan, 0), !goesOn ? 30 : key == Qt::Key_O ? -5 : 0);
-    QCOMPARE(m_window->document()->filePath(), !goesOn ? mine : key == Qt::Key_O ? other : QString());
+    QCOMPARE(m_window->document()->filePath(),
+             !goesOn                ? mine
+                 : key == Qt::Key_O ? other
+                                    : QString());
     QCOMPARE(m_window->isWindowModified(), !goesOn);
 }
 
@@ -336,9 +356,12 @@ void TestEditor::viewFindsAndEditsParameters_data()
     secondText.addKeyClick(Qt::Key_Down);
     number.addKeyClick(Qt::Key_A, Qt::ControlModifier);
     number.addKeyClicks(QStringLiteral("5"));
-    QTest::newRow("list of texts")
-        << ViewEdit{ "Cutoff", "FEkNormalElementFilter/kNrmElmFilterCutoffFreq", 2, "Element 2", secondText, 1 };
-    QTest::newRow("number") << ViewEdit{ "legato", "00kNormalCommon/kNrmComLegatoSlope", 12, "", number, 5 };
+    QTest::newRow("list of texts") << ViewEdit{
+        "Cutoff", "FEkNormalElementFilter/kNrmElmFilterCutoffFreq", 2, "Element 2", secondText, 1
+    };
+    QTest::newRow("number") << ViewEdit{ "legato", "00kNormalCommon/kNrmComLegatoSlope",
+                                         12,       "",
+                                         number,   5 };
 }
 
 // The filter finds parameters by name; an edit in place, from a list of
@@ -351,8 +374,10 @@ void TestEditor::viewFindsAndEditsParameters()
     QTest::keyClicks(m_window->filterBox(), edit.search);
     QAbstractItemModel *shown = m_window->view()->model();
     const QModelIndex names = shown->index(0, ParameterModel::Parameter);
-    QCOMPARE(shown->match(names, Qt::DisplayRole, edit.search, -1, Qt::MatchContains).size(), shown->rowCount());
-    const QModelIndexList hits = shown->match(names, Qt::DisplayRole, m_memory->name(edit.address, 1), -1, Qt::MatchExactly);
+    QCOMPARE(shown->match(names, Qt::DisplayRole, edit.search, -1, Qt::MatchContains).size(),
+             shown->rowCount());
+    const QModelIndexList hits =
+        shown->match(names, Qt::DisplayRole, m_memory->name(edit.address, 1), -1, Qt::MatchExactly);
     QCOMPARE(hits.size(), 1);
     const QModelIndex found = hits.first().siblingAtColumn(ParameterModel::Value);
     QCOMPARE(found.siblingAtColumn(ParameterModel::Part).data().toString(), edit.part);
@@ -375,14 +400,34 @@ void TestEditor::selectionsAnswerCommands_data()
     QTest::addColumn<Selection>("selection");
     const char *const wave = "FEkNormalElement/kNrmElmWaveNumber";
     // "user 12": User 12, 112, 120 to 129 and 212, every word anywhere.
-    QTest::newRow("wave of element 3") << Selection{ 1, 44, "Wave of element 3", wave, 2, "user 12", 13, 8192 + 11 };
-    QTest::newRow("drum voice, double click")
-        << Selection{ 3, 17, "Voice of drum key F0", "FEkDrumKey/kDrmKeyVoiceNumber", 5, "PRE2 005", 1, (63 << 16) | (1 << 8) | 4, true };
-    QTest::newRow("drum wave") << Selection{ 3, 38, "Wave of drum key E3", "FEkDrumKey/kDrmKeyWaveNumber", 40, "user 256", 1, 8192 + 255 };
-    QTest::newRow("arpeggio type") << Selection{ 1, 10, "Arpeggio type", "00kNormalCommonExtra/kNrmComARPType", 0, "user 200", 1, 8192 + 199 };
-    QTest::newRow("plug-in SF 1") << Selection{ 2, 46, "SF 1 arpeggio type", "00kPluginCommonExtra/kPlgComARPSF1", 0, "user 250", 1, 8192 + 249 };
-    QTest::newRow("drum SF 3") << Selection{ 3, 48, "SF 3 arpeggio type", "00kDrumCommonExtra/kDrmComARPSF3", 0, "user 100", 1, 8192 + 99 };
-    QTest::newRow("normal SF 5") << Selection{ 1, 50, "SF 5 arpeggio type", "00kNormalCommonExtra/kNrmComARPSF5", 0, "user 230", 1, 8192 + 229 };
+    QTest::newRow("wave of element 3")
+        << Selection{ 1, 44, "Wave of element 3", wave, 2, "user 12", 13, 8192 + 11 };
+    QTest::newRow("drum voice, double click") << Selection{ 3,
+                                                            17,
+                                                            "Voice of drum key F0",
+                                                            "FEkDrumKey/kDrmKeyVoiceNumber",
+                                                            5,
+                                                            "PRE2 005",
+                                                            1,
+                                                            (63 << 16) | (1 << 8) | 4,
+                                                            true };
+    QTest::newRow("drum wave") << Selection{
+        3, 38, "Wave of drum key E3", "FEkDrumKey/kDrmKeyWaveNumber", 40, "user 256", 1, 8192 + 255
+    };
+    QTest::newRow("arpeggio type")
+        << Selection{ 1,          10, "Arpeggio type", "00kNormalCommonExtra/kNrmComARPType", 0,
+                      "user 200", 1,  8192 + 199 };
+    QTest::newRow("plug-in SF 1") << Selection{
+        2, 46,        "SF 1 arpeggio type", "00kPluginCommonExtra/kPlgComARPSF1", 0, "user 250",
+        1, 8192 + 249
+    };
+    QTest::newRow("drum SF 3") << Selection{
+        3, 48, "SF 3 arpeggio type", "00kDrumCommonExtra/kDrmComARPSF3", 0, "user 100", 1, 8192 + 99
+    };
+    QTest::newRow("normal SF 5") << Selection{
+        1, 50,        "SF 5 arpeggio type", "00kNormalCommonExtra/kNrmComARPSF5", 0, "user 230",
+        1, 8192 + 229
+    };
 }
 
 // A command from a dialog is logged by name and opens its selection of the
@@ -398,17 +443,20 @@ void TestEditor::selectionsAnswerCommands()
     const W_GUID group(0x12345678, 0x1234, 0x5678, 1, 2, 3, 4, 5, 6, 7, 8);
     std::uint64_t reply = 0;
     QVERIFY(!m_window->openSelection(11) && !selectionWindow());
-    QCOMPARE(m_editor->addOn.executeCommand(&group, selection.command, &reply, 0, true), VESTRA_S_OK);
+    QCOMPARE(m_editor->addOn.executeCommand(&group, selection.command, &reply, 0, true),
+             VESTRA_S_OK);
     QCOMPARE(m_window->commandLog()->count(), 1);
     const QString logged = m_window->commandLog()->item(0)->text();
-    QVERIFY2(logged.endsWith(QStringLiteral(" (%1)").arg(selection.command)) && logged.at(0).isLetter()
-                 && !logged.startsWith(QLatin1String("Unknown")), qPrintable(logged));
+    QVERIFY2(logged.endsWith(QStringLiteral(" (%1)").arg(selection.command))
+                 && logged.at(0).isLetter() && !logged.startsWith(QLatin1String("Unknown")),
+             qPrintable(logged));
     SelectionWindow *window = selectionWindow();
     QCOMPARE(window->windowTitle(), selection.title);
     QListWidget *list = window->list();
     if (selection.command != 17) // voices are named by the voice data
         QCOMPARE(list->item(1)->text(), m_memory->valueText(selection.address, selection.part, 1));
-    QCOMPARE(list->currentItem()->data(Qt::UserRole).toInt(), m_memory->value(selection.address, selection.part));
+    QCOMPARE(list->currentItem()->data(Qt::UserRole).toInt(),
+             m_memory->value(selection.address, selection.part));
     QTest::keyClicks(window->filter(), selection.search);
     QCOMPARE(window->shownCount(), selection.shown);
     if (selection.doubleClick) {
@@ -429,23 +477,34 @@ void TestEditor::commandLine_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
     const QString drum = writeVoice(QStringLiteral("drum.json"), 3, 0);
-    QTest::newRow("entries") << QStringList{ "--list-entries" } << 0 << "35\tPlugin Native Parameter\n";
-    QTest::newRow("schema") << QStringList{ "--list-parameters" } << 0 << "kNormalElement/kNrmElmPan\tPan\t-63\t63\tL63\tR63\tC\n";
-    QTest::newRow("render") << QStringList{ "--render", "12", "--output", m_files.filePath("p.png") } << 0 << "rendered entry 12 (327x244)";
-    QTest::newRow("two dialogs") << QStringList{ "--open", "1", "--open", "7", "--quit-after", "100" } << 0 << "";
+    QTest::newRow("entries") << QStringList{ "--list-entries" } << 0
+                             << "35\tPlugin Native Parameter\n";
+    QTest::newRow("schema") << QStringList{ "--list-parameters" } << 0
+                            << "kNormalElement/kNrmElmPan\tPan\t-63\t63\tL63\tR63\tC\n";
+    QTest::newRow("render") << QStringList{ "--render", "12", "--output",
+                                            m_files.filePath("p.png") }
+                            << 0 << "rendered entry 12 (327x244)";
+    QTest::newRow("two dialogs") << QStringList{
+        "--open", "1", "--open", "7", "--quit-after", "100"
+    } << 0 << "";
     QTest::newRow("drum key of a drum voice")
         << QStringList{ "--voice", drum, "--open", "28", "--quit-after", "100" } << 0 << "";
-    QTest::newRow("drum key of a normal voice") << QStringList{ "--open", "28" } << 1 << "voice type to Drum";
-    QTest::newRow("open what") << QStringList{ "--open", "reverb" } << 1 << "--open needs an entry number";
+    QTest::newRow("drum key of a normal voice")
+        << QStringList{ "--open", "28" } << 1 << "voice type to Drum";
+    QTest::newRow("open what") << QStringList{ "--open", "reverb" } << 1
+                               << "--open needs an entry number";
     QTest::newRow("unknown option") << QStringList{ "--bogus" } << 1 << "Unknown option 'bogus'";
-    QTest::newRow("missing add-on") << QStringList{ "--addon", "/nonexistent/addon.so" } << 1 << "Cannot load";
+    QTest::newRow("missing add-on")
+        << QStringList{ "--addon", "/nonexistent/addon.so" } << 1 << "Cannot load";
     QTest::newRow("entry outside the menu")
-        << QStringList{ "--render", "36", "--output", "/tmp/x.png" } << 1 << "entry 36 has no dialog";
+        << QStringList{ "--render", "36", "--output", "/tmp/x.png" } << 1
+        << "entry 36 has no dialog";
     QTest::newRow("render without output") << QStringList{ "--render", "12" } << 1 << "--output";
     QTest::newRow("unwritable output")
         << QStringList{ "--render", "12", "--output", "/nonexistent/x.png" } << 1 << "cannot write";
     QTest::newRow("bad quit-after") << QStringList{ "--quit-after", "soon" } << 1 << "milliseconds";
-    QTest::newRow("unreadable voice") << QStringList{ "--voice", "/nonexistent/v.json" } << 1 << "v.json";
+    QTest::newRow("unreadable voice")
+        << QStringList{ "--voice", "/nonexistent/v.json" } << 1 << "v.json";
 }
 
 void TestEditor::commandLine()
@@ -455,7 +514,8 @@ void TestEditor::commandLine()
     QFETCH(QString, output);
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral(ZINTA_EDITOR_PATH), QStringList{ "--addon", VESTRA_ADDON_PATH } + arguments);
+    process.start(QStringLiteral(ZINTA_EDITOR_PATH),
+                  QStringList{ "--addon", VESTRA_ADDON_PATH } + arguments);
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, exitCode);
     const QString said = QString::fromUtf8(process.readAll());

@@ -61,7 +61,10 @@ private slots:
 
 private:
     QWidget *open(int entry);
-    QLabel *compareSign() const { return m_window->findChild<QLabel *>(QStringLiteral("compareIndicator")); }
+    QLabel *compareSign() const
+    {
+        return m_window->findChild<QLabel *>(QStringLiteral("compareIndicator"));
+    }
 
     std::unique_ptr<EditorSession> m_editor;
     TParameterMemory *m_memory = nullptr;
@@ -125,7 +128,8 @@ void TestHistory::aGestureIsOneStep()
     const int moved = m_memory->value(pan, 1);
     QVERIFY(moved > 0);
     QCOMPARE(m_stack->count(), 1);
-    QCOMPARE(m_stack->text(0), QStringLiteral("Pan, element 2: C -> ") + m_memory->valueText(pan, 1, moved));
+    QCOMPARE(m_stack->text(0),
+             QStringLiteral("Pan, element 2: C -> ") + m_memory->valueText(pan, 1, moved));
     wheel(field, -120);
     QCOMPARE(m_stack->count(), 2);
 
@@ -158,7 +162,8 @@ void TestHistory::redoAnswersItsKeysEverywhere_data()
     for (const bool inDialog : { true, false }) {
         const char *where = inDialog ? "dialog" : "window";
         QTest::addRow("%s, Ctrl+Y", where) << inDialog << QKeySequence(Qt::CTRL | Qt::Key_Y);
-        QTest::addRow("%s, Ctrl+Shift+Z", where) << inDialog << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QTest::addRow("%s, Ctrl+Shift+Z", where)
+            << inDialog << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     }
 }
 
@@ -188,7 +193,8 @@ void TestHistory::nameAndCategoryAreOneStepEach_data()
     QTest::addColumn<QString>("title");
     QTest::newRow("name") << true << "Name: Init Voice -> Warm Pad Layered Wit"
                           << "Warm Pad Layered Wit - Untitled[*] - Zinta Editor";
-    QTest::newRow("category") << false << "Category: No Assignment -> Piano" << "Untitled[*] - Zinta Editor";
+    QTest::newRow("category") << false << "Category: No Assignment -> Piano"
+                              << "Untitled[*] - Zinta Editor";
 }
 
 // A name typed (cut to 20 characters) or a category chosen on the panel is
@@ -286,7 +292,8 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     const auto shown = [&] {
         ParameterModel *model = m_window->model();
         const int row = model->rowOf(QStringLiteral("NormalElement"), QStringLiteral("NrmElmPan"));
-        return QStringList{ value->shownText(), model->index(row, ParameterModel::Value).data().toString() };
+        return QStringList{ value->shownText(),
+                            model->index(row, ParameterModel::Value).data().toString() };
     };
     QCOMPARE(shown(), QStringList({ "L19", "L19" }));
 
@@ -301,14 +308,18 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("undo")));
     // The view shows the stored voice greyed, and refuses an edit with the reason.
     QTableView *view = m_window->view();
-    const QModelIndex panValue = view->model()->match(view->model()->index(0, ParameterModel::Parameter),
-                                                      Qt::DisplayRole, QStringLiteral("Pan"), 1, Qt::MatchExactly)
-                                     .value(0).siblingAtColumn(ParameterModel::Value);
+    const QModelIndex panValue =
+        view->model()
+            ->match(view->model()->index(0, ParameterModel::Parameter), Qt::DisplayRole,
+                    QStringLiteral("Pan"), 1, Qt::MatchExactly)
+            .value(0)
+            .siblingAtColumn(ParameterModel::Value);
     QVERIFY(panValue.data(Qt::ForegroundRole).isValid());
     view->setCurrentIndex(panValue);
     QTest::keyClick(view, Qt::Key_F2);
     QVERIFY(!view->findChild<QComboBox *>());
-    QVERIFY(m_window->statusBar()->currentMessage().endsWith(QLatin1String("leave Compare to change Pan")));
+    QVERIFY(m_window->statusBar()->currentMessage().endsWith(
+        QLatin1String("leave Compare to change Pan")));
 
     compare->click();
     QVERIFY(!compareSign()->isVisible());
@@ -336,7 +347,8 @@ void TestHistory::theViewListsEveryDifference()
     m_memory->setValue(cutoff, 2, 40);
     m_memory->setValue(revParam1, 0, 1);
     m_window->findChild<QAction *>(QStringLiteral("differencesOnly"))->trigger();
-    QStringList edited{ m_memory->name(pan, 0) + "/Element 1", m_memory->name(cutoff, 2) + "/Element 3",
+    QStringList edited{ m_memory->name(pan, 0) + "/Element 1",
+                        m_memory->name(cutoff, 2) + "/Element 3",
                         m_memory->name(revParam1, 0) + "/" };
     edited.sort();
     QCOMPARE(listed(), edited);
@@ -357,7 +369,9 @@ void TestHistory::elementToolsAreOneStepEach()
     const auto elementOf = [](const TParameterMemory &memory, int part) {
         QList<int> values;
         for (int b = 0; b < memory.blockCount(); ++b)
-            for (int p = 0; memory.partCount(b) == 4 && memory.blockVoiceType(b) == VoiceType::Normal && p < memory.parameterCount(b); ++p)
+            for (int p = 0; memory.partCount(b) == 4
+                 && memory.blockVoiceType(b) == VoiceType::Normal && p < memory.parameterCount(b);
+                 ++p)
                 values << memory.value(quint16(b), quint16(p), part);
         return values;
     };
@@ -366,7 +380,8 @@ void TestHistory::elementToolsAreOneStepEach()
     m_memory->setValue(pan, 0, -40);
     m_memory->setValue(pan, 2, 11);
     const QList<int> first = element(0), third = element(2);
-    QMenu *copies = m_window->findChild<QMenu *>(QStringLiteral("editMenu"))->actions().at(3)->menu();
+    QMenu *copies =
+        m_window->findChild<QMenu *>(QStringLiteral("editMenu"))->actions().at(3)->menu();
     QCOMPARE(copies->actions().at(1)->text(), QStringLiteral("Element 1 to Element 3"));
     const int steps = m_stack->count();
     copies->actions().at(1)->trigger();

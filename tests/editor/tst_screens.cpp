@@ -63,9 +63,12 @@ void TestScreens::windowsLieOnTheScreen()
         window = m_window->openSelection(command);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QTRY_VERIFY2(screen().contains(window->frameGeometry()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6").arg(window->frameGeometry().x())
-                                .arg(window->frameGeometry().y()).arg(window->frameGeometry().width())
-                                .arg(window->frameGeometry().height()).arg(screen().width())
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6")
+                                .arg(window->frameGeometry().x())
+                                .arg(window->frameGeometry().y())
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())
+                                .arg(screen().width())
                                 .arg(screen().height())));
 }
 

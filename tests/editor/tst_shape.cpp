@@ -44,7 +44,8 @@ constexpr int element2 = 1;
 // A time text as milliseconds: "12.5ms", "1.20s".
 double milliseconds(const QString &text)
 {
-    return text.endsWith(QLatin1String("ms")) ? text.chopped(2).toDouble() : text.chopped(1).toDouble() * 1000;
+    return text.endsWith(QLatin1String("ms")) ? text.chopped(2).toDouble()
+                                              : text.chopped(1).toDouble() * 1000;
 }
 
 // Presses on `point`'s centre, moves by `by` in four steps and lets go.
@@ -119,16 +120,21 @@ void TestShape::aDragEditsItsParameterInOneStep_data()
     // or velocity range (-1: not checked).
     QTest::addColumn<int>("keptValue");
     QTest::addColumn<int>("far");
-    QTest::newRow("attack time") << "amplitudeEnvelope" << "Attack" << QPoint(60, 0) << attackTime
-                                 << attackLevel << true << -1 << -1;
-    QTest::newRow("note limit high") << "noteRanges" << "Highest note" << QPoint(-60, 0) << noteHigh
-                                     << noteLow << false << 36 << 36;
-    QTest::newRow("velocity limit low") << "velocityRanges" << "Lowest velocity" << QPoint(50, 0)
-                                        << veloLow << veloHigh << true << 100 << 100;
-    QTest::newRow("filter cutoff") << "filterResponse" << "Cutoff" << QPoint(-100, 0) << cutoff
-                                   << resonance << false << -1 << 0;
-    QTest::newRow("EQ low gain") << "filterResponse" << "EQ low" << QPoint(0, -30) << eqLowGain
-                                 << eqLowFreq << true << -1 << 76;
+    QTest::newRow("attack time") << "amplitudeEnvelope"
+                                 << "Attack" << QPoint(60, 0) << attackTime << attackLevel << true
+                                 << -1 << -1;
+    QTest::newRow("note limit high")
+        << "noteRanges"
+        << "Highest note" << QPoint(-60, 0) << noteHigh << noteLow << false << 36 << 36;
+    QTest::newRow("velocity limit low")
+        << "velocityRanges"
+        << "Lowest velocity" << QPoint(50, 0) << veloLow << veloHigh << true << 100 << 100;
+    QTest::newRow("filter cutoff")
+        << "filterResponse"
+        << "Cutoff" << QPoint(-100, 0) << cutoff << resonance << false << -1 << 0;
+    QTest::newRow("EQ low gain") << "filterResponse"
+                                 << "EQ low" << QPoint(0, -30) << eqLowGain << eqLowFreq << true
+                                 << -1 << 76;
 }
 
 // The parameter alone changes, clamped to its range, in one step named as
@@ -162,10 +168,11 @@ void TestShape::aDragEditsItsParameterInOneStep()
     QCOMPARE(m_memory->value(kept, element2), keptBefore);
     QCOMPARE(m_memory->value(changed, 0), m_memory->value(changed, 2)); // other elements untouched
     QCOMPARE(m_stack->count(), 1);
-    QCOMPARE(m_stack->text(0), QStringLiteral("%1, element 2: %2 -> %3")
-                                   .arg(m_memory->name(changed, element2),
-                                        m_memory->valueText(changed, element2, before),
-                                        m_memory->valueText(changed, element2, after)));
+    QCOMPARE(m_stack->text(0),
+             QStringLiteral("%1, element 2: %2 -> %3")
+                 .arg(m_memory->name(changed, element2),
+                      m_memory->valueText(changed, element2, before),
+                      m_memory->valueText(changed, element2, after)));
     CTextSlider *shown = field(dialog, changed);
     QVERIFY(shown);
     QCOMPARE(shown->shownText(), m_memory->valueText(changed, element2, after));
@@ -225,7 +232,8 @@ void TestShape::theCurveFollowsEveryChange()
         m_stack->undo();
     }
     const double after = view->handlePixel(attack).x();
-    QVERIFY2(how == 2 ? after < before : after > before, qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
+    QVERIFY2(how == 2 ? after < before : after > before,
+             qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
 }
 
 void TestShape::theCurvePassesThroughItsPoints_data()
@@ -282,14 +290,16 @@ void TestShape::thePanelFollowsTheElementAndTheDrumKey()
         return high;
     };
     QCOMPARE(partOfAttack(), element2);
-    QCOMPARE(blockOfAttack(), block(QStringLiteral("kNormalElementAmplitude/kNrmElmAEGAttackTime")));
+    QCOMPARE(blockOfAttack(),
+             block(QStringLiteral("kNormalElementAmplitude/kNrmElmAEGAttackTime")));
     m_window->findChild<QComboBox *>(QStringLiteral("element"))->setCurrentIndex(2);
     QCOMPARE(partOfAttack(), 2);
 
     // A plug-in voice shows its element's.
     auto *type = m_window->findChild<QComboBox *>(QStringLiteral("voiceType"));
     type->setCurrentIndex(type->findData(2));
-    QCOMPARE(blockOfAttack(), block(QStringLiteral("kPluginElementAmplitude/kPlgElmAEGAttackTime")));
+    QCOMPARE(blockOfAttack(),
+             block(QStringLiteral("kPluginElementAmplitude/kPlgElmAEGAttackTime")));
     m_stack->undo();
 
     // A drum voice shows its current drum key's amplitude envelope, and no other.
@@ -310,7 +320,8 @@ void TestShape::theEnvelopesShareKeyOff()
 {
     auto *amp = static_cast<EnvelopeView *>(amplitude());
     auto *filter = m_panel->envelope(EnvelopeView::Filter);
-    m_memory->setValue(QStringLiteral("FEkNormalElementFilter/kNrmElmFEGDecay2Time"), element2, 120);
+    m_memory->setValue(QStringLiteral("FEkNormalElementFilter/kNrmElmFEGDecay2Time"), element2,
+                       120);
     QCOMPARE(amp->keyOffTime(), filter->keyOffTime());
     QVERIFY(amp->keyOffTime() > milliseconds(m_memory->valueText(decay1Time, element2, 70)) * 2);
     const ShapeHandle &release = amp->handle(amp->handleIndex(QStringLiteral("Release")));
@@ -325,16 +336,17 @@ void TestShape::theEnvelopesShareKeyOff()
     QCOMPARE(amp->levelAt(amp->keyOffTime()), 0.0);
     m_memory->setValue(sustainTime, element2, 126); // still falling at key-off
     const double atKeyOff = amp->levelAt(amp->keyOffTime());
-    QVERIFY2(atKeyOff > 0 && atKeyOff < m_memory->value(sustainLevel, element2), qPrintable(QString::number(atKeyOff)));
+    QVERIFY2(atKeyOff > 0 && atKeyOff < m_memory->value(sustainLevel, element2),
+             qPrintable(QString::number(atKeyOff)));
 }
 
 void TestShape::theFilterReadsAsItsType_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<int>("resonance");
-    QTest::addColumn<double>("below");  // dB an octave and a half under the cutoff
-    QTest::addColumn<double>("at");     // at the cutoff
-    QTest::addColumn<double>("above");  // an octave and a half over it
+    QTest::addColumn<double>("below"); // dB an octave and a half under the cutoff
+    QTest::addColumn<double>("at");    // at the cutoff
+    QTest::addColumn<double>("above"); // an octave and a half over it
     // Each a range: the least and most a musician would accept, in dB.
     QTest::newRow("LPF24 resonant") << "LPF24 Digital" << 100 << 0.0 << 12.0 << -30.0;
     QTest::newRow("LPF12") << "LPF12" << 0 << 0.0 << -6.0 << -15.0;
@@ -363,11 +375,15 @@ void TestShape::theFilterReadsAsItsType()
     m_memory->setValue(cutoff, element2, 40); // 2.00kHz
     m_memory->setValue(::resonance, element2, resonance);
     const double hz = 2000;
-    const auto near = [](double measured, double expected) { return std::abs(measured - expected) <= 6; };
-    QVERIFY2(near(view->filterDbAt(hz / 2.83), below), qPrintable(QString::number(view->filterDbAt(hz / 2.83))));
+    const auto near = [](double measured, double expected) {
+        return std::abs(measured - expected) <= 6;
+    };
+    QVERIFY2(near(view->filterDbAt(hz / 2.83), below),
+             qPrintable(QString::number(view->filterDbAt(hz / 2.83))));
     QVERIFY2(at <= -36 ? view->filterDbAt(hz) <= -30 : near(view->filterDbAt(hz), at),
              qPrintable(QString::number(view->filterDbAt(hz))));
-    QVERIFY2(above <= -30 ? view->filterDbAt(hz * 2.83) <= above : near(view->filterDbAt(hz * 2.83), above),
+    QVERIFY2(above <= -30 ? view->filterDbAt(hz * 2.83) <= above
+                          : near(view->filterDbAt(hz * 2.83), above),
              qPrintable(QString::number(view->filterDbAt(hz * 2.83))));
 
     m_memory->setValue(eqLowGain, element2, 76); // +12dB at 100Hz
@@ -391,9 +407,10 @@ void TestShape::theKeysMoveTheSelectedPoint()
     QCOMPARE(m_memory->value(attackTime, element2), 1);
     QCOMPARE(m_memory->value(attackLevel, element2), 126);
     QCOMPARE(m_stack->count(), 2);
-    QVERIFY2(view->accessibleName().contains(QStringLiteral("AEG Attack Time %1")
-                                                 .arg(m_memory->valueText(attackTime, element2, 1))),
-             qPrintable(view->accessibleName()));
+    QVERIFY2(
+        view->accessibleName().contains(
+            QStringLiteral("AEG Attack Time %1").arg(m_memory->valueText(attackTime, element2, 1))),
+        qPrintable(view->accessibleName()));
     QVERIFY(view->accessibleDescription().contains(QStringLiteral("AEG Attack Level 126")));
     QAccessibleInterface *graph = QAccessible::queryAccessibleInterface(view);
     QCOMPARE(graph->childCount(), view->handleCount());
@@ -430,13 +447,14 @@ void TestShape::renderWindowWritesTheWindow()
     const QString png = dir.filePath(QStringLiteral("window.png"));
     QProcess process;
     process.start(QStringLiteral(ZINTA_EDITOR_PATH),
-                  { "--addon", VESTRA_ADDON_PATH, "--render-window", "--output", png, "--scale", "2",
-                    "--quit-after", "5000" });
+                  { "--addon", VESTRA_ADDON_PATH, "--render-window", "--output", png, "--scale",
+                    "2", "--quit-after", "5000" });
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     const QString said = QString::fromUtf8(process.readAllStandardOutput());
-    const QRegularExpressionMatch onScreen
-        = QRegularExpression(QStringLiteral("rendered the window .* (\\d+)x(\\d+) on the screen")).match(said);
+    const QRegularExpressionMatch onScreen =
+        QRegularExpression(QStringLiteral("rendered the window .* (\\d+)x(\\d+) on the screen"))
+            .match(said);
     QVERIFY2(onScreen.hasMatch(), qPrintable(said));
     const QSize window(onScreen.captured(1).toInt(), onScreen.captured(2).toInt());
     QVERIFY(window.width() > 300 && window.height() > 200);

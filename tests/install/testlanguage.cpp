@@ -16,8 +16,8 @@ void installTestLanguage()
     const QString language = qEnvironmentVariable("VESTRA_TEST_LANGUAGE");
     if (language.isEmpty())
         return;
-    const QStringList loaded = EditorTranslations::install(QLocale(language),
-                                                           qEnvironmentVariable("VESTRA_TEST_TRANSLATIONS"));
+    const QStringList loaded = EditorTranslations::install(
+        QLocale(language), qEnvironmentVariable("VESTRA_TEST_TRANSLATIONS"));
     if (loaded.isEmpty()) {
         std::fprintf(stderr, "no translations for %s\n", qPrintable(language));
         std::exit(1);

@@ -21,7 +21,8 @@ inline ParameterRef refOf(const char *block, const char *parameter, int part = 0
 {
     const ParameterSchema::Schema &schema = content().schema();
     const int high = schema.index.value(QLatin1String(block), -1);
-    const int low = high < 0 ? -1 : schema.blocks[std::size_t(high)].index.value(QLatin1String(parameter), -1);
+    const int low =
+        high < 0 ? -1 : schema.blocks[std::size_t(high)].index.value(QLatin1String(parameter), -1);
     if (low < 0)
         qFatal("no parameter %s/%s", block, parameter);
     return { quint16(high), quint16(low), part };

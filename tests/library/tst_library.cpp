@@ -17,9 +17,11 @@
 
 namespace {
 
-const Edit darkCutoff{ "NormalElementFilter", "NrmElmFilterCutoffFreq", 2, 30 };     // 630Hz on element 3
-const Edit bandPass{ "NormalElementFilter", "NrmElmFilterType", 1, 9 };                // BPF12 Digital on element 2
-const Edit slowAttack{ "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 95 };       // 748ms
+const Edit darkCutoff{ "NormalElementFilter", "NrmElmFilterCutoffFreq", 2,
+                       30 }; // 630Hz on element 3
+const Edit bandPass{ "NormalElementFilter", "NrmElmFilterType", 1,
+                     9 }; // BPF12 Digital on element 2
+const Edit slowAttack{ "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 95 }; // 748ms
 const Edit plate{ "NormalCommonReverb", "NrmRevType", 0, 5 };
 
 class Library
@@ -117,12 +119,18 @@ private:
 void TestLibrary::importsAFolder()
 {
     const QString folder = m_dir.filePath(QStringLiteral("import"));
-    writeVoiceFile(folder + QStringLiteral("/Dark Bass.json"), makeVoice(QString(), { darkCutoff }));
-    writeVoiceFile(folder + QStringLiteral("/pads/Slow Pad.json"), makeVoice(QString(), { slowAttack }));
-    writeVoiceFile(folder + QStringLiteral("/pads/deeper/Band.json"), makeVoice(QString(), { bandPass }));
-    writeVoiceFile(folder + QStringLiteral("/copy of Band.json"), makeVoice(QString(), { bandPass }));
+    writeVoiceFile(folder + QStringLiteral("/Dark Bass.json"),
+                   makeVoice(QString(), { darkCutoff }));
+    writeVoiceFile(folder + QStringLiteral("/pads/Slow Pad.json"),
+                   makeVoice(QString(), { slowAttack }));
+    writeVoiceFile(folder + QStringLiteral("/pads/deeper/Band.json"),
+                   makeVoice(QString(), { bandPass }));
+    writeVoiceFile(folder + QStringLiteral("/copy of Band.json"),
+                   makeVoice(QString(), { bandPass }));
     writeText(folder + QStringLiteral("/broken.json"), "{ \"format\": \"zinta-voice\", ");
-    writeVoiceFile(folder + QStringLiteral("/loud.json"), makeVoice(QString(), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 0, 31 } }));
+    writeVoiceFile(
+        folder + QStringLiteral("/loud.json"),
+        makeVoice(QString(), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 0, 31 } }));
     QByteArray text = contents(folder + QStringLiteral("/loud.json"));
     QVERIFY(text.contains("\"NrmElmFilterCutoffFreq\": 31"));
     text.replace("\"NrmElmFilterCutoffFreq\": 31", "\"NrmElmFilterCutoffFreq\": 99");
@@ -145,7 +153,8 @@ void TestLibrary::importsAFolder()
     Library library(path);
     QCOMPARE(library->count(), 3);
     QCOMPARE(namesOf(library.get(), library->find(QString(), true, nullptr)),
-             QStringList({ QStringLiteral("Dark Bass"), QStringLiteral("Slow Pad"), QStringLiteral("copy of Band") }));
+             QStringList({ QStringLiteral("Dark Bass"), QStringLiteral("Slow Pad"),
+                           QStringLiteral("copy of Band") }));
 }
 
 void TestLibrary::search_data()
@@ -163,15 +172,23 @@ void TestLibrary::search_data()
     QTest::newRow("two words") << "pad warm" << QStringList{ "Warm Pad" } << QString();
     QTest::newRow("cutoff below") << "cutoff<2kHz" << QStringList{ "Dark Bass" } << QString();
     QTest::newRow("cutoff at or above") << "cutoff>=2kHz" << all << QString();
-    QTest::newRow("filter type by the start of its text") << "\"filter type\"=BPF12" << QStringList{ "Bright Lead" } << QString();
-    QTest::newRow("reverb type, the default") << "\"reverb type\"=\"Hall 1\""
-                                              << QStringList{ "Bright Lead", "Glass Pad", "Warm Pad" } << QString();
-    QTest::newRow("reverb type differs") << "\"reverb type\"!=\"hall 1\"" << QStringList{ "Dark Bass" } << QString();
-    QTest::newRow("attack time") << "\"aeg attack time\">=500ms" << QStringList{ "Warm Pad" } << QString();
-    QTest::newRow("words and condition") << "pad attack>300ms" << QStringList{ "Warm Pad" } << QString();
-    QTest::newRow("no such parameter") << "pad loudness>3" << QStringList() << "No parameter is called \"loudness\".";
-    QTest::newRow("no such value") << "\"filter type\"=Wobble" << QStringList() << "\"Wobble\" is no value of Filter Type.";
-    QTest::newRow("no value given") << "cutoff<" << QStringList() << "\"<\" needs a parameter before it and a value after it.";
+    QTest::newRow("filter type by the start of its text")
+        << "\"filter type\"=BPF12" << QStringList{ "Bright Lead" } << QString();
+    QTest::newRow("reverb type, the default")
+        << "\"reverb type\"=\"Hall 1\"" << QStringList{ "Bright Lead", "Glass Pad", "Warm Pad" }
+        << QString();
+    QTest::newRow("reverb type differs")
+        << "\"reverb type\"!=\"hall 1\"" << QStringList{ "Dark Bass" } << QString();
+    QTest::newRow("attack time") << "\"aeg attack time\">=500ms" << QStringList{ "Warm Pad" }
+                                 << QString();
+    QTest::newRow("words and condition")
+        << "pad attack>300ms" << QStringList{ "Warm Pad" } << QString();
+    QTest::newRow("no such parameter")
+        << "pad loudness>3" << QStringList() << "No parameter is called \"loudness\".";
+    QTest::newRow("no such value")
+        << "\"filter type\"=Wobble" << QStringList() << "\"Wobble\" is no value of Filter Type.";
+    QTest::newRow("no value given")
+        << "cutoff<" << QStringList() << "\"<\" needs a parameter before it and a value after it.";
 }
 
 void TestLibrary::search()
@@ -195,7 +212,8 @@ void TestLibrary::search()
         // clang-format on
         for (const Voice &voice : voices)
             QCOMPARE(library->add(voice, QString(), &id, &why), VoiceLibrary::Added::New);
-        QVERIFY(library->set(1, VoiceLibrary::Field::Comment, QStringLiteral("Slow like a sunrise"), &why));
+        QVERIFY(library->set(1, VoiceLibrary::Field::Comment, QStringLiteral("Slow like a sunrise"),
+                             &why));
     }
     QStringList errors;
     const std::vector<qint64> ids = library->find(query, false, &errors);
@@ -206,11 +224,15 @@ void TestLibrary::search()
 void TestLibrary::storesBack()
 {
     Library library(m_dir.filePath(QStringLiteral("store.sqlite")));
-    Voice voice = makeVoice(QStringLiteral("Strings  A very long name indeed"), { darkCutoff }, QStringLiteral("strings"),
-                            { QStringLiteral("soft"), QStringLiteral(" soft "), QStringLiteral("wide") });
+    Voice voice =
+        makeVoice(QStringLiteral("Strings  A very long name indeed"), { darkCutoff },
+                  QStringLiteral("strings"),
+                  { QStringLiteral("soft"), QStringLiteral(" soft "), QStringLiteral("wide") });
     qint64 id = 0;
     QString error;
-    QVERIFY2(library->add(voice, QStringLiteral("/voices/a.json"), &id, &error) == VoiceLibrary::Added::New, qPrintable(error));
+    QVERIFY2(library->add(voice, QStringLiteral("/voices/a.json"), &id, &error)
+                 == VoiceLibrary::Added::New,
+             qPrintable(error));
     LibraryEntry entry;
     QVERIFY(library->entry(id, &entry, &error));
     QCOMPARE(entry.voice.values, voice.values);
@@ -228,7 +250,8 @@ void TestLibrary::storesBack()
     QVERIFY(library->entry(id, &entry, &error));
     QCOMPARE(entry.voice.values, edited.values);
     QCOMPARE(entry.voice.name, QStringLiteral("Strings B"));
-    QCOMPARE(namesOf(library.get(), library->find(QStringLiteral("\"aeg attack time\">1s"), false, nullptr)),
+    QCOMPARE(namesOf(library.get(),
+                     library->find(QStringLiteral("\"aeg attack time\">1s"), false, nullptr)),
              QStringList{ QStringLiteral("Strings B") });
     QVERIFY(library->find(QStringLiteral("cutoff>15kHz"), false, nullptr).empty() == false);
 
@@ -246,8 +269,10 @@ void TestLibrary::removeAndRestore()
     qint64 id = 0;
     QString error;
     library->add(makeVoice(QStringLiteral("Keep")), QString(), &id, &error);
-    QCOMPARE(library->add(makeVoice(QStringLiteral("Gone"), { darkCutoff }, QString(), { QStringLiteral("dusty") }),
-                          QStringLiteral("/x.json"), &id, &error), VoiceLibrary::Added::New);
+    QCOMPARE(library->add(makeVoice(QStringLiteral("Gone"), { darkCutoff }, QString(),
+                                    { QStringLiteral("dusty") }),
+                          QStringLiteral("/x.json"), &id, &error),
+             VoiceLibrary::Added::New);
     QVERIFY(library->set(id, VoiceLibrary::Field::Favourite, true, &error));
     LibraryEntry removed;
     QVERIFY(library->remove(id, &removed, &error));
@@ -260,7 +285,8 @@ void TestLibrary::removeAndRestore()
     QVERIFY(back.favourite);
     QCOMPARE(back.added, removed.added);
     QCOMPARE(back.voice.values, removed.voice.values);
-    QCOMPARE(library->find(QStringLiteral("dusty cutoff<1kHz"), true, nullptr), std::vector<qint64>{ id });
+    QCOMPARE(library->find(QStringLiteral("dusty cutoff<1kHz"), true, nullptr),
+             std::vector<qint64>{ id });
 }
 
 void TestLibrary::similarRanksAnEditedCopyFirst()
@@ -270,7 +296,8 @@ void TestLibrary::similarRanksAnEditedCopyFirst()
     qint64 original = 0;
     qint64 copy = 0;
     qint64 id = 0;
-    library->add(makeVoice(QStringLiteral("Original"), { darkCutoff, slowAttack, plate }), QString(), &original, &error);
+    library->add(makeVoice(QStringLiteral("Original"), { darkCutoff, slowAttack, plate }),
+                 QString(), &original, &error);
     // Unrelated voices: other filters, waves and effects.
     for (int i = 0; i < 12; ++i) {
         library->add(makeVoice(QStringLiteral("Other %1").arg(i),
@@ -280,8 +307,10 @@ void TestLibrary::similarRanksAnEditedCopyFirst()
                      QString(), &id, &error);
     }
     // The original with two small edits: a touch more cutoff, a touch less attack.
-    library->add(makeVoice(QStringLiteral("Edited"), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 2, 33 },
-                                                        { "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 90 }, plate }),
+    library->add(makeVoice(QStringLiteral("Edited"),
+                           { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 2, 33 },
+                             { "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 90 },
+                             plate }),
                  QString(), &copy, &error);
     library->add(makeVoice(QStringLiteral("Drum")), QString(), &id, &error);
     const std::vector<VoiceLibrary::Similar> found = library->similar(original, 10, &error);
@@ -301,7 +330,8 @@ void TestLibrary::upgradesAnOlderLibrary()
     {
         QVERIFY2(LibraryDatabase::open(path, QStringLiteral("old"), &error, 1), qPrintable(error));
         QSqlQuery q(QSqlDatabase::database(QStringLiteral("old")));
-        q.prepare(QStringLiteral("INSERT INTO voices(type, name, category, added, identity, data) VALUES (1, ?, 'Bass', ?, ?, ?)"));
+        q.prepare(QStringLiteral("INSERT INTO voices(type, name, category, added, identity, data) "
+                                 "VALUES (1, ?, 'Bass', ?, ?, ?)"));
         q.addBindValue(voice.name);
         q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
         q.addBindValue(content().codec().identity(voice));
@@ -314,7 +344,8 @@ void TestLibrary::upgradesAnOlderLibrary()
     QVERIFY(library.isOpen());
     QCOMPARE(LibraryDatabase::version(library->database()), LibraryDatabase::currentVersion);
     qint64 id = 0;
-    library->add(makeVoice(QStringLiteral("New"), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 2, 31 } }),
+    library->add(makeVoice(QStringLiteral("New"),
+                           { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 2, 31 } }),
                  QString(), &id, &error);
     // The features the upgrade computed for the older voice find it.
     const auto found = library->similar(id, 10, &error);
@@ -329,10 +360,15 @@ void TestLibrary::refusesWhatIsNoLibrary_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
-    QTest::newRow("a text file") << "text" << "it is not a voice library";
-    QTest::newRow("another database") << "database" << "it is a database, but not a voice library";
-    QTest::newRow("a damaged library") << "damaged" << "it is damaged";
-    QTest::newRow("a newer library") << "newer" << "it was made by a newer editor (layout 9; this editor reads up to 2)";
+    QTest::newRow("a text file") << "text"
+                                 << "it is not a voice library";
+    QTest::newRow("another database") << "database"
+                                      << "it is a database, but not a voice library";
+    QTest::newRow("a damaged library") << "damaged"
+                                       << "it is damaged";
+    QTest::newRow("a newer library")
+        << "newer"
+        << "it was made by a newer editor (layout 9; this editor reads up to 2)";
 }
 
 void TestLibrary::refusesWhatIsNoLibrary()
@@ -355,9 +391,11 @@ void TestLibrary::refusesWhatIsNoLibrary()
             VoiceLibrary library(db, content());
             qint64 id = 0;
             for (int i = 0; i < 200; ++i)
-                library.add(makeVoice(QStringLiteral("Voice %1").arg(i), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 1, i % 60 },
-                                                                           { "NormalElementFilter", "NrmElmFilterResonance", 0, i % 120 } }),
-                            QString(), &id, &error);
+                library.add(
+                    makeVoice(QStringLiteral("Voice %1").arg(i),
+                              { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 1, i % 60 },
+                                { "NormalElementFilter", "NrmElmFilterResonance", 0, i % 120 } }),
+                    QString(), &id, &error);
         }
         QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode = DELETE")));
         q = QSqlQuery();
@@ -375,7 +413,9 @@ void TestLibrary::refusesWhatIsNoLibrary()
     const QByteArray before = contents(path);
     QString error;
     QVERIFY(!LibraryDatabase::open(path, QStringLiteral("refused"), &error));
-    QVERIFY2(error.startsWith(QStringLiteral("Cannot open the voice library %1: %2").arg(path, message)), qPrintable(error));
+    QVERIFY2(
+        error.startsWith(QStringLiteral("Cannot open the voice library %1: %2").arg(path, message)),
+        qPrintable(error));
     QVERIFY(!QSqlDatabase::contains(QStringLiteral("refused")));
     QCOMPARE(contents(path), before);
     QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
@@ -395,7 +435,8 @@ void TestLibrary::aSecondUserWaits()
         Library library(path, QStringLiteral("second"));
         qint64 id = 0;
         QString why;
-        if (library->add(makeVoice(QStringLiteral("Second"), { darkCutoff }), QString(), &id, &why) != VoiceLibrary::Added::New)
+        if (library->add(makeVoice(QStringLiteral("Second"), { darkCutoff }), QString(), &id, &why)
+            != VoiceLibrary::Added::New)
             return why.isEmpty() ? QStringLiteral("not added") : why;
         return QString();
     });
@@ -411,11 +452,15 @@ void TestLibrary::aFullDiskKeepsTheBatchesDone()
 {
     const QString folder = m_dir.filePath(QStringLiteral("many"));
     for (int i = 0; i < 1500; ++i)
-        writeVoiceFile(folder + QStringLiteral("/v%1.json").arg(i, 4, 10, QLatin1Char('0')),
-                       makeVoice(QString(), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", i % 4, i % 61 },
-                                              { "NormalElement", "NrmElmWaveNumber", i % 4, 1 + i / 4 } }));
+        writeVoiceFile(
+            folder + QStringLiteral("/v%1.json").arg(i, 4, 10, QLatin1Char('0')),
+            makeVoice(QString(),
+                      { { "NormalElementFilter", "NrmElmFilterCutoffFreq", i % 4, i % 61 },
+                        { "NormalElement", "NrmElmWaveNumber", i % 4, 1 + i / 4 } }));
     const QString path = m_dir.filePath(QStringLiteral("full.sqlite"));
-    { Library created(path); }
+    {
+        Library created(path);
+    }
     // The disk fills up a few hundred kilobytes in.
     rlimit before{};
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
@@ -440,7 +485,8 @@ void TestLibrary::exportNamesFilesSafely()
     QSet<QString> taken{ QStringLiteral("pad.json") };
     QCOMPARE(VoiceExport::fileName(QStringLiteral("Pad"), &taken), QStringLiteral("Pad (2).json"));
     QCOMPARE(VoiceExport::fileName(QStringLiteral("PAD"), &taken), QStringLiteral("PAD (3).json"));
-    QCOMPARE(VoiceExport::fileName(QStringLiteral("a/b\\c:d*e?\"<>|"), &taken), QStringLiteral("a_b_c_d_e_____.json"));
+    QCOMPARE(VoiceExport::fileName(QStringLiteral("a/b\\c:d*e?\"<>|"), &taken),
+             QStringLiteral("a_b_c_d_e_____.json"));
     QCOMPARE(VoiceExport::fileName(QStringLiteral("con"), &taken), QStringLiteral("con_.json"));
     QCOMPARE(VoiceExport::fileName(QStringLiteral(" .. "), &taken), QStringLiteral("Voice.json"));
     QCOMPARE(VoiceExport::fileName(QStringLiteral("End."), &taken), QStringLiteral("End.json"));
@@ -449,46 +495,62 @@ void TestLibrary::exportNamesFilesSafely()
 void TestLibrary::commandLine()
 {
     const QString folder = m_dir.filePath(QStringLiteral("cli"));
-    writeVoiceFile(folder + QStringLiteral("/Dark Bass.json"), makeVoice(QString(), { darkCutoff, plate }));
-    writeVoiceFile(folder + QStringLiteral("/Dark Bass 2.json"), makeVoice(QString(), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 2, 32 }, plate }));
+    writeVoiceFile(folder + QStringLiteral("/Dark Bass.json"),
+                   makeVoice(QString(), { darkCutoff, plate }));
+    writeVoiceFile(
+        folder + QStringLiteral("/Dark Bass 2.json"),
+        makeVoice(QString(),
+                  { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 2, 32 }, plate }));
     writeVoiceFile(folder + QStringLiteral("/Band.json"), makeVoice(QString(), { bandPass }));
     writeText(folder + QStringLiteral("/broken.json"), "[]");
     const QString library = m_dir.filePath(QStringLiteral("cli.sqlite"));
     const QString lone = m_dir.filePath(QStringLiteral("Lone.json"));
     writeVoiceFile(lone, makeVoice(QString(), { slowAttack }));
 
-    Run run = editor({ QStringLiteral("--library"), library, QStringLiteral("--import"), folder, lone });
+    Run run =
+        editor({ QStringLiteral("--library"), library, QStringLiteral("--import"), folder, lone });
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QStringLiteral("imported 4, same as before 0, refused 1\n"));
-    QVERIFY2(run.err.contains(QStringLiteral("Cannot load the voice %1/broken.json: not a voice file: no object at the top").arg(folder)),
+    QVERIFY2(run.err.contains(
+                 QStringLiteral(
+                     "Cannot load the voice %1/broken.json: not a voice file: no object at the top")
+                     .arg(folder)),
              qPrintable(run.err));
 
     run = editor({ QStringLiteral("--library"), library, QStringLiteral("--import"), lone });
     QCOMPARE(run.out, QStringLiteral("imported 0, same as before 1, refused 0\n"));
-    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--import"), folder + QStringLiteral("/broken.json") });
+    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--import"),
+                   folder + QStringLiteral("/broken.json") });
     QCOMPARE(run.status, 1);
 
-    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--find"), QStringLiteral("dark cutoff<1kHz") });
+    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--find"),
+                   QStringLiteral("dark cutoff<1kHz") });
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.out, QStringLiteral("3\tDark Bass\tNo Assignment\tNormal\n2\tDark Bass 2\tNo Assignment\tNormal\n"));
-    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--find"), QStringLiteral("loudness>3") });
+    QCOMPARE(run.out,
+             QStringLiteral(
+                 "3\tDark Bass\tNo Assignment\tNormal\n2\tDark Bass 2\tNo Assignment\tNormal\n"));
+    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--find"),
+                   QStringLiteral("loudness>3") });
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains(QStringLiteral("No parameter is called \"loudness\".")));
 
-    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--similar"), QStringLiteral("3") });
+    run = editor(
+        { QStringLiteral("--library"), library, QStringLiteral("--similar"), QStringLiteral("3") });
     QCOMPARE(run.status, 0);
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     QVERIFY2(lines.first().startsWith(QStringLiteral("2\tDark Bass 2\t")), qPrintable(run.out));
 
     const QString out = m_dir.filePath(QStringLiteral("exported"));
-    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--export"), QStringLiteral("dark"),
-                   QStringLiteral("--output"), out });
+    run = editor({ QStringLiteral("--library"), library, QStringLiteral("--export"),
+                   QStringLiteral("dark"), QStringLiteral("--output"), out });
     QCOMPARE(run.status, 0);
-    QCOMPARE(QDir(out).entryList(QDir::Files), QStringList({ QStringLiteral("Dark Bass 2.json"), QStringLiteral("Dark Bass.json") }));
+    QCOMPARE(QDir(out).entryList(QDir::Files),
+             QStringList({ QStringLiteral("Dark Bass 2.json"), QStringLiteral("Dark Bass.json") }));
     Voice back;
     QString error;
-    QVERIFY(VoiceFile::read(out + QStringLiteral("/Dark Bass.json"), content().schema(), &back, &error));
+    QVERIFY(VoiceFile::read(out + QStringLiteral("/Dark Bass.json"), content().schema(), &back,
+                            &error));
     QCOMPARE(back.values, makeVoice(QString(), { darkCutoff, plate }).values);
 }
 
@@ -499,16 +561,19 @@ void TestLibrary::aKilledImportLeavesAUsableLibrary()
         QSKIP("needs the folder of aFullDiskKeepsTheBatchesDone");
     const QString library = m_dir.filePath(QStringLiteral("killed.sqlite"));
     QProcess process;
-    process.start(QStringLiteral(ZINTA_EDITOR_PATH), { QStringLiteral("--library"), library, QStringLiteral("--import"), folder });
+    process.start(QStringLiteral(ZINTA_EDITOR_PATH),
+                  { QStringLiteral("--library"), library, QStringLiteral("--import"), folder });
     // Killed as soon as the first batch is stored.
     QByteArray said;
-    QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains("voices stored"), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains("voices stored"),
+                             60000);
     process.kill();
     QVERIFY(process.waitForFinished());
     Library opened(library);
     QVERIFY(opened.isOpen());
     const int count = opened->count();
-    QVERIFY2(count >= LibraryImporter::batchSize && count < 1500, qPrintable(QString::number(count)));
+    QVERIFY2(count >= LibraryImporter::batchSize && count < 1500,
+             qPrintable(QString::number(count)));
     QCOMPARE(count % LibraryImporter::batchSize, 0);
     QCOMPARE(int(opened->find(QStringLiteral("v0"), true, nullptr).size()), count);
 }

@@ -22,7 +22,11 @@ namespace {
 class Answer : public QObject
 {
 public:
-    explicit Answer(QMessageBox::StandardButton button) : m_button(button) { startTimer(5); }
+    explicit Answer(QMessageBox::StandardButton button)
+        : m_button(button)
+    {
+        startTimer(5);
+    }
     bool answered = false;
 
 protected:
@@ -64,7 +68,8 @@ void TestLibraryEditor::openFromTheLibraryAndStoreBack()
     QFETCH(int, answer);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("editor.sqlite"));
-    const Voice pad = makeVoice(QStringLiteral("Warm Pad"), { slowAttack }, QStringLiteral("Synth Pad"), { QStringLiteral("slow") });
+    const Voice pad = makeVoice(QStringLiteral("Warm Pad"), { slowAttack },
+                                QStringLiteral("Synth Pad"), { QStringLiteral("slow") });
     {
         QString error;
         QVERIFY(LibraryDatabase::open(path, QStringLiteral("fill"), &error));

@@ -74,12 +74,18 @@ void TestLibraryPanel::init()
         QVERIFY(LibraryDatabase::open(path, QStringLiteral("fill"), &error));
         VoiceLibrary library(QSqlDatabase::database(QStringLiteral("fill"), false), content());
         qint64 id = 0;
-        library.add(makeVoice(QStringLiteral("Warm Pad"), { { "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 95 } },
-                              QStringLiteral("Synth Pad")), QString(), &id, &error);
-        library.add(makeVoice(QStringLiteral("Glass Pad"), { { "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 85 } },
-                              QStringLiteral("Synth Pad")), QString(), &id, &error);
-        library.add(makeVoice(QStringLiteral("Dark Bass"), { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 0, 20 } },
-                              QStringLiteral("Bass")), QString(), &id, &error);
+        library.add(makeVoice(QStringLiteral("Warm Pad"),
+                              { { "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 95 } },
+                              QStringLiteral("Synth Pad")),
+                    QString(), &id, &error);
+        library.add(makeVoice(QStringLiteral("Glass Pad"),
+                              { { "NormalElementAmplitude", "NrmElmAEGAttackTime", 0, 85 } },
+                              QStringLiteral("Synth Pad")),
+                    QString(), &id, &error);
+        library.add(makeVoice(QStringLiteral("Dark Bass"),
+                              { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 0, 20 } },
+                              QStringLiteral("Bass")),
+                    QString(), &id, &error);
     }
     LibraryDatabase::close(QStringLiteral("fill"));
     m_panel = std::make_unique<LibraryPanel>(path);
@@ -102,9 +108,12 @@ void TestLibraryPanel::typingSearches_data()
     QTest::newRow("words") << "pad" << QStringList{ "Glass Pad", "Warm Pad" } << QString();
     QTest::newRow("category word") << "bass" << QStringList{ "Dark Bass" } << QString();
     QTest::newRow("condition") << "cutoff<1kHz" << QStringList{ "Dark Bass" } << QString();
-    QTest::newRow("words and condition") << "pad attack>600ms" << QStringList{ "Warm Pad" } << QString();
-    QTest::newRow("unknown parameter") << "pad brightness>3" << QStringList() << "No parameter is called \"brightness\".";
-    QTest::newRow("no such value") << "\"filter type\"=Wobble" << QStringList() << "\"Wobble\" is no value of Filter Type.";
+    QTest::newRow("words and condition")
+        << "pad attack>600ms" << QStringList{ "Warm Pad" } << QString();
+    QTest::newRow("unknown parameter")
+        << "pad brightness>3" << QStringList() << "No parameter is called \"brightness\".";
+    QTest::newRow("no such value")
+        << "\"filter type\"=Wobble" << QStringList() << "\"Wobble\" is no value of Filter Type.";
 }
 
 void TestLibraryPanel::typingSearches()
@@ -123,14 +132,17 @@ void TestLibraryPanel::starRenameAndHide()
 {
     QTableView *table = m_panel->table();
     // The star marks a favourite; the Favourites entry shows only those.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 2, LibraryModel::Favourite));
-    QTRY_COMPARE(table->model()->index(2, LibraryModel::Favourite).data().toString(), QStringLiteral("\u2605"));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      cellCentre(table, 2, LibraryModel::Favourite));
+    QTRY_COMPARE(table->model()->index(2, LibraryModel::Favourite).data().toString(),
+                 QStringLiteral("\u2605"));
     m_panel->categoryList()->setCurrentRow(1);
     QCOMPARE(shownNames(*m_panel), QStringList{ "Warm Pad" });
     m_panel->categoryList()->setCurrentRow(0);
 
     // F2 on a name edits it in place.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 0, LibraryModel::Name));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      cellCentre(table, 0, LibraryModel::Name));
     QTest::keyClick(table, Qt::Key_F2);
     QWidget *editor = table->focusWidget();
     QVERIFY(qobject_cast<QLineEdit *>(editor));
@@ -141,13 +153,15 @@ void TestLibraryPanel::starRenameAndHide()
 
     // Sorting by a column.
     table->horizontalHeader()->setSortIndicatorShown(true);
-    QTest::mouseClick(table->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                      QPoint(table->horizontalHeader()->sectionViewportPosition(LibraryModel::Name) + 5, 5));
+    QTest::mouseClick(
+        table->horizontalHeader()->viewport(), Qt::LeftButton, {},
+        QPoint(table->horizontalHeader()->sectionViewportPosition(LibraryModel::Name) + 5, 5));
     QCOMPARE(shownNames(*m_panel), QStringList({ "Warm Pad", "Glass Pad", "Deep Bass" }));
 
     // Hidden voices show only with Show hidden.
     LibraryEntry entry;
-    QVERIFY(m_panel->library()->set(m_panel->model()->idAt(0), VoiceLibrary::Field::Hidden, true, nullptr));
+    QVERIFY(m_panel->library()->set(m_panel->model()->idAt(0), VoiceLibrary::Field::Hidden, true,
+                                    nullptr));
     m_panel->model()->refresh();
     QCOMPARE(shownNames(*m_panel), QStringList({ "Glass Pad", "Deep Bass" }));
     QTest::mouseClick(m_panel->showHiddenBox(), Qt::LeftButton);
@@ -157,8 +171,10 @@ void TestLibraryPanel::starRenameAndHide()
 void TestLibraryPanel::deleteAndUndo()
 {
     QTableView *table = m_panel->table();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 1, LibraryModel::Type));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(table, 2, LibraryModel::Type));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      cellCentre(table, 1, LibraryModel::Type));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      cellCentre(table, 2, LibraryModel::Type));
     QTest::keyClick(table, Qt::Key_Delete);
     QCOMPARE(shownNames(*m_panel), QStringList{ "Dark Bass" });
     QCOMPARE(m_panel->library()->count(), 1);
@@ -174,7 +190,8 @@ void TestLibraryPanel::deleteAndUndo()
 void TestLibraryPanel::similarVoices()
 {
     QTableView *table = m_panel->table();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 2, LibraryModel::Type)); // Warm Pad
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      cellCentre(table, 2, LibraryModel::Type)); // Warm Pad
     QTest::mouseClick(button(m_panel.get(), QStringLiteral("Similar")), Qt::LeftButton);
     QTreeWidget *similar = m_panel->similarList();
     QVERIFY(similar->isVisible());
@@ -187,9 +204,11 @@ void TestLibraryPanel::dropImportsAndCancelStops()
 {
     const QString folder = m_dir->filePath(QStringLiteral("drop"));
     for (int i = 0; i < 3000; ++i)
-        writeVoiceFile(QStringLiteral("%1/v%2.json").arg(folder).arg(i, 4, 10, QLatin1Char('0')),
-                       makeVoice(QString(), { { "NormalElement", "NrmElmWaveNumber", i % 4, 1 + i / 4 },
-                                              { "NormalElementFilter", "NrmElmFilterResonance", 0, i % 100 } }));
+        writeVoiceFile(
+            QStringLiteral("%1/v%2.json").arg(folder).arg(i, 4, 10, QLatin1Char('0')),
+            makeVoice(QString(),
+                      { { "NormalElement", "NrmElmWaveNumber", i % 4, 1 + i / 4 },
+                        { "NormalElementFilter", "NrmElmFilterResonance", 0, i % 100 } }));
     QSignalSpy finished(m_panel.get(), &LibraryPanel::importFinished);
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(folder) });

@@ -27,42 +27,43 @@ struct ResolvedC
 struct IMemAPIVtblC
 {
     void (*reserved0to19[20])(void *self);
-    void *(*voiceData)(void *self);                                             /* 20 */
+    void *(*voiceData)(void *self); /* 20 */
     void (*reserved21to41[21])(void *self);
-    ResolvedC (*resolveAddress)(void *self, const void *address);               /* 42 */
+    ResolvedC (*resolveAddress)(void *self, const void *address); /* 42 */
     void (*reserved43)(void *self);
-    void (*assignEditChannel)(void *self, void *dialog, int channel);           /* 44 */
+    void (*assignEditChannel)(void *self, void *dialog, int channel); /* 44 */
     void (*reserved45to63[19])(void *self);
     int (*parameterText)(void *self, std::uint16_t part, int kind, void *text, void *pixmap,
                          int value, int reserved, std::uint16_t high, std::uint16_t low); /* 64 */
     void (*reserved65to73[9])(void *self);
     bool (*connectSignal)(void *self, const char *signal, void *receiver, const char *member,
-                          bool unique);                                         /* 74 */
+                          bool unique); /* 74 */
 };
 
 struct TMemProxyBasicVtblC
 {
-    void (*destroy)(void *self, unsigned int deleteFlag);                        /* 0 */
-    int (*process)(void *self, void *message, int arg1, int arg2);              /* 1 */
-    bool (*autoUndoDisabled)(void *self);                                       /* 2 */
-    void *(*realMemoryProxy)(void *self);                                       /* 3 */
-    bool (*connectMemAPI)(void *self, void *memAPI, int channel);               /* 4 */
-    void (*disconnectMemAPI)(void *self), (*copyParameters)(void *self), (*pasteParameters)(void *self),
-        (*reset2defaults)(void *self), (*reset2AltDefaults)(void *self);        /* 5 to 9 */
+    void (*destroy)(void *self, unsigned int deleteFlag);          /* 0 */
+    int (*process)(void *self, void *message, int arg1, int arg2); /* 1 */
+    bool (*autoUndoDisabled)(void *self);                          /* 2 */
+    void *(*realMemoryProxy)(void *self);                          /* 3 */
+    bool (*connectMemAPI)(void *self, void *memAPI, int channel);  /* 4 */
+    void (*disconnectMemAPI)(void *self), (*copyParameters)(void *self),
+        (*pasteParameters)(void *self), (*reset2defaults)(void *self),
+        (*reset2AltDefaults)(void *self); /* 5 to 9 */
     void (*getInformation)(void *self, double *value, double *minimum, double *maximum,
-                           bool *valid);                                        /* 10 */
+                           bool *valid); /* 10 */
     void (*setInformation)(void *self, double value, double minimum, double maximum,
-                           bool valid);                                         /* 11 */
-    void (*applyConnection)(void *self);                                        /* 12 */
-    void (*disableAutoHide)(void *self, bool disable);                          /* 13 */
-    void (*namedAddress)(void *result, void *self);                             /* 14 */
-    void (*setNamedAddress)(void *self, const void *address);                   /* 15 */
-    bool (*isUndoEnable)(void *self);                                           /* 16 */
-    void (*setUndoEnable)(void *self, bool enable);                             /* 17 */
-    int (*numDefaultKind)(void *self);                                          /* 18 */
-    void (*setNumDefaultKind)(void *self, int kind);                            /* 19 */
-    bool (*disabledUI)(void *self);                                             /* 20 */
-    void (*setDisabledUI)(void *self, bool disabled);                           /* 21 */
+                           bool valid);                       /* 11 */
+    void (*applyConnection)(void *self);                      /* 12 */
+    void (*disableAutoHide)(void *self, bool disable);        /* 13 */
+    void (*namedAddress)(void *result, void *self);           /* 14 */
+    void (*setNamedAddress)(void *self, const void *address); /* 15 */
+    bool (*isUndoEnable)(void *self);                         /* 16 */
+    void (*setUndoEnable)(void *self, bool enable);           /* 17 */
+    int (*numDefaultKind)(void *self);                        /* 18 */
+    void (*setNumDefaultKind)(void *self, int kind);          /* 19 */
+    bool (*disabledUI)(void *self);                           /* 20 */
+    void (*setDisabledUI)(void *self, bool disabled);         /* 21 */
 };
 }
 
@@ -108,11 +109,14 @@ private slots:
 
         QString text;
         QPixmap pixmap;
-        QCOMPARE(table->parameterText(api, 1, IMemAPI::ValueText, &text, &pixmap, -63, 0, high, low), 0);
+        QCOMPARE(
+            table->parameterText(api, 1, IMemAPI::ValueText, &text, &pixmap, -63, 0, high, low), 0);
         QCOMPARE(text, QStringLiteral("L63"));
-        QCOMPARE(table->parameterText(api, 1, IMemAPI::NameText, &text, &pixmap, 0, 0, high, low), 0);
+        QCOMPARE(table->parameterText(api, 1, IMemAPI::NameText, &text, &pixmap, 0, 0, high, low),
+                 0);
         QCOMPARE(text, memory.name(pan, 1));
-        QVERIFY(table->parameterText(api, 1, IMemAPI::NameText, &text, &pixmap, 0, 0, 0xFFF0, low) != 0);
+        QVERIFY(table->parameterText(api, 1, IMemAPI::NameText, &text, &pixmap, 0, 0, 0xFFF0, low)
+                != 0);
 
         // Every control of the dialog, on a page of it too, moves to the part assigned.
         QVERIFY(memory.setValue(pan, 1, 11));
@@ -129,8 +133,10 @@ private slots:
         QCOMPARE(memory.value(pan, 1), 11);
 
         QWidget receiver;
-        QVERIFY(table->connectSignal(api, "2enterCompareMode(bool)", &receiver, "1setDisabled(bool)", true));
-        QVERIFY(!table->connectSignal(api, "2noSuchSignal(bool)", &receiver, "1setDisabled(bool)", true));
+        QVERIFY(table->connectSignal(api, "2enterCompareMode(bool)", &receiver,
+                                     "1setDisabled(bool)", true));
+        QVERIFY(!table->connectSignal(api, "2noSuchSignal(bool)", &receiver, "1setDisabled(bool)",
+                                      true));
         memory.setCompareMode(true);
         QVERIFY(!receiver.isEnabled());
     }

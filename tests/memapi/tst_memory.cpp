@@ -96,7 +96,8 @@ private slots:
 
         QSet<ParameterRef> announced;
         for (const QList<QVariant> &args : changed)
-            announced.insert({ args.at(0).value<quint16>(), args.at(1).value<quint16>(), args.at(2).toInt() });
+            announced.insert(
+                { args.at(0).value<quint16>(), args.at(1).value<quint16>(), args.at(2).toInt() });
         QCOMPARE(announced, (QSet<ParameterRef>{ panOf3, levelOf1 }));
         QCOMPARE(changed.count(), 2);
         QCOMPARE(edited.count(), 0);
@@ -140,7 +141,8 @@ private slots:
         Listener listener;
         auto *notifier = new CSimpleNotifier(&parent, nullptr);
         memory.setValue(level, 2, 5);
-        QVERIFY(CSimpleNotifier::Create(&memory, &listener, level, 2, "1changed(int)", notifier, nullptr));
+        QVERIFY(CSimpleNotifier::Create(&memory, &listener, level, 2, "1changed(int)", notifier,
+                                        nullptr));
         QCOMPARE(listener.heard, QList<int>{ 5 });
         memory.setValue(level, 2, 12);
         memory.setValue(level, 2, 12);
@@ -153,14 +155,16 @@ private slots:
         memory.setCompareMode(false);
         QCOMPARE(listener.heard, (QList<int>{ 5, 12 }));
         // Attached again elsewhere, it reports only the new parameter.
-        QVERIFY(CSimpleNotifier::Create(&memory, &listener, level, 1, "1changed(int)", notifier, nullptr));
+        QVERIFY(CSimpleNotifier::Create(&memory, &listener, level, 1, "1changed(int)", notifier,
+                                        nullptr));
         memory.setValue(level, 2, 13);
         QCOMPARE(listener.heard, (QList<int>{ 5, 12, 77 }));
         // Unknown addresses and members bind nothing.
         auto *stray = new CSimpleNotifier(&parent, nullptr);
-        QVERIFY(!CSimpleNotifier::Create(&memory, &listener, QStringLiteral("FEkNoBlock/kNoParam"), 0,
-                                         "1changed(int)", stray, nullptr));
-        QVERIFY(!CSimpleNotifier::Create(&memory, &listener, level, 0, "1noSuchSlot()", stray, nullptr));
+        QVERIFY(!CSimpleNotifier::Create(&memory, &listener, QStringLiteral("FEkNoBlock/kNoParam"),
+                                         0, "1changed(int)", stray, nullptr));
+        QVERIFY(!CSimpleNotifier::Create(&memory, &listener, level, 0, "1noSuchSlot()", stray,
+                                         nullptr));
     }
 
     // Two notifiers whose receivers each write the other's parameter: every
@@ -172,8 +176,10 @@ private slots:
         TParameterMemory memory;
         QObject parent;
         Listener toB(&memory, b), toA(&memory, a);
-        QVERIFY(CSimpleNotifier::Create(&memory, &toB, a, 0, "1changed(int)", new CSimpleNotifier(&parent, nullptr), nullptr));
-        QVERIFY(CSimpleNotifier::Create(&memory, &toA, b, 0, "1changed(int)", new CSimpleNotifier(&parent, nullptr), nullptr));
+        QVERIFY(CSimpleNotifier::Create(&memory, &toB, a, 0, "1changed(int)",
+                                        new CSimpleNotifier(&parent, nullptr), nullptr));
+        QVERIFY(CSimpleNotifier::Create(&memory, &toA, b, 0, "1changed(int)",
+                                        new CSimpleNotifier(&parent, nullptr), nullptr));
         // The chain climbs until a parameter reaches its maximum and stops changing.
         quint16 high = 0, low = 0;
         QVERIFY(memory.findParameter(a, &high, &low));

@@ -17,7 +17,10 @@ namespace {
 
 constexpr int initial = std::numeric_limits<int>::min();
 
-struct Where { quint16 high = 0, low = 0; };
+struct Where
+{
+    quint16 high = 0, low = 0;
+};
 
 Where find(const TParameterMemory &memory, const QString &path)
 {
@@ -61,7 +64,8 @@ private slots:
         QTest::newRow("board") << "FEkPluginNativeJQ/kPlgNtvJQAC1Depth" << -1;
         QTest::newRow("odd word kept") << "00kDrumCommonExtra/kDrmComARPQauntVal" << 0;
         QTest::newRow("unknown block") << "FEkNormalNothing/kNrmElmPan" << -2;
-        QTest::newRow("parameter of another block") << "FEkNormalElement/kNrmComPortamentoMode" << -2;
+        QTest::newRow("parameter of another block")
+            << "FEkNormalElement/kNrmComPortamentoMode" << -2;
         QTest::newRow("upper-case K") << "FEKNormalElement/kNrmElmPan" << -2;
         QTest::newRow("no part digits") << "kNormalElement/kNrmElmPan" << -2;
         QTest::newRow("trailing text") << "FEkNormalElement/kNrmElmPan x" << -2;
@@ -102,7 +106,8 @@ private slots:
         TParameterMemory memory;
         const Where t = find(memory, type);
         const int part = memory.partCount(t.high) - 1;
-        for (int v = memory.minimum(t.high, t.low, part); v <= memory.maximum(t.high, t.low, part); ++v) {
+        for (int v = memory.minimum(t.high, t.low, part); v <= memory.maximum(t.high, t.low, part);
+             ++v) {
             memory.setValue(t.high, t.low, part, v);
             QCOMPARE(memory.value(t.high, t.low, part), v);
             const QString typeText = memory.valueText(t.high, t.low, part, v);
@@ -111,8 +116,10 @@ private slots:
                 if (!memory.inUse(t.high, quint16(p), part))
                     continue;
                 const QString name = memory.name(t.high, quint16(p), part);
-                const QString what = typeText + QLatin1String(": ") + memory.parameterPath(t.high, p);
-                QVERIFY2(!names.contains(name), qPrintable(what + QLatin1String(" repeats ") + name));
+                const QString what =
+                    typeText + QLatin1String(": ") + memory.parameterPath(t.high, p);
+                QVERIFY2(!names.contains(name),
+                         qPrintable(what + QLatin1String(" repeats ") + name));
                 names.insert(name);
                 const QString fault = faultOf(memory, t.high, p, part);
                 QVERIFY2(fault.isEmpty(), qPrintable(what + QLatin1Char(' ') + fault));
@@ -128,7 +135,8 @@ private slots:
             for (int p = 0; p < memory.parameterCount(b); ++p) {
                 for (int part = 0; part < memory.partCount(b); ++part, ++checked) {
                     const QString fault = faultOf(memory, b, p, part);
-                    QVERIFY2(fault.isEmpty(), qPrintable(memory.parameterPath(b, p) + QLatin1Char(' ') + fault));
+                    QVERIFY2(fault.isEmpty(),
+                             qPrintable(memory.parameterPath(b, p) + QLatin1Char(' ') + fault));
                     QCOMPARE(memory.value(b, p, part), memory.defaultValue(b, p, part));
                 }
             }
@@ -274,11 +282,14 @@ private slots:
         bad("default no value reads", "\"default\": \"L5\"", "\"default\": \"X5\"", "X5");
         bad("part default out of range", "[\"C\", \"R9\"]", "[\"C\", 99]", "NrmPan");
         bad("kit key outside the keys", "[\"D0\", \"L7\"]", "[\"D1\", \"L7\"]", "D1");
-        bad("kit names no parameter", "DrumKey/DrmKeyPan\"]", "DrumKey/DrmKeyTune\"]", "DrmKeyTune");
-        bad("family longer than the rows", "\"default\": 2 }", "\"default\": 2 }, { \"name\": \"A\" }, { \"name\": \"B\" }", "more rows");
+        bad("kit names no parameter", "DrumKey/DrmKeyPan\"]", "DrumKey/DrmKeyTune\"]",
+            "DrmKeyTune");
+        bad("family longer than the rows", "\"default\": 2 }",
+            "\"default\": 2 }, { \"name\": \"A\" }, { \"name\": \"B\" }", "more rows");
         bad("default for no row", "{ \"Time\": 7 }", "{ \"Tempo\": 7 }", "Tempo");
         bad("a parameter twice", "\"NrmRow2\"", "\"NrmRow1\"", "NrmRow1");
-        bad("form written twice", "\"DrumKey\", \"voiceType\"", "\"DrumX\", \"voiceType\"", "DrumX");
+        bad("form written twice", "\"DrumKey\", \"voiceType\"", "\"DrumX\", \"voiceType\"",
+            "DrumX");
         bad("broken JSON", "\"blocks\": [", "\"blocks\": ", "a.json");
         QTest::newRow("no blocks") << QByteArray("{ \"blocks\": [] }") << "blocks";
         QTest::newRow("missing file") << QByteArray() << "none.json";
@@ -297,7 +308,8 @@ private slots:
         const QString pan = QStringLiteral("FEkNormalElement/kNrmElmPan");
         memory.setValue(pan, 0, 4);
         QString error;
-        const bool loaded = memory.loadSchema(content.isEmpty() ? dir.filePath(QStringLiteral("none.json")) : dir.path(), &error);
+        const bool loaded = memory.loadSchema(
+            content.isEmpty() ? dir.filePath(QStringLiteral("none.json")) : dir.path(), &error);
         if (!fault.isEmpty()) {
             // Refused whole: the schema and the voice stay as they were.
             QVERIFY(!loaded);
@@ -310,7 +322,9 @@ private slots:
         QVERIFY2(loaded, qPrintable(error));
         // The plug-in and drum forms, the parts' defaults, the type's rows and the kit.
         QCOMPARE(memory.blockCount(), 4);
-        QCOMPARE(memory.valueText(QStringLiteral("FEkPluginX/kPlgPan"), 1, memory.value(QStringLiteral("FEkPluginX/kPlgPan"), 1)), QStringLiteral("R9"));
+        QCOMPARE(memory.valueText(QStringLiteral("FEkPluginX/kPlgPan"), 1,
+                                  memory.value(QStringLiteral("FEkPluginX/kPlgPan"), 1)),
+                 QStringLiteral("R9"));
         QCOMPARE(memory.value(QStringLiteral("FEkDrumX/kDrmPan"), 0), 0);
         QCOMPARE(memory.name(QStringLiteral("FEkNormalX/kNrmRow1"), 0), QStringLiteral("Time"));
         QCOMPARE(memory.value(QStringLiteral("FEkNormalX/kNrmRow1"), 0), 7);

@@ -127,7 +127,9 @@ private slots:
         for (int b = 0; b < memory.blockCount(); ++b)
             for (int pt = 0; pt < memory.partCount(b); ++pt)
                 for (int p = 0; p < memory.parameterCount(b); ++p)
-                    memory.setValue(b, p, pt, random.bounded(memory.minimum(b, p, pt), memory.maximum(b, p, pt) + 1));
+                    memory.setValue(
+                        b, p, pt,
+                        random.bounded(memory.minimum(b, p, pt), memory.maximum(b, p, pt) + 1));
         memory.setValue(pan, 3, -7);
         memory.setValue(portamento, 0, 99);
         memory.setValue(drumVoice, 72, 0x3F0104);
@@ -158,7 +160,8 @@ private slots:
         QCOMPARE(other.voiceName(), QStringLiteral("Glass \"Pad\" 2"));
         QCOMPARE(other.voiceCategory(), QStringLiteral("Synth Pad"));
         QCOMPARE(other.voiceComment(), QStringLiteral("Slow attack,\nlong release"));
-        QCOMPARE(other.voiceTags(), QStringList({ QStringLiteral("warm"), QStringLiteral("évolving") }));
+        QCOMPARE(other.voiceTags(),
+                 QStringList({ QStringLiteral("warm"), QStringLiteral("évolving") }));
         memory.storeVoice();
         const QList<int> values = snapshot(memory), initial = snapshot(defaults);
         QCOMPARE(snapshot(other), values);
@@ -177,12 +180,17 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("initial.json"));
         QVERIFY(save(memory, path, nullptr));
         const QByteArray initial = readAll(path);
-        QVERIFY2(initial.contains("\"blocks\": {\n    }") && initial.size() < 200, initial.constData());
+        QVERIFY2(initial.contains("\"blocks\": {\n    }") && initial.size() < 200,
+                 initial.constData());
         memory.setValue(pan, 2, 40);
         QVERIFY(save(memory, path, nullptr));
-        const QJsonObject blocks = QJsonDocument::fromJson(readAll(path))[QLatin1String("blocks")].toObject();
-        QCOMPARE(blocks, (QJsonObject{ { QStringLiteral("NormalElement"),
-                                         QJsonObject{ { QStringLiteral("3"), QJsonObject{ { QStringLiteral("NrmElmPan"), 40 } } } } } }));
+        const QJsonObject blocks =
+            QJsonDocument::fromJson(readAll(path))[QLatin1String("blocks")].toObject();
+        QCOMPARE(blocks,
+                 (QJsonObject{
+                     { QStringLiteral("NormalElement"),
+                       QJsonObject{ { QStringLiteral("3"),
+                                      QJsonObject{ { QStringLiteral("NrmElmPan"), 40 } } } } } }));
     }
 
     // A file of the first version opens as it did, named after the file.
@@ -223,7 +231,9 @@ private slots:
         fourth.remove(QStringLiteral("NrmElmPan"));
         elements.insert(QStringLiteral("4"), fourth);
         const QString path = m_dir.filePath(QStringLiteral("older.json"));
-        writeAll(path, withBlock(withBlock(m_saved, "NormalCommon", QJsonValue::Undefined), "NormalElement", elements));
+        writeAll(path,
+                 withBlock(withBlock(m_saved, "NormalCommon", QJsonValue::Undefined),
+                           "NormalElement", elements));
 
         TParameterMemory memory;
         memory.setValue(pan, 3, 30);
@@ -243,7 +253,9 @@ private slots:
 
         const QByteArray value("\"NrmElmPan\": -7");
         const QString element = QStringLiteral("Pan, element 4 [NormalElement/NrmElmPan]: ");
-        auto withValue = [&](const char *text) { return QByteArray(m_saved).replace(value, "\"NrmElmPan\": " + QByteArray(text)); };
+        auto withValue = [&](const char *text) {
+            return QByteArray(m_saved).replace(value, "\"NrmElmPan\": " + QByteArray(text));
+        };
         auto withHead = [&](const char *key, const QJsonValue &v) {
             QJsonObject root = QJsonDocument::fromJson(m_saved).object();
             root.insert(QLatin1String(key), v);
@@ -266,50 +278,82 @@ private slots:
                 for (const auto &[type, overrides] : rule.variants) {
                     for (const auto &[low, o] : overrides) {
                         const ParameterSchema::Parameter &base = block.parameters[std::size_t(low)];
-                        if (!narrowed.isEmpty() || !o.maximum || *o.maximum >= base.maximum || block.parts != 1
-                            || type < schema.blocks[b].parameters[std::size_t(rule.typeParameter)].minimum)
+                        if (!narrowed.isEmpty() || !o.maximum || *o.maximum >= base.maximum
+                            || block.parts != 1
+                            || type < schema.blocks[b]
+                                          .parameters[std::size_t(rule.typeParameter)]
+                                          .minimum)
                             continue;
-                        const QJsonObject part{ { block.parameters[std::size_t(rule.typeParameter)].word, type },
-                                                { base.word, *o.maximum + 1 } };
+                        const QJsonObject part{
+                            { block.parameters[std::size_t(rule.typeParameter)].word, type },
+                            { base.word, *o.maximum + 1 }
+                        };
                         narrowed = withBlock(m_saved, block.word.toLatin1().constData(), part);
-                        narrowedMessage = QStringLiteral(" [%1/%2]: %3 is outside ").arg(block.word, base.word).arg(*o.maximum + 1);
+                        narrowedMessage = QStringLiteral(" [%1/%2]: %3 is outside ")
+                                              .arg(block.word, base.word)
+                                              .arg(*o.maximum + 1);
                     }
                 }
             }
         }
         QVERIFY(!narrowed.isEmpty());
 
-        QTest::newRow("fraction") << "v.json" << withValue("1.5") << element + "1.5 is not a whole number";
-        QTest::newRow("1e300") << "v.json" << withValue("1e300") << element + "1.0000000000000001e+300 is out of range";
-        QTest::newRow("-1e300") << "v.json" << withValue("-1e300") << element + "-1.0000000000000001e+300 is out of range";
-        QTest::newRow("2^31") << "v.json" << withValue("2147483648") << element + "2147483648 is out of range";
-        QTest::newRow("2^40") << "v.json" << withValue("1099511627776") << element + "1099511627776 is out of range";
-        QTest::newRow("above the range") << "v.json" << withValue("64") << element + "64 is outside L63 to R63";
-        QTest::newRow("below the range") << "v.json" << withValue("-64") << element + "-64 is outside L63 to R63";
+        QTest::newRow("fraction") << "v.json" << withValue("1.5")
+                                  << element + "1.5 is not a whole number";
+        QTest::newRow("1e300") << "v.json" << withValue("1e300")
+                               << element + "1.0000000000000001e+300 is out of range";
+        QTest::newRow("-1e300") << "v.json" << withValue("-1e300")
+                                << element + "-1.0000000000000001e+300 is out of range";
+        QTest::newRow("2^31") << "v.json" << withValue("2147483648")
+                              << element + "2147483648 is out of range";
+        QTest::newRow("2^40") << "v.json" << withValue("1099511627776")
+                              << element + "1099511627776 is out of range";
+        QTest::newRow("above the range")
+            << "v.json" << withValue("64") << element + "64 is outside L63 to R63";
+        QTest::newRow("below the range")
+            << "v.json" << withValue("-64") << element + "-64 is outside L63 to R63";
         QTest::newRow("beyond what its type allows") << "v.json" << narrowed << narrowedMessage;
-        QTest::newRow("string") << "v.json" << withValue("\"-7\"") << element + "the text \"-7\" is not a number";
+        QTest::newRow("string") << "v.json" << withValue("\"-7\"")
+                                << element + "the text \"-7\" is not a number";
         QTest::newRow("true") << "v.json" << withValue("true") << element + "true is not a number";
         QTest::newRow("null") << "v.json" << withValue("null") << element + "null is not a number";
-        QTest::newRow("unknown parameter") << "v.json" << withValue("1, \"NrmElmNoSuch\": 2")
-                                           << "block \"NormalElement\", element 4 holds the unknown parameter \"NrmElmNoSuch\"";
-        QTest::newRow("key that is a number") << "v.json" << withBlock(m_drum, "DrumKey", keys)
-                                              << "block \"DrumKey\", key C1 is 5, not an object of parameters";
-        QTest::newRow("unknown element") << "v.json" << withBlock(m_saved, "NormalElement", QJsonObject{ { QStringLiteral("5"), QJsonObject() } })
-                                         << "block \"NormalElement\" has no part \"5\"";
-        QTest::newRow("unknown block") << "v.json" << withBlock(m_saved, "NoSuchBlock", QJsonObject())
-                                       << "unknown block \"NoSuchBlock\"";
-        QTest::newRow("blocks not an object") << "v.json" << withHead("blocks", QJsonArray()) << "\"blocks\" is a list";
-        QTest::newRow("unknown member") << "v.json" << withHead("colour", 3) << "unknown member \"colour\"";
-        QTest::newRow("voice type 4") << "v.json" << withHead("voiceType", 4) << "voice type 4 is not 1 to 3";
-        QTest::newRow("voice type 0") << "v.json" << withHead("voiceType", 0) << "voice type 0 is not 1 to 3";
-        QTest::newRow("name too long") << "v.json" << withHead("name", QStringLiteral("A Name Of Twenty-One!"))
-                                       << "is longer than 20 characters";
-        QTest::newRow("unknown category") << "v.json" << withHead("category", QStringLiteral("Kazoo")) << "\"Kazoo\" is not a category";
-        QTest::newRow("tags not a list") << "v.json" << withHead("tags", QStringLiteral("warm")) << "the tags are the text";
-        QTest::newRow("newer format") << "v.json" << QByteArray(m_saved).replace("\"version\": 2", "\"version\": 3")
-                                      << "version 3 of the format";
-        QTest::newRow("first version with a name") << "v.json" << QByteArray(m_firstVersion).replace("\"blocks\"", "\"name\": \"x\", \"blocks\"")
-                                                   << "unknown member \"name\"";
+        QTest::newRow("unknown parameter")
+            << "v.json" << withValue("1, \"NrmElmNoSuch\": 2")
+            << "block \"NormalElement\", element 4 holds the unknown parameter \"NrmElmNoSuch\"";
+        QTest::newRow("key that is a number")
+            << "v.json" << withBlock(m_drum, "DrumKey", keys)
+            << "block \"DrumKey\", key C1 is 5, not an object of parameters";
+        QTest::newRow("unknown element")
+            << "v.json"
+            << withBlock(m_saved, "NormalElement",
+                         QJsonObject{ { QStringLiteral("5"), QJsonObject() } })
+            << "block \"NormalElement\" has no part \"5\"";
+        QTest::newRow("unknown block")
+            << "v.json" << withBlock(m_saved, "NoSuchBlock", QJsonObject())
+            << "unknown block \"NoSuchBlock\"";
+        QTest::newRow("blocks not an object")
+            << "v.json" << withHead("blocks", QJsonArray()) << "\"blocks\" is a list";
+        QTest::newRow("unknown member")
+            << "v.json" << withHead("colour", 3) << "unknown member \"colour\"";
+        QTest::newRow("voice type 4")
+            << "v.json" << withHead("voiceType", 4) << "voice type 4 is not 1 to 3";
+        QTest::newRow("voice type 0")
+            << "v.json" << withHead("voiceType", 0) << "voice type 0 is not 1 to 3";
+        QTest::newRow("name too long")
+            << "v.json" << withHead("name", QStringLiteral("A Name Of Twenty-One!"))
+            << "is longer than 20 characters";
+        QTest::newRow("unknown category")
+            << "v.json" << withHead("category", QStringLiteral("Kazoo"))
+            << "\"Kazoo\" is not a category";
+        QTest::newRow("tags not a list")
+            << "v.json" << withHead("tags", QStringLiteral("warm")) << "the tags are the text";
+        QTest::newRow("newer format")
+            << "v.json" << QByteArray(m_saved).replace("\"version\": 2", "\"version\": 3")
+            << "version 3 of the format";
+        QTest::newRow("first version with a name")
+            << "v.json"
+            << QByteArray(m_firstVersion).replace("\"blocks\"", "\"name\": \"x\", \"blocks\"")
+            << "unknown member \"name\"";
         QTest::newRow("truncated") << "v.json" << m_saved.left(m_saved.size() / 2) << notVoice;
         QTest::newRow("trailing garbage") << "v.json" << m_saved + "}x" << notVoice;
         QTest::newRow("empty") << "v.json" << QByteArray() << notVoice;
@@ -325,13 +369,15 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
-        const QString path = file.startsWith(QLatin1Char('/')) ? file : m_dir.filePath(QTest::currentDataTag());
+        const QString path =
+            file.startsWith(QLatin1Char('/')) ? file : m_dir.filePath(QTest::currentDataTag());
         if (file == QLatin1String("v.json"))
             writeAll(path, contents);
         else if (file == QLatin1String("folder"))
             QVERIFY(QDir().mkpath(path));
         else if (file == QLatin1String("fifo"))
-            QVERIFY(QFile::exists(path) || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            QVERIFY(QFile::exists(path)
+                    || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         else if (file == QLatin1String("large")) {
             QFile large(path);
             QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(VoiceFile::sizeLimit + 1));
@@ -346,7 +392,8 @@ private slots:
         QSignalSpy loaded(&memory, &TParameterMemory::editBufferLoaded);
         QString error;
         QVERIFY(!load(memory, path, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("Cannot load the voice %1: ").arg(path)), qPrintable(error));
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot load the voice %1: ").arg(path)),
+                 qPrintable(error));
         QVERIFY2(error.contains(message), qPrintable(error));
         QCOMPARE(loaded.count(), 0);
         QCOMPARE(memory.voiceType(), VoiceType::Plugin);
@@ -371,7 +418,8 @@ private slots:
         memory.setValue(pan, 0, 21);
         rlimit before{};
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
-        const rlimit limit{ rlim_t(VoiceFile::encode(memory.schema(), memory.voice()).size() / 2), before.rlim_max };
+        const rlimit limit{ rlim_t(VoiceFile::encode(memory.schema(), memory.voice()).size() / 2),
+                            before.rlim_max };
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         QString error;
         const bool limited = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
@@ -379,10 +427,12 @@ private slots:
         ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, handler);
         QVERIFY(limited && !saved);
-        QVERIFY2(error.startsWith(QStringLiteral("Cannot save the voice %1: ").arg(path)), qPrintable(error));
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot save the voice %1: ").arg(path)),
+                 qPrintable(error));
         QVERIFY2(error.contains(qt_error_string(EFBIG)), qPrintable(error));
         QCOMPARE(readAll(path), m_saved);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ QStringLiteral("voice.json") });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{ QStringLiteral("voice.json") });
     }
 
 private:

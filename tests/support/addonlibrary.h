@@ -11,7 +11,10 @@
 class AddOnLibrary
 {
 public:
-    AddOnLibrary() : m_handle(dlopen(VESTRA_ADDON_PATH, RTLD_NOW | RTLD_LOCAL)) {}
+    AddOnLibrary()
+        : m_handle(dlopen(VESTRA_ADDON_PATH, RTLD_NOW | RTLD_LOCAL))
+    {
+    }
     ~AddOnLibrary()
     {
         if (m_handle)

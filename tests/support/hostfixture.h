@@ -90,8 +90,14 @@ public:
         return text == QLatin1String("StaticText") || address.match(text).hasMatch();
     }
 
-    int minimum(const QString &address, int part) const { return bound(address, part, &TParameterMemory::minimum); }
-    int maximum(const QString &address, int part) const { return bound(address, part, &TParameterMemory::maximum); }
+    int minimum(const QString &address, int part) const
+    {
+        return bound(address, part, &TParameterMemory::minimum);
+    }
+    int maximum(const QString &address, int part) const
+    {
+        return bound(address, part, &TParameterMemory::maximum);
+    }
     // A value of the parameter other than its current one.
     int otherValue(const QString &address, int part) const
     {
@@ -114,7 +120,8 @@ public:
     IGenericEditorPluginInterface *addOn = nullptr;
 
 private:
-    int bound(const QString &address, int part, int (TParameterMemory::*end)(quint16, quint16, int) const) const
+    int bound(const QString &address, int part,
+              int (TParameterMemory::*end)(quint16, quint16, int) const) const
     {
         quint16 high = 0, low = 0;
         return memory.findParameter(address, &high, &low) ? (memory.*end)(high, low, part) : 0;
@@ -143,7 +150,8 @@ inline QString addressOf(QObject *widget)
 inline QList<QWidget *> pages(QWidget *dialog)
 {
     QList<QWidget *> result;
-    for (QTabWidget *tabs : dialog->findChildren<QTabWidget *>(QString(), Qt::FindDirectChildrenOnly))
+    for (QTabWidget *tabs :
+         dialog->findChildren<QTabWidget *>(QString(), Qt::FindDirectChildrenOnly))
         for (int i = 0; i < tabs->count(); ++i)
             result << tabs->widget(i);
     return result;
@@ -221,16 +229,19 @@ inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, i
                 continue;
             bool paired = false;
             for (CTextSlider *field : on<CTextSlider>(page))
-                paired = paired || (field->namedAddress() == address && besideEachOther(field, fader));
+                paired =
+                    paired || (field->namedAddress() == address && besideEachOther(field, fader));
             if (!paired)
-                wrong << fader->objectName() + QLatin1Char(' ') + address + QLatin1String(": no value field beside it");
+                wrong << fader->objectName() + QLatin1Char(' ') + address
+                        + QLatin1String(": no value field beside it");
         }
         for (CTextSlider *field : on<CTextSlider>(page)) {
             const QString address = field->namedAddress();
             if (address.isEmpty() || field->isHidden() || !field->isBound())
                 continue;
             const int part = partOf(address, editPart);
-            const QString where = field->objectName() + QLatin1Char(' ') + address + QLatin1String(": ");
+            const QString where =
+                field->objectName() + QLatin1Char(' ') + address + QLatin1String(": ");
             // A field without a fader beside it stands alone (controller
             // sets, the drum key's wave number; a fader standing away from
             // its field is reported above); the fader stands for it.
@@ -255,20 +266,29 @@ inline QStringList checkRows(HostFixture &host, QWidget *dialog, int editPart, i
             // Clicking into the field focuses it and, unless the focus had
             // come to it already, leaves the value alone.
             const bool hadFocus = field->hasFocus();
-            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(4, field->height() / 2));
+            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier,
+                              QPoint(4, field->height() / 2));
             if (!field->hasFocus() || (!hadFocus && memory.value(address, part) != v))
-                wrong << where + QLatin1String("a click into the field stepped it or did not focus it");
+                wrong << where
+                        + QLatin1String("a click into the field stepped it or did not focus it");
             QTest::keyClick(field, Qt::Key_Home);
             const int low = memory.value(address, part);
             QTest::keyClick(field, Qt::Key_PageUp);
             const int high = memory.value(address, part);
             const bool moves = host.maximum(address, part) > host.minimum(address, part);
             // A click on the field's left half steps down.
-            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(4, field->height() / 2));
+            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier,
+                              QPoint(4, field->height() / 2));
             const int clicked = memory.value(address, part);
-            if (low != host.minimum(address, part) || (moves && (high <= low || clicked != high - 1)) || shown() != clicked)
-                wrong << where + QStringLiteral("Home gave %1, Page Up %2, a click %3, %4 shows %5")
-                                     .arg(low).arg(high).arg(clicked).arg(follower->objectName()).arg(shown());
+            if (low != host.minimum(address, part)
+                || (moves && (high <= low || clicked != high - 1)) || shown() != clicked)
+                wrong << where
+                        + QStringLiteral("Home gave %1, Page Up %2, a click %3, %4 shows %5")
+                              .arg(low)
+                              .arg(high)
+                              .arg(clicked)
+                              .arg(follower->objectName())
+                              .arg(shown());
         }
     }
     if (rows)

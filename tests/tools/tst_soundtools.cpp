@@ -47,7 +47,8 @@ struct Editor
     QUndoStack *stack() const { return window()->findChild<VoiceHistory *>()->stack(); }
 };
 
-ParameterRef refOf(const TParameterMemory &memory, const QString &block, const QString &word, int part)
+ParameterRef refOf(const TParameterMemory &memory, const QString &block, const QString &word,
+                   int part)
 {
     quint16 high = 0;
     quint16 low = 0;
@@ -76,7 +77,8 @@ bool clickRowAndPress(Editor &editor, const QString &block, const QString &word,
             || index.data(ParameterModel::LowRole).toInt() != ref.low)
             continue;
         view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          view->visualRect(index).center());
         if (!activate(editor.window()))
             return false;
         QTest::keyClick(view, key, Qt::ControlModifier | Qt::ShiftModifier);
@@ -113,19 +115,21 @@ void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
     Editor editor;
     QVERIFY2(editor.window(), qPrintable(editor.session->error));
     TParameterMemory &memory = editor.memory();
-    const std::vector<ParameterRef> element1 = SoundBlocks::builtIn().members(memory, block("amplitudeEnvelope"), 0);
+    const std::vector<ParameterRef> element1 =
+        SoundBlocks::builtIn().members(memory, block("amplitudeEnvelope"), 0);
     QCOMPARE(int(element1.size()), 13);
     for (const ParameterRef &ref : element1)
         memory.setValue(ref, memory.minimum(ref) + 1 + ref.low % 5);
-    const ParameterRef level3 = refOf(memory, QStringLiteral("NormalElementAmplitude"), QStringLiteral("NrmElmLevel"), 2);
+    const ParameterRef level3 =
+        refOf(memory, QStringLiteral("NormalElementAmplitude"), QStringLiteral("NrmElmLevel"), 2);
     const int levelBefore = memory.value(level3);
     const int steps = editor.stack()->index();
 
-    QVERIFY(clickRowAndPress(editor, QStringLiteral("NormalElementAmplitude"), QStringLiteral("NrmElmAEGDecay1Time"),
-                             Qt::Key_C));
+    QVERIFY(clickRowAndPress(editor, QStringLiteral("NormalElementAmplitude"),
+                             QStringLiteral("NrmElmAEGDecay1Time"), Qt::Key_C));
     editor.window()->findChild<QComboBox *>(QStringLiteral("element"))->setCurrentIndex(2);
-    QVERIFY(clickRowAndPress(editor, QStringLiteral("NormalElementAmplitude"), QStringLiteral("NrmElmAEGReleaseTime"),
-                             Qt::Key_V));
+    QVERIFY(clickRowAndPress(editor, QStringLiteral("NormalElementAmplitude"),
+                             QStringLiteral("NrmElmAEGReleaseTime"), Qt::Key_V));
 
     for (const ParameterRef &ref : element1)
         QCOMPARE(memory.value(ParameterRef{ ref.high, ref.low, 2 }), memory.value(ref));
@@ -133,7 +137,8 @@ void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
     QCOMPARE(editor.stack()->index(), steps + 1);
     editor.stack()->undo();
     for (const ParameterRef &ref : element1)
-        QCOMPARE(memory.value(ParameterRef{ ref.high, ref.low, 2 }), memory.defaultValue(ParameterRef{ ref.high, ref.low, 2 }));
+        QCOMPARE(memory.value(ParameterRef{ ref.high, ref.low, 2 }),
+                 memory.defaultValue(ParameterRef{ ref.high, ref.low, 2 }));
 }
 
 void TestSoundTools::anEffectGoesToAnotherWindow_data()
@@ -142,9 +147,15 @@ void TestSoundTools::anEffectGoesToAnotherWindow_data()
     QTest::addColumn<QString>("fromStem");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("toStem");
-    QTest::newRow("insertion A to insertion B") << "NormalCommonInsA" << "NrmInsA" << "NormalCommonInsB" << "NrmInsB";
+    QTest::newRow("insertion A to insertion B") << "NormalCommonInsA"
+                                                << "NrmInsA"
+                                                << "NormalCommonInsB"
+                                                << "NrmInsB";
     // The chorus numbers its types its own way: the type goes by name.
-    QTest::newRow("chorus to insertion A") << "NormalCommonChorus" << "NrmCho" << "NormalCommonInsA" << "NrmInsA";
+    QTest::newRow("chorus to insertion A") << "NormalCommonChorus"
+                                           << "NrmCho"
+                                           << "NormalCommonInsA"
+                                           << "NrmInsA";
 }
 
 void TestSoundTools::anEffectGoesToAnotherWindow()
@@ -157,8 +168,10 @@ void TestSoundTools::anEffectGoesToAnotherWindow()
     Editor second;
     QVERIFY2(first.window() && second.window(), qPrintable(first.session->error));
     const ParameterRef fromType = refOf(first.memory(), from, fromStem + QStringLiteral("Type"), 0);
-    first.memory().setValue(fromType, valueOfText(first.memory(), fromType, QStringLiteral("Flanger 2")));
-    first.memory().setValue(refOf(first.memory(), from, fromStem + QStringLiteral("Param3"), 0), 17);
+    first.memory().setValue(fromType,
+                            valueOfText(first.memory(), fromType, QStringLiteral("Flanger 2")));
+    first.memory().setValue(refOf(first.memory(), from, fromStem + QStringLiteral("Param3"), 0),
+                            17);
 
     QVERIFY(clickRowAndPress(first, from, fromStem + QStringLiteral("Param1"), Qt::Key_C));
     const QMimeData *data = QApplication::clipboard()->mimeData();
@@ -169,16 +182,21 @@ void TestSoundTools::anEffectGoesToAnotherWindow()
     const int steps = second.stack()->index();
     QVERIFY(clickRowAndPress(second, to, toStem + QStringLiteral("Type"), Qt::Key_V));
     const ParameterRef toType = refOf(second.memory(), to, toStem + QStringLiteral("Type"), 0);
-    QCOMPARE(second.memory().valueText(toType, second.memory().value(toType)), QStringLiteral("Flanger 2"));
+    QCOMPARE(second.memory().valueText(toType, second.memory().value(toType)),
+             QStringLiteral("Flanger 2"));
     for (int row = 1; row <= 16; ++row) {
-        const ParameterRef a = refOf(first.memory(), from, fromStem + QStringLiteral("Param%1").arg(row), 0);
-        const ParameterRef b = refOf(second.memory(), to, toStem + QStringLiteral("Param%1").arg(row), 0);
+        const ParameterRef a =
+            refOf(first.memory(), from, fromStem + QStringLiteral("Param%1").arg(row), 0);
+        const ParameterRef b =
+            refOf(second.memory(), to, toStem + QStringLiteral("Param%1").arg(row), 0);
         if (first.memory().inUse(a))
             QCOMPARE(second.memory().value(b), first.memory().value(a));
         else
             QCOMPARE(second.memory().value(b), second.memory().defaultValue(b));
     }
-    QCOMPARE(second.memory().value(refOf(second.memory(), to, toStem + QStringLiteral("Param3"), 0)), 17);
+    QCOMPARE(
+        second.memory().value(refOf(second.memory(), to, toStem + QStringLiteral("Param3"), 0)),
+        17);
     QCOMPARE(second.stack()->index(), steps + 1);
 }
 
@@ -193,8 +211,10 @@ void TestSoundTools::aStoredPresetComesBack()
     EffectPresetPanel *panel = editor.dock()->presets();
     panel->slotBox()->setCurrentIndex(panel->slotBox()->findText(QStringLiteral("Reverb")));
 
-    const ParameterRef type = refOf(memory, QStringLiteral("NormalCommonReverb"), QStringLiteral("NrmRevType"), 0);
-    const ParameterRef time = refOf(memory, QStringLiteral("NormalCommonReverb"), QStringLiteral("NrmRevParam1"), 0);
+    const ParameterRef type =
+        refOf(memory, QStringLiteral("NormalCommonReverb"), QStringLiteral("NrmRevType"), 0);
+    const ParameterRef time =
+        refOf(memory, QStringLiteral("NormalCommonReverb"), QStringLiteral("NrmRevParam1"), 0);
     memory.setValue(type, valueOfText(memory, type, QStringLiteral("Cathedral")));
     memory.setValue(time, 250);
     QVERIFY(panel->storeCurrent(QStringLiteral("Big Church")));
@@ -204,12 +224,14 @@ void TestSoundTools::aStoredPresetComesBack()
     const int roomTime = memory.value(time);
 
     // Chosen in the list and recalled with the button: one step.
-    QListWidgetItem *item = panel->list()->findItems(QStringLiteral("Big Church"), Qt::MatchStartsWith).value(0);
+    QListWidgetItem *item =
+        panel->list()->findItems(QStringLiteral("Big Church"), Qt::MatchStartsWith).value(0);
     QVERIFY(item);
     QTest::mouseClick(panel->list()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       panel->list()->visualItemRect(item).center());
     const int steps = editor.stack()->index();
-    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("recallPreset")), Qt::LeftButton);
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("recallPreset")),
+                      Qt::LeftButton);
     QCOMPARE(memory.valueText(type, memory.value(type)), QStringLiteral("Cathedral"));
     QCOMPARE(memory.value(time), 250);
     QCOMPARE(editor.stack()->index(), steps + 1);
@@ -243,8 +265,9 @@ void TestSoundTools::randomiseAndMutateKeepLocksAndRanges()
     QVERIFY2(editor.window(), qPrintable(editor.session->error));
     TParameterMemory &memory = editor.memory();
     ToolLocks *locks = editor.tools()->locks();
-    locks->add(ToolLocks::parameter(memory, refOf(memory, QStringLiteral("NormalElementFilter"),
-                                                  QStringLiteral("NrmElmFilterCutoffFreq"), 1)));
+    locks->add(ToolLocks::parameter(memory,
+                                    refOf(memory, QStringLiteral("NormalElementFilter"),
+                                          QStringLiteral("NrmElmFilterCutoffFreq"), 1)));
     locks->add(ToolLocks::block(QStringLiteral("amplitudeEnvelope"), -1));
     locks->add(ToolLocks::element(3));
     // A pattern typed into the Locks page.
@@ -278,7 +301,8 @@ void TestSoundTools::randomiseAndMutateKeepLocksAndRanges()
     // What it made saves and loads as it is.
     Voice loaded;
     QString why;
-    QVERIFY2(VoiceFile::decode(VoiceFile::encode(memory.schema(), after), memory.schema(), &loaded, &why),
+    QVERIFY2(VoiceFile::decode(VoiceFile::encode(memory.schema(), after), memory.schema(), &loaded,
+                               &why),
              qPrintable(why));
     QCOMPARE(loaded.values, after.values);
 }
@@ -346,13 +370,15 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
     TParameterMemory &memory = editor.memory();
     ToolLocks *locks = editor.tools()->locks();
     QTableView *view = editor.window()->view();
-    const ParameterRef cutoff = refOf(memory, QStringLiteral("NormalElementFilter"), QStringLiteral("NrmElmFilterCutoffFreq"), 0);
+    const ParameterRef cutoff = refOf(memory, QStringLiteral("NormalElementFilter"),
+                                      QStringLiteral("NrmElmFilterCutoffFreq"), 0);
 
     // The view's context menu on the cutoff's row locks it.
     QModelIndex index;
     for (int row = 0; row < view->model()->rowCount() && !index.isValid(); ++row) {
         const QModelIndex i = view->model()->index(row, ParameterModel::Parameter);
-        if (i.data(ParameterModel::HighRole).toInt() == cutoff.high && i.data(ParameterModel::LowRole).toInt() == cutoff.low)
+        if (i.data(ParameterModel::HighRole).toInt() == cutoff.high
+            && i.data(ParameterModel::LowRole).toInt() == cutoff.low)
             index = i;
     }
     QVERIFY(index.isValid());
@@ -364,8 +390,8 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
     QVERIFY(menu);
     QAction *lock = nullptr;
     for (QAction *action : menu->actions()) {
-        if (action->text().startsWith(QLatin1String("Lock ")) && action->text().endsWith(QLatin1String("element 1"))
-            && !lock)
+        if (action->text().startsWith(QLatin1String("Lock "))
+            && action->text().endsWith(QLatin1String("element 1")) && !lock)
             lock = action;
     }
     QVERIFY(lock);
@@ -386,7 +412,8 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
     QCOMPARE(locks->locks().size(), 1);
     QVERIFY(locks->isLocked(memory, cutoff));
     QVERIFY2(editor.window()->openVoice(secondFile, &error), qPrintable(error));
-    QCOMPARE(locks->locks(), QVector<ToolLocks::Lock>{ ToolLocks::pattern(QStringLiteral("Reverb*")) });
+    QCOMPARE(locks->locks(),
+             QVector<ToolLocks::Lock>{ ToolLocks::pattern(QStringLiteral("Reverb*")) });
 }
 
 void TestSoundTools::sideBySideTakesTheSecondVoicesValues()

@@ -24,7 +24,10 @@ QString misfit(QWidget *control, const FittedText &drawn, const QString &text)
     if (drawn.whole() != text)
         return QStringLiteral("draws \"%1\" for \"%2\"").arg(drawn.whole(), text);
     if (needed > drawn.area().width() || drawn.area().left() < 0 || drawn.area().right() >= room)
-        return QStringLiteral("\"%1\" needs %2 px, has %3").arg(drawn.shown()).arg(needed).arg(drawn.area().width());
+        return QStringLiteral("\"%1\" needs %2 px, has %3")
+            .arg(drawn.shown())
+            .arg(needed)
+            .arg(drawn.area().width());
     if (QFontInfo(drawn.font()).pixelSize() < FittedText::smallestPixelSize)
         return QStringLiteral("\"%1\" at %2 px").arg(text).arg(QFontInfo(drawn.font()).pixelSize());
     if (drawn.isElided() && !control->toolTip().contains(text))
@@ -116,7 +119,8 @@ void TestValueTexts::everyValueTextFits()
             memory.setValue(address, part, proxy->minimum() + i);
             const QString fault = misfit(control, drawn(control), texts.at(i));
             if (!fault.isEmpty())
-                wrong << control->objectName() + QLatin1Char(' ') + address + QLatin1String(": ") + fault;
+                wrong << control->objectName() + QLatin1Char(' ') + address + QLatin1String(": ")
+                        + fault;
         }
         memory.setValue(address, part, before);
     }

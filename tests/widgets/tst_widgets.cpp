@@ -63,7 +63,8 @@ bool hasInk(QWidget *w, bool cyan)
     for (int y = 0; y < rgb.height(); ++y) {
         for (int x = 0; x < rgb.width(); ++x) {
             const QColor c(rgb.pixel(x, y));
-            if (c.green() == c.blue() && (cyan ? c.red() == 0 && c.green() > 64 : c.red() > 32 && c.red() == c.green()))
+            if (c.green() == c.blue()
+                && (cyan ? c.red() == 0 && c.green() > 64 : c.red() > 32 && c.red() == c.green()))
                 return true;
         }
     }
@@ -72,8 +73,8 @@ bool hasInk(QWidget *w, bool cyan)
 
 void wheel(QWidget *w, int delta)
 {
-    QWheelEvent event(QPointF(w->width() / 2, w->height() / 2), QPointF(), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(QPointF(w->width() / 2, w->height() / 2), QPointF(), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &event);
 }
 
@@ -142,38 +143,55 @@ void TestWidgets::everyGestureIsOneChangeShownEverywhere_data()
     QTest::addColumn<bool>("flashes");
     using F = CTextSlider *;
     using D = CFader *;
-    QTest::newRow("drag the value field up") << pan << Gesture{ [](F f, D) { drag(f, { 30, 8 }, { 30, -12 }); } } << "" << 20 << false;
-    QTest::newRow("a click into the field only focuses it")
-        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 }); } } << "" << 10 << false;
-    QTest::newRow("click its right half") << pan << Gesture{ [](F f, D) { clickFocused(f, { 55, 8 }); } } << "" << 11 << false;
-    QTest::newRow("click its left half") << pan << Gesture{ [](F f, D) { clickFocused(f, { 5, 8 }); } } << "" << 9 << false;
+    QTest::newRow("drag the value field up") << pan << Gesture{ [](F f, D) {
+        drag(f, { 30, 8 }, { 30, -12 });
+    } } << "" << 20 << false;
+    QTest::newRow("a click into the field only focuses it") << pan << Gesture{ [](F f, D) {
+        QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 });
+    } } << "" << 10 << false;
+    QTest::newRow("click its right half") << pan << Gesture{ [](F f, D) {
+        clickFocused(f, { 55, 8 });
+    } } << "" << 11 << false;
+    QTest::newRow("click its left half") << pan << Gesture{ [](F f, D) {
+        clickFocused(f, { 5, 8 });
+    } } << "" << 9 << false;
     QTest::newRow("click into the field and type") << level << Gesture{ [](F f, D) {
         QTest::mouseClick(f, Qt::LeftButton, {}, { 55, 8 });
         QTest::keyClick(f, '9');
         QTest::keyClick(f->entry(), '0');
         QTest::keyClick(f->entry(), Qt::Key_Return);
     } } << "" << 90 << false;
-    QTest::newRow("wheel on the value field") << pan << Gesture{ [](F f, D) { wheel(f, 240); } } << "" << 12 << false;
-    QTest::newRow("Up key on the value field") << pan << Gesture{ [](F f, D) { QTest::keyClick(f, Qt::Key_Up); } } << "" << 11 << false;
+    QTest::newRow("wheel on the value field")
+        << pan << Gesture{ [](F f, D) { wheel(f, 240); } } << "" << 12 << false;
+    QTest::newRow("Up key on the value field")
+        << pan << Gesture{ [](F f, D) { QTest::keyClick(f, Qt::Key_Up); } } << "" << 11 << false;
     QTest::newRow("Page Down: a tenth of -63..63")
-        << pan << Gesture{ [](F f, D) { QTest::keyClick(f, Qt::Key_PageDown); } } << "" << -2 << false;
-    QTest::newRow("End on the fader") << pan << Gesture{ [](F, D d) { QTest::keyClick(d, Qt::Key_End); } } << "" << 63 << false;
-    QTest::newRow("click near the fader's left end")
-        << pan << Gesture{ [](F, D d) { QTest::mouseClick(d, Qt::LeftButton, {}, { 1, 8 }); } } << "" << -63 << false;
+        << pan << Gesture{ [](F f, D) { QTest::keyClick(f, Qt::Key_PageDown); } } << "" << -2
+        << false;
+    QTest::newRow("End on the fader")
+        << pan << Gesture{ [](F, D d) { QTest::keyClick(d, Qt::Key_End); } } << "" << 63 << false;
+    QTest::newRow("click near the fader's left end") << pan << Gesture{ [](F, D d) {
+        QTest::mouseClick(d, Qt::LeftButton, {}, { 1, 8 });
+    } } << "" << -63 << false;
     QTest::newRow("click the reversed fader's left end") << pan << Gesture{ [](F, D d) {
         d->setHorDir(false);
         QTest::mouseClick(d, Qt::LeftButton, {}, { 1, 8 });
     } } << "" << 63 << false;
-    QTest::newRow("drag the fader")
-        << pan << Gesture{ [](F, D d) { drag(d, d->thumbCentre(), { d->width() - 1, 8 }); } } << "" << 63 << false;
-    QTest::newRow("wheel on the fader") << pan << Gesture{ [](F, D d) { wheel(d, -120); } } << "" << 9 << false;
+    QTest::newRow("drag the fader") << pan << Gesture{ [](F, D d) {
+        drag(d, d->thumbCentre(), { d->width() - 1, 8 });
+    } } << "" << 63 << false;
+    QTest::newRow("wheel on the fader")
+        << pan << Gesture{ [](F, D d) { wheel(d, -120); } } << "" << 9 << false;
     QTest::newRow("Delete on the value field")
         << pan << Gesture{ [](F f, D) { QTest::keyClick(f, Qt::Key_Delete); } } << "" << 0 << false;
-    QTest::newRow("Ctrl+click on the value field")
-        << pan << Gesture{ [](F f, D) { QTest::mouseClick(f, Qt::LeftButton, Qt::ControlModifier, { 30, 8 }); } } << "" << 0 << false;
-    QTest::newRow("Delete on the fader") << pan << Gesture{ [](F, D d) { QTest::keyClick(d, Qt::Key_Delete); } } << "" << 0 << false;
-    QTest::newRow("Ctrl+click on the fader")
-        << level << Gesture{ [](F, D d) { QTest::mouseClick(d, Qt::LeftButton, Qt::ControlModifier, { 30, 8 }); } } << "" << 100 << false;
+    QTest::newRow("Ctrl+click on the value field") << pan << Gesture{ [](F f, D) {
+        QTest::mouseClick(f, Qt::LeftButton, Qt::ControlModifier, { 30, 8 });
+    } } << "" << 0 << false;
+    QTest::newRow("Delete on the fader")
+        << pan << Gesture{ [](F, D d) { QTest::keyClick(d, Qt::Key_Delete); } } << "" << 0 << false;
+    QTest::newRow("Ctrl+click on the fader") << level << Gesture{ [](F, D d) {
+        QTest::mouseClick(d, Qt::LeftButton, Qt::ControlModifier, { 30, 8 });
+    } } << "" << 100 << false;
     const Gesture escape{ [](F f, D) { QTest::keyClick(f->entry(), Qt::Key_Escape); } };
     QTest::newRow("type 90") << level << Gesture{} << "90" << 90 << false;
     QTest::newRow("type above the range") << level << Gesture{} << "200" << 127 << true;
@@ -269,7 +287,8 @@ void TestWidgets::popupOffersEveryValueTextAndWritesTheChoice()
     QVERIFY(popup->choiceGrid() && QTest::qWaitForWindowExposed(popup->choiceGrid()));
     // Two columns: value 3 is in the second row, right.
     const QRect three = popup->choiceRect(3);
-    QVERIFY(three.left() > popup->choiceRect(2).left() && three.top() == popup->choiceRect(2).top());
+    QVERIFY(three.left() > popup->choiceRect(2).left()
+            && three.top() == popup->choiceRect(2).top());
     QTest::mouseClick(popup->choiceGrid(), Qt::LeftButton, Qt::NoModifier, three.center());
     QCOMPARE(m_memory->value(eqType, 0), 3);
     QCOMPARE(popup->shownText(), texts.at(3));
@@ -289,16 +308,19 @@ void TestWidgets::gridOpensWhollyOnTheScreen_data()
     QTest::addColumn<QRect>("selector");
     QTest::addColumn<QSize>("grid");
     QTest::addColumn<QPoint>("expected");
-    QTest::newRow("below its selector") << screen << QRect(100, 100, 60, 16) << QSize(300, 200) << QPoint(100, 116);
+    QTest::newRow("below its selector")
+        << screen << QRect(100, 100, 60, 16) << QSize(300, 200) << QPoint(100, 116);
     QTest::newRow("near the right edge: moved left")
         << screen << QRect(1200, 100, 60, 16) << QSize(300, 200) << QPoint(980, 116);
-    QTest::newRow("no room below: above it") << screen << QRect(100, 700, 60, 16) << QSize(300, 200) << QPoint(100, 500);
+    QTest::newRow("no room below: above it")
+        << screen << QRect(100, 700, 60, 16) << QSize(300, 200) << QPoint(100, 500);
     QTest::newRow("scaled, bottom right: above, moved left")
         << scaled << QRect(600, 300, 60, 16) << QSize(400, 250) << QPoint(240, 50);
     QTest::newRow("scaled, no room above or below: kept on the screen")
         << scaled << QRect(300, 150, 60, 16) << QSize(600, 380) << QPoint(40, 20);
     QTest::newRow("a screen beside the first")
-        << screen.translated(1280, 0) << QRect(2500, 10, 60, 16) << QSize(300, 200) << QPoint(2260, 26);
+        << screen.translated(1280, 0) << QRect(2500, 10, 60, 16) << QSize(300, 200)
+        << QPoint(2260, 26);
 }
 
 void TestWidgets::gridOpensWhollyOnTheScreen()
@@ -334,7 +356,15 @@ void TestWidgets::wideGridWrapsAndScrollsOnTheScreen()
     auto *grid = qobject_cast<CPopupGrid *>(popup->choiceGrid());
     QVERIFY(grid && QTest::qWaitForWindowExposed(grid));
     QVERIFY2(available.contains(grid->frameGeometry()),
-             qPrintable(QStringLiteral("%1 x %2 at %3, %4; page %5 %6, screen %7 %8").arg(grid->width()).arg(grid->height()).arg(grid->x()).arg(grid->y()).arg(page.x()).arg(page.y()).arg(available.width()).arg(available.height())));
+             qPrintable(QStringLiteral("%1 x %2 at %3, %4; page %5 %6, screen %7 %8")
+                            .arg(grid->width())
+                            .arg(grid->height())
+                            .arg(grid->x())
+                            .arg(grid->y())
+                            .arg(page.x())
+                            .arg(page.y())
+                            .arg(available.width())
+                            .arg(available.height())));
     quint16 high = 0, low = 0;
     QVERIFY(m_memory->findParameter(insertionType, &high, &low));
     const int last = m_memory->maximum(high, low, 0);
@@ -380,7 +410,8 @@ void TestWidgets::hotspotClicksWithItsButtonsInsideItsSpot_data()
     QTest::newRow("right when both are hot") << 3 << Qt::RightButton << QPoint(10, 8) << true;
     QTest::newRow("left when only right is hot") << 2 << Qt::LeftButton << QPoint(10, 8) << false;
     QTest::newRow("left, outside the spot") << 3 << Qt::LeftButton << QPoint(110, 8) << false;
-    QTest::newRow("left, on the spot's last pixel") << 3 << Qt::LeftButton << QPoint(99, 15) << true;
+    QTest::newRow("left, on the spot's last pixel")
+        << 3 << Qt::LeftButton << QPoint(99, 15) << true;
 }
 
 void TestWidgets::hotspotClicksWithItsButtonsInsideItsSpot()
@@ -436,14 +467,16 @@ void TestWidgets::assistiveToolsFollowTheEffectType()
         const QString name = nameUnder(type);
         QCOMPARE(fieldAccess->text(QAccessible::Name), name);
         QVERIFY(field->toolTip().startsWith(name + QLatin1Char('\n')));
-        QCOMPARE(fieldAccess->text(QAccessible::Value), m_memory->valueText(chorusParam, 0, m_memory->value(chorusParam, 0)));
+        QCOMPARE(fieldAccess->text(QAccessible::Value),
+                 m_memory->valueText(chorusParam, 0, m_memory->value(chorusParam, 0)));
         QCOMPARE(fieldAccess->valueInterface()->maximumValue().toInt(), field->maximum());
         // One item per type the memory knows, the type's selected.
         const QString typeText = m_memory->valueText(chorusType, 0, type);
         QCOMPARE(menuAccess->text(QAccessible::Value), typeText);
         QCOMPARE(menuAccess->childCount(), m_memory->maximum(high, low, 0) + 1);
         QCOMPARE(menuAccess->child(type)->text(QAccessible::Name), typeText);
-        QVERIFY(menuAccess->child(type)->state().selected && !menuAccess->child(type - 1)->state().selected);
+        QVERIFY(menuAccess->child(type)->state().selected
+                && !menuAccess->child(type - 1)->state().selected);
     }
 }
 
@@ -460,7 +493,8 @@ void TestWidgets::hidesWhenOutOfUseOrUnaddressed()
     m_memory->assignEditChannel(&page, 0);
     const auto hiddenUnder = [&](int type) {
         m_memory->setValue(eqType, 0, type);
-        for (TMemProxy *proxy : std::initializer_list<TMemProxy *>{ resonance, unaddressed, unknown })
+        for (TMemProxy *proxy :
+             std::initializer_list<TMemProxy *>{ resonance, unaddressed, unknown })
             proxy->process(nullptr, 0, 0);
         return QList<bool>{ resonance->isHidden(), unaddressed->isHidden(), unknown->isHidden() };
     };

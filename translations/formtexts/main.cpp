@@ -26,7 +26,7 @@ namespace {
 // Every text the dialog shows as it was built: captions, buttons, pages, title.
 QSet<QString> shownTexts(QWidget *dialog)
 {
-    QSet<QString> texts { dialog->windowTitle() };
+    QSet<QString> texts{ dialog->windowTitle() };
     for (const QLabel *label : dialog->findChildren<QLabel *>())
         texts.insert(label->text());
     for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
@@ -42,7 +42,8 @@ QSet<QString> shownTexts(QWidget *dialog)
 QString quoted(const QString &text)
 {
     QString escaped = text;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('"'), QLatin1String("\\\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
@@ -91,7 +92,8 @@ int main(int argc, char *argv[])
     output.write("// The add-on's form texts, found by zinta-form-texts, for lupdate.\n");
     for (const RecordingTranslator::Text &text : std::as_const(shown))
         output.write(QStringLiteral("QT_TRANSLATE_NOOP(%1, %2)\n")
-                         .arg(quoted(text.first), quoted(text.second)).toUtf8());
+                         .arg(quoted(text.first), quoted(text.second))
+                         .toUtf8());
     std::printf("%d form texts written to %s\n", int(shown.size()), argv[2]);
     return 0;
 }

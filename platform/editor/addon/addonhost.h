@@ -21,9 +21,9 @@ class AddOnHost : public QObject, public IHostCommandTarget
 public:
     struct Entry
     {
-        int index;      // 1 to entryCount()
-        QString title;  // the record's title
-        int instance;   // element number for the element entries, else 1
+        int index;     // 1 to entryCount()
+        QString title; // the record's title
+        int instance;  // element number for the element entries, else 1
     };
 
     explicit AddOnHost(QObject *parent = nullptr);

@@ -11,8 +11,8 @@ namespace {
 
 // Sixteen voices of each category, in this order, fill a preset bank.
 const char *const categories[][2] = {
-    { "Piano", "Pf" },   { "Chromatic", "Cp" }, { "Organ", "Or" }, { "Guitar", "Gt" },
-    { "Bass", "Ba" },    { "Strings", "St" },   { "Brass", "Br" }, { "Synth Pad", "Pd" },
+    { "Piano", "Pf" }, { "Chromatic", "Cp" }, { "Organ", "Or" }, { "Guitar", "Gt" },
+    { "Bass", "Ba" },  { "Strings", "St" },   { "Brass", "Br" }, { "Synth Pad", "Pd" },
 };
 
 } // namespace

@@ -22,7 +22,7 @@ const struct
     const char *word;
     EntryPlace::Group group;
 } groups[] = {
-    { "Element", EntryPlace::Elements },       { "Drum Key", EntryPlace::Elements },
+    { "Element", EntryPlace::Elements },         { "Drum Key", EntryPlace::Elements },
     { "Insertion Effect", EntryPlace::Effects }, { "Reverb", EntryPlace::Effects },
     { "Chorus", EntryPlace::Effects },
 };
@@ -53,8 +53,9 @@ int elementCount(VoiceType voiceType)
 
 EntryPlace entryPlace(const AddOnHost::Entry &entry)
 {
-    EntryPlace place{ entryVoiceType(entry.index).value_or(VoiceType::Normal), EntryPlace::Common,
-                      entry.title, {} };
+    EntryPlace place{
+        entryVoiceType(entry.index).value_or(VoiceType::Normal), EntryPlace::Common, entry.title, {}
+    };
     if (entry.index > lastDrum) {
         place.group = EntryPlace::Boards;
         const std::size_t board = std::size_t(entry.index - lastDrum - 1);
@@ -76,6 +77,7 @@ EntryPlace entryPlace(const AddOnHost::Entry &entry)
     // Ctrl+1 to Ctrl+4 open the elements; a plug-in or drum voice's one
     // element dialog answers Ctrl+1.
     if (place.group == EntryPlace::Elements)
-        place.shortcut = QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + qBound(0, entry.instance - 1, 3)));
+        place.shortcut =
+            QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + qBound(0, entry.instance - 1, 3)));
     return place;
 }

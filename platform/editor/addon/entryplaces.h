@@ -15,7 +15,7 @@ struct EntryPlace
 {
     enum Group { Elements, Effects, Common, Boards };
 
-    VoiceType voiceType;   // boards: Plugin
+    VoiceType voiceType; // boards: Plugin
     Group group;
     QString label;         // "Element 2", "Reverb", "XPB900-JQ"
     QKeySequence shortcut; // the elements' (and the drum key's) Ctrl+digit, else none

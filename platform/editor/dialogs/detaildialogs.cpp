@@ -36,11 +36,14 @@ QWidget *DetailDialogs::open(int index, QString *error)
         dialog = m_addOn->open(index, m_memory);
     if (!dialog) {
         if (error && type && type != m_memory->voiceType())
-            *error = QCoreApplication::translate("DetailDialogs",
-                                                 "Entry %1 is for %2 voices: set the voice type to %2 first")
-                         .arg(index).arg(voiceTypeName(*type));
+            *error =
+                QCoreApplication::translate(
+                    "DetailDialogs", "Entry %1 is for %2 voices: set the voice type to %2 first")
+                    .arg(index)
+                    .arg(voiceTypeName(*type));
         else if (error)
-            *error = QCoreApplication::translate("DetailDialogs", "Entry %1 has no dialog").arg(index);
+            *error =
+                QCoreApplication::translate("DetailDialogs", "Entry %1 has no dialog").arg(index);
         return nullptr;
     }
     // A window of its own that belongs to the editor's: it stays in front of

@@ -36,8 +36,10 @@ QList<SelectionWindow::Choice> voices(EditorVoiceData &voiceData)
             QString second;
             const QString name = voiceData.voiceNameText(bank.high, bank.middle, p, second);
             choices.append({ (bank.high << 16) | (bank.middle << 8) | p,
-                             QStringLiteral("%1 %2 %3 %4").arg(bank.name)
-                                 .arg(p + 1, 3, 10, QLatin1Char('0')).arg(second, name) });
+                             QStringLiteral("%1 %2 %3 %4")
+                                 .arg(bank.name)
+                                 .arg(p + 1, 3, 10, QLatin1Char('0'))
+                                 .arg(second, name) });
         }
     }
     return choices;
@@ -80,8 +82,8 @@ std::optional<HostSelection> selectionFor(int command, const TParameterMemory &m
                               voices(voiceData) };
     }
     if (command == 10 || (command >= 46 && command <= 50)) {
-        const QString word = command == 10 ? QStringLiteral("ARPType")
-                                           : QStringLiteral("ARPSF%1").arg(command - 45);
+        const QString word =
+            command == 10 ? QStringLiteral("ARPType") : QStringLiteral("ARPSF%1").arg(command - 45);
         const QString address = arpeggioAddress(int(memory.voiceType()), word);
         const QString title = command == 10 ? QObject::tr("Arpeggio type")
                                             : QObject::tr("SF %1 arpeggio type").arg(command - 45);
@@ -96,9 +98,11 @@ QString hostCommandName(int command)
     using namespace HostCommand;
     QString what;
     if (command > WaveSelectBase && command <= WaveSelectBase + 4)
-        what = QCoreApplication::translate("HostCommand", "Element %1 wave selection").arg(command - WaveSelectBase);
+        what = QCoreApplication::translate("HostCommand", "Element %1 wave selection")
+                   .arg(command - WaveSelectBase);
     else if (command > SFAssignTypeSelectBase && command <= SFAssignTypeSelectBase + 5)
-        what = QCoreApplication::translate("HostCommand", "SF %1 arpeggio type selection").arg(command - SFAssignTypeSelectBase);
+        what = QCoreApplication::translate("HostCommand", "SF %1 arpeggio type selection")
+                   .arg(command - SFAssignTypeSelectBase);
     else if (command == ArpeggioTypeSelect)
         what = QCoreApplication::translate("HostCommand", "Arpeggio type selection");
     else if (command == DrumVoiceSelect)

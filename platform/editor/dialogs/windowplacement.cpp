@@ -36,7 +36,8 @@ QPoint placeBeside(const QSize &size, const QRect &window, const QRect &view,
                            QPoint(window.left() - gap - size.width(), window.top()) };
     QList<QPoint> besideDialogs;
     for (const QRect &r : open)
-        besideDialogs << QPoint(r.left(), r.bottom() + 1 + gap) << QPoint(r.right() + 1 + gap, r.top());
+        besideDialogs << QPoint(r.left(), r.bottom() + 1 + gap)
+                      << QPoint(r.right() + 1 + gap, r.top());
     std::sort(besideDialogs.begin(), besideDialogs.end(), [](const QPoint &a, const QPoint &b) {
         return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y();
     });
@@ -46,8 +47,9 @@ QPoint placeBeside(const QSize &size, const QRect &window, const QRect &view,
     taken << view;
     for (const QPoint &corner : std::as_const(corners)) {
         const QRect rect(corner, size);
-        if (screen.contains(rect) && std::none_of(taken.begin(), taken.end(),
-                                                  [&](const QRect &r) { return r.intersects(rect); }))
+        if (screen.contains(rect) && std::none_of(taken.begin(), taken.end(), [&](const QRect &r) {
+                return r.intersects(rect);
+            }))
             return corner;
     }
     const int n = int(open.size());

@@ -48,9 +48,10 @@ bool FileCommands::maybeSave()
 {
     if (!m_document->isModified())
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Zinta Editor"),
-                    tr("The voice \"%1\" has changes that are not saved.").arg(m_document->displayName()),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    QMessageBox box(
+        QMessageBox::Warning, tr("Zinta Editor"),
+        tr("The voice \"%1\" has changes that are not saved.").arg(m_document->displayName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
     box.setInformativeText(tr("Save them first?"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
@@ -121,9 +122,10 @@ bool FileCommands::saveAs()
     const QString path = VoiceDocument::withVoiceSuffix(chosen);
     // The dialog asked about replacing the name chosen, not this one.
     if (path != chosen && QFileInfo::exists(path)
-        && QMessageBox::question(m_window, tr("Save voice as"),
-                                 tr("%1 already exists. Replace it?").arg(QFileInfo(path).fileName()))
-               != QMessageBox::Yes)
+        && QMessageBox::question(
+               m_window, tr("Save voice as"),
+               tr("%1 already exists. Replace it?").arg(QFileInfo(path).fileName()))
+            != QMessageBox::Yes)
         return false;
     return saveVoice(path);
 }
@@ -147,9 +149,9 @@ bool FileCommands::saveVoice(const QString &path, QString *error)
 
 void FileCommands::revert()
 {
-    if (QMessageBox::question(m_window, tr("Revert to saved"),
-                              tr("Drop the changes to \"%1\" and load it again?")
-                                  .arg(m_document->displayName()))
+    if (QMessageBox::question(
+            m_window, tr("Revert to saved"),
+            tr("Drop the changes to \"%1\" and load it again?").arg(m_document->displayName()))
         != QMessageBox::Yes)
         return;
     QString error;
@@ -173,4 +175,3 @@ void FileCommands::fillRecentMenu()
     m_recentMenu->addSeparator();
     m_recentMenu->addAction(tr("Clear the list"), this, &RecentFiles::clear);
 }
-

@@ -5,7 +5,6 @@
 #include <partnames.h>
 #include <tparametermemory.h>
 
-
 namespace {
 
 // "20kNormalElement/kNrmElmPan" for element 2 (0-based).
@@ -46,8 +45,8 @@ QVector<ElementTools::Value> ElementTools::valuesOf(int parts, int part) const
                 if (memory.isTypeParameter(high, low) != types)
                     continue;
                 const int v = parts == TParameterMemory::ElementCount
-                                  ? memory.value(elementAddress(memory, part, high, low))
-                                  : memory.value(high, low, part);
+                    ? memory.value(elementAddress(memory, part, high, low))
+                    : memory.value(high, low, part);
                 values.append({ high, low, v });
             }
         }
@@ -76,13 +75,13 @@ bool ElementTools::copyElement(int from, int to)
 bool ElementTools::swapElements(int first, int second)
 {
     const int parts = TParameterMemory::ElementCount;
-    return m_history->runAsOneStep(
-        tr("Swap elements %1 and %2").arg(first + 1).arg(second + 1), [&] {
-            const QVector<Value> a = valuesOf(parts, first);
-            const QVector<Value> b = valuesOf(parts, second);
-            write(parts, first, b);
-            write(parts, second, a);
-        });
+    return m_history->runAsOneStep(tr("Swap elements %1 and %2").arg(first + 1).arg(second + 1),
+                                   [&] {
+                                       const QVector<Value> a = valuesOf(parts, first);
+                                       const QVector<Value> b = valuesOf(parts, second);
+                                       write(parts, first, b);
+                                       write(parts, second, a);
+                                   });
 }
 
 bool ElementTools::initialiseElement(int element)
@@ -107,8 +106,8 @@ bool ElementTools::initialiseElement(int element)
 bool ElementTools::copyDrumKey(int from, int to)
 {
     const int parts = TParameterMemory::DrumKeyCount;
-    return m_history->runAsOneStep(tr("Copy drum %1 to %2")
-                                       .arg(PartNames::partName(parts, from),
-                                            PartNames::partName(parts, to)),
-                                   [&] { write(parts, to, valuesOf(parts, from)); });
+    return m_history->runAsOneStep(
+        tr("Copy drum %1 to %2")
+            .arg(PartNames::partName(parts, from), PartNames::partName(parts, to)),
+        [&] { write(parts, to, valuesOf(parts, from)); });
 }

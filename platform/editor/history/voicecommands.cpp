@@ -68,7 +68,8 @@ void EditStep::apply(bool backwards)
     m_memory->beginEdit(false);
     for (int i = 0; i < m_changes.size(); ++i) {
         const ValueChange &c = m_changes.at(backwards ? m_changes.size() - 1 - i : i);
-        m_memory->restoreValue(c.ref.high, c.ref.low, c.ref.part, backwards ? c.oldValue : c.newValue);
+        m_memory->restoreValue(c.ref.high, c.ref.low, c.ref.part,
+                               backwards ? c.oldValue : c.newValue);
     }
     m_memory->endEdit();
 }
@@ -108,8 +109,9 @@ QString shown(VoiceHeadStep::Field field, const QString &text)
 
 VoiceHeadStep::VoiceHeadStep(TParameterMemory *memory, Field field, const QString &from,
                              const QString &to)
-    : QUndoCommand((field == Name ? QCoreApplication::translate("VoiceHistory", "Name: %1 -> %2")
-                                  : QCoreApplication::translate("VoiceHistory", "Category: %1 -> %2"))
+    : QUndoCommand((field == Name
+                        ? QCoreApplication::translate("VoiceHistory", "Name: %1 -> %2")
+                        : QCoreApplication::translate("VoiceHistory", "Category: %1 -> %2"))
                        .arg(shown(field, from), shown(field, to)))
     , m_memory(memory)
     , m_field(field)

@@ -53,8 +53,8 @@ void VoiceHistory::groupEnded()
     if (m_sinceEdit.restart() > gesturePauseMs)
         endGesture();
     const bool named = !m_stepName.isEmpty();
-    m_stack->push(new EditStep(m_memory, std::exchange(m_group, {}), named ? -1 : m_gesture,
-                               m_stepName));
+    m_stack->push(
+        new EditStep(m_memory, std::exchange(m_group, {}), named ? -1 : m_gesture, m_stepName));
 }
 
 bool VoiceHistory::refusedInCompare(const QString &what)
@@ -103,7 +103,8 @@ bool VoiceHistory::runAsOneStep(const QString &name, const std::function<void()>
 bool VoiceHistory::push(QUndoCommand *step)
 {
     // "Voice type: Normal -> Drum": "... leave Compare to change the voice type".
-    if (refusedInCompare(tr("change the %1").arg(step->text().section(QLatin1Char(':'), 0, 0).toLower()))) {
+    if (refusedInCompare(
+            tr("change the %1").arg(step->text().section(QLatin1Char(':'), 0, 0).toLower()))) {
         delete step;
         return false;
     }
@@ -120,7 +121,8 @@ void VoiceHistory::markSaved()
 bool VoiceHistory::eventFilter(QObject *, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease
-        || (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat()))
+        || (event->type() == QEvent::KeyRelease
+            && !static_cast<QKeyEvent *>(event)->isAutoRepeat()))
         endGesture();
     return false;
 }

@@ -10,7 +10,8 @@
 #include <QInputDialog>
 #include <QMenu>
 
-LibraryDock::LibraryDock(const QString &libraryPath, TParameterMemory *memory, VoiceDocument *document, QWidget *parent)
+LibraryDock::LibraryDock(const QString &libraryPath, TParameterMemory *memory,
+                         VoiceDocument *document, QWidget *parent)
     : QDockWidget(tr("Library"), parent)
     , m_memory(memory)
     , m_document(document)
@@ -33,7 +34,8 @@ LibraryDock::LibraryDock(const QString &libraryPath, TParameterMemory *memory, V
 void LibraryDock::addFileActions(QMenu *file)
 {
     file->addAction(tr("&Import into Library..."), this, [this] {
-        QFileDialog dialog(this, tr("Import voices into the library"), QString(), tr("Voices (*.json);;All files (*)"));
+        QFileDialog dialog(this, tr("Import voices into the library"), QString(),
+                           tr("Voices (*.json);;All files (*)"));
         dialog.setFileMode(QFileDialog::ExistingFiles);
         if (dialog.exec() == QDialog::Accepted) {
             show();
@@ -41,7 +43,8 @@ void LibraryDock::addFileActions(QMenu *file)
         }
     });
     file->addAction(tr("Import &Folder into Library..."), this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(this, tr("Import a folder of voices into the library"));
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, tr("Import a folder of voices into the library"));
         if (!folder.isEmpty()) {
             show();
             m_panel->importPaths({ folder });
@@ -67,8 +70,8 @@ bool LibraryDock::store(bool asNew, const QString &given, QString *error)
         name = QFileInfo(m_document->filePath()).completeBaseName();
     if (given.isEmpty() && (asNew || m_current == 0)) {
         bool ok = false;
-        name = QInputDialog::getText(this, tr("Store in library"), tr("Name of the voice:"), QLineEdit::Normal,
-                                     Voice::fittedName(name), &ok);
+        name = QInputDialog::getText(this, tr("Store in library"), tr("Name of the voice:"),
+                                     QLineEdit::Normal, Voice::fittedName(name), &ok);
         if (!ok)
             return false;
     }

@@ -17,7 +17,8 @@ class LibraryDock : public QDockWidget
     Q_OBJECT
 
 public:
-    LibraryDock(const QString &libraryPath, TParameterMemory *memory, VoiceDocument *document, QWidget *parent);
+    LibraryDock(const QString &libraryPath, TParameterMemory *memory, VoiceDocument *document,
+                QWidget *parent);
 
     LibraryPanel *panel() const { return m_panel; }
 

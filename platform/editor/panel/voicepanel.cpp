@@ -89,7 +89,8 @@ void VoicePanel::showHead(const QString &name, const QString &category)
     if (m_name->text() != name)
         m_name->setText(name);
     const QSignalBlocker block(m_category);
-    m_category->setCurrentIndex(int(Voice::categories().indexOf(category.isEmpty() ? Voice::noCategory() : category)));
+    m_category->setCurrentIndex(
+        int(Voice::categories().indexOf(category.isEmpty() ? Voice::noCategory() : category)));
 }
 
 void VoicePanel::logCommand(const QString &text)

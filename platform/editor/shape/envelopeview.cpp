@@ -68,15 +68,15 @@ QString timeText(double ms)
 
 EnvelopeView::EnvelopeView(ShapeSource *source, Kind kind, QWidget *parent)
     : ShapeGraph(source,
-                 kind == Amplitude ? tr("Amplitude envelope")
-                 : kind == Filter  ? tr("Filter envelope")
-                                   : tr("Pitch envelope"),
+                 kind == Amplitude    ? tr("Amplitude envelope")
+                     : kind == Filter ? tr("Filter envelope")
+                                      : tr("Pitch envelope"),
                  parent)
     , m_kind(kind)
 {
-    setObjectName(kind == Amplitude ? QStringLiteral("amplitudeEnvelope")
-                  : kind == Filter  ? QStringLiteral("filterEnvelope")
-                                    : QStringLiteral("pitchEnvelope"));
+    setObjectName(kind == Amplitude    ? QStringLiteral("amplitudeEnvelope")
+                      : kind == Filter ? QStringLiteral("filterEnvelope")
+                                       : QStringLiteral("pitchEnvelope"));
 }
 
 bool EnvelopeView::available() const
@@ -133,7 +133,8 @@ std::optional<ParameterRef> EnvelopeView::find(Kind kind, const char *word) cons
         return std::nullopt;
     static const char *const groups[] = { "Amplitude", "Filter", "Pitch" };
     static const char *const prefixes[] = { "AEG", "FEG", "PEG" };
-    return source()->find(QLatin1String(groups[kind]), QLatin1String(prefixes[kind]) + QLatin1String(word));
+    return source()->find(QLatin1String(groups[kind]),
+                          QLatin1String(prefixes[kind]) + QLatin1String(word));
 }
 
 // The times of an envelope's segments up to the sustain, or of its release.
@@ -170,7 +171,8 @@ void EnvelopeView::build()
 
     // The envelopes of an element share their key-off and time scale: the
     // key is let go a while after the longest of them reaches its sustain.
-    const QVector<Kind> kinds = drum ? QVector<Kind>{ Amplitude } : QVector<Kind>{ Amplitude, Filter, Pitch };
+    const QVector<Kind> kinds =
+        drum ? QVector<Kind>{ Amplitude } : QVector<Kind>{ Amplitude, Filter, Pitch };
     double onset = 0;
     for (Kind kind : kinds)
         onset = qMax(onset, segmentTimes(kind, false));
@@ -253,15 +255,17 @@ void EnvelopeView::paintShape(QPainter &painter)
         painter.setPen(QPen(grid, 0.5, Qt::DotLine));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(text);
-        drawGridLabel(painter, { x, plot.bottom() + 2 }, timeText(t), Qt::AlignHCenter | Qt::AlignTop);
+        drawGridLabel(painter, { x, plot.bottom() + 2 }, timeText(t),
+                      Qt::AlignHCenter | Qt::AlignTop);
     }
     const bool centred = m_low < 0;
     const double levels[] = { m_low, centred ? (m_low / 2) : (m_high + 1) / 4,
-                              centred ? 0.0 : (m_high + 1) / 2, centred ? (m_high + 1) / 2 : 3 * (m_high + 1) / 4,
-                              m_high };
+                              centred ? 0.0 : (m_high + 1) / 2,
+                              centred ? (m_high + 1) / 2 : 3 * (m_high + 1) / 4, m_high };
     for (double l : levels) {
         const double y = toPixel({ 0, l }).y();
-        painter.setPen(QPen(grid, l == 0 && centred ? 1 : 0.5, l == 0 && centred ? Qt::SolidLine : Qt::DotLine));
+        painter.setPen(QPen(grid, l == 0 && centred ? 1 : 0.5,
+                            l == 0 && centred ? Qt::SolidLine : Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(text);
         const QString label = centred && l > 0 ? QStringLiteral("+%1").arg(l) : QString::number(l);
@@ -272,7 +276,8 @@ void EnvelopeView::paintShape(QPainter &painter)
     painter.setPen(QPen(QColor(0, 140, 60), 1, Qt::DashLine));
     // A drum key plays to its end whatever the key does.
     const int marks = source()->isDrum() ? 1 : 2;
-    const std::pair<double, QString> keys[] = { { 0.0, tr("key on") }, { m_keyOff, tr("key off") } };
+    const std::pair<double, QString> keys[] = { { 0.0, tr("key on") },
+                                                { m_keyOff, tr("key off") } };
     for (int i = 0; i < marks; ++i) {
         const auto &[t, label] = keys[i];
         const double x = toPixel({ t, 0 }).x();
@@ -280,9 +285,9 @@ void EnvelopeView::paintShape(QPainter &painter)
         drawGridLabel(painter, { x + 3, plot.top() + 1 }, label, Qt::AlignLeft | Qt::AlignTop);
     }
 
-    const QColor colour = curveColour(m_kind == Amplitude ? QColor(30, 100, 200)
-                                      : m_kind == Filter  ? QColor(210, 110, 0)
-                                                          : QColor(140, 60, 180));
+    const QColor colour = curveColour(m_kind == Amplitude    ? QColor(30, 100, 200)
+                                          : m_kind == Filter ? QColor(210, 110, 0)
+                                                             : QColor(140, 60, 180));
     QPolygonF line;
     for (const QPointF &p : std::as_const(m_curve))
         line << toPixel(p);

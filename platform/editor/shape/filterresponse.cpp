@@ -16,11 +16,26 @@ double denominator(double w, double q)
 {
     return std::sqrt((1 - w * w) * (1 - w * w) + (w / q) * (w / q));
 }
-double lowPass2(double w, double q) { return 1 / denominator(w, q); }
-double highPass2(double w, double q) { return w * w / denominator(w, q); }
-double bandPass2(double w, double q) { return (w / q) / denominator(w, q); }
-double notch2(double w, double q) { return std::abs(1 - w * w) / denominator(w, q); }
-double lowPass1(double w) { return 1 / std::sqrt(1 + w * w); }
+double lowPass2(double w, double q)
+{
+    return 1 / denominator(w, q);
+}
+double highPass2(double w, double q)
+{
+    return w * w / denominator(w, q);
+}
+double bandPass2(double w, double q)
+{
+    return (w / q) / denominator(w, q);
+}
+double notch2(double w, double q)
+{
+    return std::abs(1 - w * w) / denominator(w, q);
+}
+double lowPass1(double w)
+{
+    return 1 / std::sqrt(1 + w * w);
+}
 
 constexpr double butterworthQ = 0.7071;
 
@@ -42,7 +57,8 @@ double resonancePeakDb(int resonance)
     return db(resonanceQ(resonance));
 }
 
-double filterDb(const QString &type, double cutoff, int resonance, int distance, double gain, double f)
+double filterDb(const QString &type, double cutoff, int resonance, int distance, double gain,
+                double f)
 {
     if (type == QLatin1String("Thru"))
         return 0;

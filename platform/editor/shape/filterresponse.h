@@ -12,7 +12,8 @@ namespace FilterResponse {
 // "HPF12", "BEF6", "Dual BPF", "LPF12+BPF6", "Thru", ...) at `cutoff` Hz
 // with `resonance` 0 to 127, the dual types' `distance` 0 to 127 and
 // `gain` dB, at frequency f.
-double filterDb(const QString &type, double cutoff, int resonance, int distance, double gain, double f);
+double filterDb(const QString &type, double cutoff, int resonance, int distance, double gain,
+                double f);
 // The resonance's quality factor, and the height of its peak at the cutoff.
 double resonanceQ(int resonance);
 double resonancePeakDb(int resonance);

@@ -49,8 +49,10 @@ void RangeView::build()
         setTitle(s->isDrum() ? tr("Drum key") : tr("Note ranges"));
     if (s->isDrum())
         return;
-    const QString lowWord = m_kind == Notes ? QStringLiteral("NoteLimitLow") : QStringLiteral("VeloLimitLow");
-    const QString highWord = m_kind == Notes ? QStringLiteral("NoteLimitHigh") : QStringLiteral("VeloLimitHigh");
+    const QString lowWord =
+        m_kind == Notes ? QStringLiteral("NoteLimitLow") : QStringLiteral("VeloLimitLow");
+    const QString highWord =
+        m_kind == Notes ? QStringLiteral("NoteLimitHigh") : QStringLiteral("VeloLimitHigh");
     for (int element = 0; element < TParameterMemory::ElementCount; ++element) {
         const auto low = s->findInPart(QString(), lowWord, element);
         const auto high = s->findInPart(QString(), highWord, element);
@@ -81,7 +83,8 @@ QRectF RangeView::keyboardRect() const
 {
     const QRectF plot = plotRect();
     // A drum voice has no ranges: its key's name goes above the keyboard.
-    const double rows = source()->isDrum() ? QFontMetricsF(scaleFont()).height() + 2 : 4 * rowHeight + 4;
+    const double rows =
+        source()->isDrum() ? QFontMetricsF(scaleFont()).height() + 2 : 4 * rowHeight + 4;
     return { plot.left(), plot.top() + rows, plot.width(), double(keyboardHeight) };
 }
 
@@ -117,8 +120,8 @@ void RangeView::paintShape(QPainter &painter)
         const bool shown = element == s->element();
         const double y = plot.top() + element * rowHeight;
         painter.setPen(shown ? text : grid);
-        drawGridLabel(painter, { plot.left() - 8, y + rowHeight / 2.0 }, tr("El %1").arg(element + 1),
-                      Qt::AlignRight | Qt::AlignVCenter);
+        drawGridLabel(painter, { plot.left() - 8, y + rowHeight / 2.0 },
+                      tr("El %1").arg(element + 1), Qt::AlignRight | Qt::AlignVCenter);
         QColor colour = curveColour(shown ? QColor(30, 100, 200) : QColor(150, 170, 200));
         const double left = qMin(xOf(row.low), xOf(row.high));
         const double right = qMax(xOf(row.low), xOf(row.high));
@@ -144,7 +147,8 @@ void RangeView::paintShape(QPainter &painter)
     const QRectF keys = keyboardRect();
     const double column = keys.width() / 128;
     const int drumNote = s->isDrum() ? firstDrumNote + s->part() : -1;
-    const Row shown = !s->isDrum() && s->element() < m_rows.size() ? m_rows.at(s->element()) : Row{ -1, -2 };
+    const Row shown =
+        !s->isDrum() && s->element() < m_rows.size() ? m_rows.at(s->element()) : Row{ -1, -2 };
     auto tint = [&](int note) {
         if (note == drumNote)
             return curveColour(QColor(210, 110, 0));
@@ -160,8 +164,10 @@ void RangeView::paintShape(QPainter &painter)
     for (int note = 0; note < 128; ++note) {
         if (isBlack(note))
             continue;
-        const double left = keys.left() + (note - (note > 0 && isBlack(note - 1) ? 0.5 : 0)) * column;
-        const double right = keys.left() + (note + 1 + (note < 127 && isBlack(note + 1) ? 0.5 : 0)) * column;
+        const double left =
+            keys.left() + (note - (note > 0 && isBlack(note - 1) ? 0.5 : 0)) * column;
+        const double right =
+            keys.left() + (note + 1 + (note < 127 && isBlack(note + 1) ? 0.5 : 0)) * column;
         painter.setBrush(tint(note));
         painter.drawRect(QRectF(left, keys.top(), right - left, keys.height()));
     }
@@ -169,7 +175,8 @@ void RangeView::paintShape(QPainter &painter)
         if (!isBlack(note))
             continue;
         painter.setBrush(tint(note));
-        painter.drawRect(QRectF(keys.left() + note * column, keys.top(), column, keys.height() * 0.6));
+        painter.drawRect(
+            QRectF(keys.left() + note * column, keys.top(), column, keys.height() * 0.6));
     }
     painter.setPen(text);
     for (int octave = -2; octave <= 8; octave += 2) {

@@ -19,7 +19,7 @@ double ResponseView::filterDbAt(double f) const
     ensureBuilt();
     const Settings &s = m_settings;
     return FilterResponse::filterDb(s.filterType, s.cutoff, s.resonance, s.distance, s.gain, f)
-           + FilterResponse::highPassDb(s.highPass, f);
+        + FilterResponse::highPassDb(s.highPass, f);
 }
 
 double ResponseView::eqDbAt(double f) const
@@ -87,8 +87,8 @@ void ResponseView::build()
         const double gainDb = settings.gain;
         if (resonance)
             h.yAt = [gainDb](int v) { return FilterResponse::resonancePeakDb(v) + gainDb; };
-        h.at = QPointF(settings.cutoff, resonance ? h.yAt(settings.resonance)
-                                                  : filterDbAt(settings.cutoff));
+        h.at = QPointF(settings.cutoff,
+                       resonance ? h.yAt(settings.resonance) : filterDbAt(settings.cutoff));
         m_handles << h;
     }
     if (highPass) {
@@ -101,7 +101,8 @@ void ResponseView::build()
     }
     const bool twoBands = f2 && g2;
     for (const auto &[freq, level, name] :
-         { std::tuple{ f1, g1, twoBands ? tr("EQ low") : tr("EQ band") }, std::tuple{ f2, g2, tr("EQ high") } }) {
+         { std::tuple{ f1, g1, twoBands ? tr("EQ low") : tr("EQ band") },
+           std::tuple{ f2, g2, tr("EQ high") } }) {
         if (!freq || !level)
             continue;
         ShapeHandle h;
@@ -160,7 +161,8 @@ void ResponseView::paintShape(QPainter &painter)
     const QColor filterColour = curveColour(QColor(210, 110, 0));
     const QColor eqColour = curveColour(QColor(20, 150, 90));
     painter.setClipRect(plot);
-    for (const auto &[colour, eq] : { std::pair{ eqColour, true }, std::pair{ filterColour, false } }) {
+    for (const auto &[colour, eq] :
+         { std::pair{ eqColour, true }, std::pair{ filterColour, false } }) {
         QPolygonF line;
         constexpr int steps = 240;
         for (int i = 0; i <= steps; ++i) {
@@ -180,8 +182,9 @@ void ResponseView::paintShape(QPainter &painter)
     const QString eqLabel = tr("EQ %1").arg(m_settings.eqType);
     double x = plot.right() - metrics.horizontalAdvance(filterLabel + eqLabel) - 60;
     const double y = plot.top() / 2 + 1;
-    for (const auto &[colour, label, style] : { std::tuple{ filterColour, filterLabel, Qt::SolidLine },
-                                                std::tuple{ eqColour, eqLabel, Qt::DashLine } }) {
+    for (const auto &[colour, label, style] :
+         { std::tuple{ filterColour, filterLabel, Qt::SolidLine },
+           std::tuple{ eqColour, eqLabel, Qt::DashLine } }) {
         painter.setPen(QPen(colour, 2, style));
         painter.drawLine(QPointF(x, y), QPointF(x + 18, y));
         painter.setPen(text);

@@ -17,12 +17,21 @@ public:
 
     bool isValid() const override { return m_graph && m_point < m_graph->handleCount(); }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return m_graph ? m_graph->window()->windowHandle() : nullptr; }
+    QWindow *window() const override
+    {
+        return m_graph ? m_graph->window()->windowHandle() : nullptr;
+    }
     QVector<QPair<QAccessibleInterface *, QAccessible::Relation>>
-    relations(QAccessible::Relation) const override { return {}; }
+    relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
     QAccessibleInterface *focusChild() const override { return nullptr; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_graph); }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_graph);
+    }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
@@ -70,7 +79,8 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this) : nullptr;
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : nullptr;
     }
 
     // The point's first parameter: its time, frequency or note.
@@ -154,8 +164,9 @@ QAccessibleInterface *ShapeGraphAccessible::child(int index) const
         return nullptr;
     const int point = points.at(index);
     if (!m_children.contains(point))
-        m_children.insert(point, QAccessible::registerAccessibleInterface(
-                                     new ShapePointAccessible(graph(), point)));
+        m_children.insert(
+            point,
+            QAccessible::registerAccessibleInterface(new ShapePointAccessible(graph(), point)));
     return QAccessible::accessibleInterface(m_children.value(point));
 }
 

@@ -141,9 +141,9 @@ QRectF ShapeGraph::plotRect() const
 {
     const QFontMetricsF title(font());
     const QFontMetricsF scale(scaleFont());
-    return QRectF(rect()).adjusted(scale.horizontalAdvance(QStringLiteral("+24dB")) + 6, title.height() + 4,
-                                   -scale.horizontalAdvance(QStringLiteral("0000")) / 2 - 4,
-                                   -scale.height() - 3);
+    return QRectF(rect()).adjusted(
+        scale.horizontalAdvance(QStringLiteral("+24dB")) + 6, title.height() + 4,
+        -scale.horizontalAdvance(QStringLiteral("0000")) / 2 - 4, -scale.height() - 3);
 }
 
 QColor ShapeGraph::curveColour(const QColor &colour) const
@@ -193,9 +193,9 @@ void ShapeGraph::paintEvent(QPaintEvent *)
         const bool chosen = i == m_selected;
         const double r = chosen ? handleRadius + 1.5 : handleRadius;
         painter.setPen(QPen(palette().color(QPalette::Text), 1.2));
-        painter.setBrush(!movable ? palette().base()
-                         : chosen && m_source->editable() ? palette().highlight()
-                                                          : palette().button());
+        painter.setBrush(!movable                             ? palette().base()
+                             : chosen && m_source->editable() ? palette().highlight()
+                                                              : palette().button());
         painter.drawEllipse(at, r, r);
         if (chosen && hasFocus()) {
             painter.setBrush(Qt::NoBrush);
@@ -264,8 +264,8 @@ bool ShapeGraph::refuseWhenComparing(int i)
 {
     if (m_source->editable())
         return false;
-    const QString message = tr("Compare shows the stored voice: leave Compare to change %1")
-                                .arg(m_handles.at(i).name);
+    const QString message =
+        tr("Compare shows the stored voice: leave Compare to change %1").arg(m_handles.at(i).name);
     emit refused(message);
     QToolTip::showText(mapToGlobal(toPixel(m_handles.at(i).at).toPoint()), message, this);
     return true;
@@ -325,7 +325,8 @@ void ShapeGraph::dragTo(int i, const QPointF &pixel)
                           const std::function<double(int)> &coordinate) {
         int best = m_source->value(ref);
         double bestDistance = std::numeric_limits<double>::infinity();
-        for (int v = qMax(low, m_source->minimum(ref)); v <= qMin(high, m_source->maximum(ref)); ++v) {
+        for (int v = qMax(low, m_source->minimum(ref)); v <= qMin(high, m_source->maximum(ref));
+             ++v) {
             const double d = coordinate(v);
             if (d < bestDistance) {
                 best = v;
@@ -369,11 +370,13 @@ void ShapeGraph::finishDrag()
         QStringList changes;
         const auto change = [this](const ParameterRef &ref, int from) {
             const int to = m_source->value(ref);
-            return to == from ? QString()
-                              : QStringLiteral("%1: %2 -> %3")
-                                    .arg(m_source->name(ref), m_source->text(ref, from), m_source->text(ref, to));
+            return to == from
+                ? QString()
+                : QStringLiteral("%1: %2 -> %3")
+                      .arg(m_source->name(ref), m_source->text(ref, from), m_source->text(ref, to));
         };
-        for (const QString &text : { change(*m_startX, m_startXValue), change(*m_startY, m_startYValue) })
+        for (const QString &text :
+             { change(*m_startX, m_startXValue), change(*m_startY, m_startYValue) })
             if (!text.isEmpty())
                 changes << text;
         if (!changes.isEmpty()) {

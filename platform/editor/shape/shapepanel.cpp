@@ -23,7 +23,8 @@ ShapePanel::ShapePanel(TParameterMemory *memory, QWidget *parent)
     bold.setBold(true);
     m_heading->setFont(bold);
     layout->addWidget(m_heading);
-    for (EnvelopeView::Kind kind : { EnvelopeView::Amplitude, EnvelopeView::Filter, EnvelopeView::Pitch }) {
+    for (EnvelopeView::Kind kind :
+         { EnvelopeView::Amplitude, EnvelopeView::Filter, EnvelopeView::Pitch }) {
         m_envelopes[kind] = new EnvelopeView(m_source, kind, this);
         layout->addWidget(m_envelopes[kind], 3);
     }

@@ -48,7 +48,8 @@ public:
     // voice has no such parameter or its block's type does not use it.
     std::optional<ParameterRef> find(const QString &group, const QString &word) const;
     // The same parameter in another part (another element).
-    std::optional<ParameterRef> findInPart(const QString &group, const QString &word, int part) const;
+    std::optional<ParameterRef> findInPart(const QString &group, const QString &word,
+                                           int part) const;
 
     int value(const ParameterRef &ref) const;
     int minimum(const ParameterRef &ref) const;

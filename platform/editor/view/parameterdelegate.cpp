@@ -30,8 +30,7 @@ void ParameterDelegate::setEditorData(QWidget *editor, const QModelIndex &index)
     if (auto *list = qobject_cast<QComboBox *>(editor)) {
         const QSignalBlocker block(list);
         list->setCurrentIndex(value - list->property("minimum").toInt());
-    }
-    else if (auto *box = qobject_cast<QSpinBox *>(editor))
+    } else if (auto *box = qobject_cast<QSpinBox *>(editor))
         box->setValue(value);
 }
 

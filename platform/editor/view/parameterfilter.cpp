@@ -36,7 +36,10 @@ bool ParameterFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceP
     if (m_text.isEmpty())
         return true;
     for (int column : { ParameterModel::Parameter, ParameterModel::Block }) {
-        if (model->index(sourceRow, column, sourceParent).data().toString().contains(m_text, Qt::CaseInsensitive))
+        if (model->index(sourceRow, column, sourceParent)
+                .data()
+                .toString()
+                .contains(m_text, Qt::CaseInsensitive))
             return true;
     }
     return false;

@@ -14,7 +14,8 @@ namespace {
 // "NormalElementLFO" reads "Normal Element LFO".
 QString spacedWords(const QString &word)
 {
-    static const QRegularExpression boundary(QStringLiteral("(?<=[a-z])(?=[A-Z])|(?<=[A-Z])(?=[A-Z][a-z])"));
+    static const QRegularExpression boundary(
+        QStringLiteral("(?<=[a-z])(?=[A-Z])|(?<=[A-Z])(?=[A-Z][a-z])"));
     QString text = word;
     return text.replace(boundary, QStringLiteral(" "));
 }
@@ -35,15 +36,21 @@ ParameterModel::ParameterModel(TParameterMemory *memory, QObject *parent)
             m_all.append({ quint16(b), quint16(p), shownPartOfRow });
     }
     connect(memory, &TParameterMemory::parameterChanged, this,
-            [this](quint16 high, quint16 low, int part, int) { parameterChanged({ high, low, part }); });
+            [this](quint16 high, quint16 low, int part, int) {
+                parameterChanged({ high, low, part });
+            });
     // A type parameter changes names and texts of its whole block; loads,
     // compare mode and another drum key change everything.
-    connect(memory, &TParameterMemory::blockLayoutChanged, this, &ParameterModel::everythingChanged);
+    connect(memory, &TParameterMemory::blockLayoutChanged, this,
+            &ParameterModel::everythingChanged);
     connect(memory, &TParameterMemory::editBufferLoaded, this, &ParameterModel::everythingChanged);
     connect(memory, &TParameterMemory::enterCompareMode, this, &ParameterModel::everythingChanged);
-    connect(memory, &TParameterMemory::signalDrumKeyNoteChange, this, &ParameterModel::everythingChanged);
-    connect(memory, &TParameterMemory::editBufferLoaded, this, &ParameterModel::refreshDifferencesLater);
-    connect(memory, &TParameterMemory::storedVoiceChanged, this, &ParameterModel::refreshDifferencesLater);
+    connect(memory, &TParameterMemory::signalDrumKeyNoteChange, this,
+            &ParameterModel::everythingChanged);
+    connect(memory, &TParameterMemory::editBufferLoaded, this,
+            &ParameterModel::refreshDifferencesLater);
+    connect(memory, &TParameterMemory::storedVoiceChanged, this,
+            &ParameterModel::refreshDifferencesLater);
 }
 
 void ParameterModel::setElement(int element)

@@ -22,7 +22,8 @@ void ParameterView::setModel(QAbstractItemModel *model)
 {
     QTableView::setModel(model);
     for (const auto &[column, width] : { std::pair{ ParameterModel::Block, 170 },
-                                         { ParameterModel::Parameter, 200 }, { ParameterModel::Part, 100 } })
+                                         { ParameterModel::Parameter, 200 },
+                                         { ParameterModel::Part, 100 } })
         setColumnWidth(column, width);
 }
 

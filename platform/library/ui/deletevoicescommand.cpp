@@ -9,7 +9,8 @@ DeleteVoicesCommand::DeleteVoicesCommand(VoiceLibrary *library, const std::vecto
     , m_changed(std::move(changed))
 {
     setText(ids.size() == 1 ? QCoreApplication::translate("DeleteVoicesCommand", "Delete a voice")
-                            : QCoreApplication::translate("DeleteVoicesCommand", "Delete %1 voices").arg(ids.size()));
+                            : QCoreApplication::translate("DeleteVoicesCommand", "Delete %1 voices")
+                                  .arg(ids.size()));
 }
 
 void DeleteVoicesCommand::redo()

@@ -13,11 +13,13 @@
 namespace {
 
 // Columns of the query: the id, then one per table column, then hidden.
-const char *const selectVoices = "SELECT v.id, v.favourite, v.name, v.category, v.type, v.tags, v.added, v.source, v.hidden"
-                           " FROM voices v WHERE ";
+const char *const selectVoices =
+    "SELECT v.id, v.favourite, v.name, v.category, v.type, v.tags, v.added, v.source, v.hidden"
+    " FROM voices v WHERE ";
 
-const char *const orderBy[] = { "v.favourite", "v.name COLLATE NOCASE", "v.category", "v.type",
-                                "v.tags COLLATE NOCASE", "v.id", "v.source" };
+const char *const orderBy[] = { "v.favourite", "v.name COLLATE NOCASE", "v.category",
+                                "v.type",      "v.tags COLLATE NOCASE", "v.id",
+                                "v.source" };
 
 } // namespace
 
@@ -28,7 +30,8 @@ LibraryModel::LibraryModel(VoiceLibrary *library, QObject *parent)
     refresh();
 }
 
-void LibraryModel::setFilter(const QString &query, const QString &category, bool favouritesOnly, bool withHidden)
+void LibraryModel::setFilter(const QString &query, const QString &category, bool favouritesOnly,
+                             bool withHidden)
 {
     m_query = query;
     m_category = category;
@@ -39,7 +42,8 @@ void LibraryModel::setFilter(const QString &query, const QString &category, bool
 
 void LibraryModel::refresh()
 {
-    const LibraryQuery query(m_query, m_library->content().catalogue(), m_library->content().codec());
+    const LibraryQuery query(m_query, m_library->content().catalogue(),
+                             m_library->content().codec());
     QString sql = QLatin1String(selectVoices) + query.condition();
     QVariantList bindings = query.bindings();
     if (!m_withHidden)
@@ -111,17 +115,28 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
         return font;
     }
     if (role == Qt::ToolTipRole && index.column() == Favourite)
-        return value.toBool() ? tr("A favourite: click to unmark") : tr("Click to mark as a favourite");
+        return value.toBool() ? tr("A favourite: click to unmark")
+                              : tr("Click to mark as a favourite");
     if (role == Qt::ToolTipRole && index.column() == Source)
         return value;
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     switch (index.column()) {
-    case Favourite: return role == Qt::EditRole ? value : QVariant(value.toBool() ? QStringLiteral("\u2605") : QStringLiteral("\u2606"));
-    case Type: return voiceTypeName(VoiceType(value.toInt()));
-    case Added: return QDateTime::fromString(value.toString(), Qt::ISODate).toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    case Source: return value.toString().isEmpty() ? tr("stored from the editor") : QFileInfo(value.toString()).fileName();
-    default: return value;
+    case Favourite:
+        return role == Qt::EditRole
+            ? value
+            : QVariant(value.toBool() ? QStringLiteral("\u2605") : QStringLiteral("\u2606"));
+    case Type:
+        return voiceTypeName(VoiceType(value.toInt()));
+    case Added:
+        return QDateTime::fromString(value.toString(), Qt::ISODate)
+            .toLocalTime()
+            .toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    case Source:
+        return value.toString().isEmpty() ? tr("stored from the editor")
+                                          : QFileInfo(value.toString()).fileName();
+    default:
+        return value;
     }
 }
 
@@ -130,13 +145,20 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QSqlQueryModel::headerData(section, orientation, role);
     switch (section) {
-    case Favourite: return QStringLiteral("\u2605");
-    case Name: return tr("Name");
-    case Category: return tr("Category");
-    case Type: return tr("Voice Type");
-    case Tags: return tr("Tags");
-    case Added: return tr("Added");
-    case Source: return tr("From");
+    case Favourite:
+        return QStringLiteral("\u2605");
+    case Name:
+        return tr("Name");
+    case Category:
+        return tr("Category");
+    case Type:
+        return tr("Voice Type");
+    case Tags:
+        return tr("Tags");
+    case Added:
+        return tr("Added");
+    case Source:
+        return tr("From");
     }
     return QVariant();
 }
@@ -155,11 +177,20 @@ bool LibraryModel::setData(const QModelIndex &index, const QVariant &value, int 
         return false;
     VoiceLibrary::Field field;
     switch (index.column()) {
-    case Favourite: field = VoiceLibrary::Field::Favourite; break;
-    case Name: field = VoiceLibrary::Field::Name; break;
-    case Category: field = VoiceLibrary::Field::Category; break;
-    case Tags: field = VoiceLibrary::Field::Tags; break;
-    default: return false;
+    case Favourite:
+        field = VoiceLibrary::Field::Favourite;
+        break;
+    case Name:
+        field = VoiceLibrary::Field::Name;
+        break;
+    case Category:
+        field = VoiceLibrary::Field::Category;
+        break;
+    case Tags:
+        field = VoiceLibrary::Field::Tags;
+        break;
+    default:
+        return false;
     }
     if (field == VoiceLibrary::Field::Name && Voice::fittedName(value.toString()).isEmpty())
         return false;

@@ -20,7 +20,8 @@ public:
 
     // What the table shows: the voices `query` finds (LibraryQuery), in
     // `category` ("" for all), only favourites, and hidden ones too.
-    void setFilter(const QString &query, const QString &category, bool favouritesOnly, bool withHidden);
+    void setFilter(const QString &query, const QString &category, bool favouritesOnly,
+                   bool withHidden);
     // Runs the query again, after the library changed.
     void refresh();
     // What is wrong with the query, one line per fault; empty when it is good.
@@ -32,7 +33,8 @@ public:
 
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;

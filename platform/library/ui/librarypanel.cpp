@@ -73,8 +73,9 @@ void LibraryPanel::build()
     m_search->setObjectName(QStringLiteral("librarySearch"));
     m_search->setClearButtonEnabled(true);
     m_search->setPlaceholderText(tr("Search: pad warm cutoff<2kHz \"reverb type\"=\"Hall 1\""));
-    m_search->setToolTip(tr("Words find names, comments, tags and categories. A condition names a parameter as the "
-                            "view does and a value: cutoff<2kHz, \"filter type\"=BPF12, \"attack time\">=500ms."));
+    m_search->setToolTip(
+        tr("Words find names, comments, tags and categories. A condition names a parameter as the "
+           "view does and a value: cutoff<2kHz, \"filter type\"=BPF12, \"attack time\">=500ms."));
     layout->addWidget(m_search);
     m_problems = new QLabel(this);
     m_problems->setObjectName(QStringLiteral("libraryProblems"));
@@ -121,7 +122,8 @@ void LibraryPanel::build()
     m_table = new QTableView(right);
     m_table->setObjectName(QStringLiteral("libraryTable"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_table->setEditTriggers(QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::SelectedClicked);
     m_table->setSortingEnabled(true);
     m_table->verticalHeader()->hide();
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -158,7 +160,8 @@ void LibraryPanel::build()
     m_model = new LibraryModel(&*m_library, this);
     m_table->setModel(m_model);
     m_table->sortByColumn(LibraryModel::Name, Qt::AscendingOrder);
-    m_table->horizontalHeader()->setSectionResizeMode(LibraryModel::Favourite, QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(LibraryModel::Favourite,
+                                                      QHeaderView::ResizeToContents);
     m_table->setColumnWidth(LibraryModel::Name, 160);
 
     m_searchDelay = new QTimer(this);
@@ -188,7 +191,8 @@ void LibraryPanel::build()
             m_importer->cancel();
         m_cancel->setEnabled(false);
     });
-    connect(&m_importWatcher, &QFutureWatcher<LibraryImporter::Result>::finished, this, &LibraryPanel::importDone);
+    connect(&m_importWatcher, &QFutureWatcher<LibraryImporter::Result>::finished, this,
+            &LibraryPanel::importDone);
     m_table->installEventFilter(this);
     m_status->setText(tr("%n voice(s) in %1", nullptr, m_library->count()).arg(m_path));
 }
@@ -199,7 +203,8 @@ void LibraryPanel::applyFilter()
         return;
     m_searchDelay->stop();
     const int row = m_categories->currentRow();
-    m_model->setFilter(m_search->text(), row >= FirstCategory ? m_categories->item(row)->text() : QString(),
+    m_model->setFilter(m_search->text(),
+                       row >= FirstCategory ? m_categories->item(row)->text() : QString(),
                        row == Favourites, m_showHidden->isChecked());
 }
 
@@ -241,11 +246,16 @@ void LibraryPanel::showMenu(const QPoint &at)
     menu.addSeparator();
     QMenu *categories = menu.addMenu(tr("Category"));
     for (const QString &category : Voice::categories())
-        categories->addAction(category, this, [this, category] { setForSelected(VoiceLibrary::Field::Category, category); });
-    menu.addAction(tr("Mark as Favourite"), this, [this] { setForSelected(VoiceLibrary::Field::Favourite, true); });
-    menu.addAction(tr("Unmark as Favourite"), this, [this] { setForSelected(VoiceLibrary::Field::Favourite, false); });
+        categories->addAction(category, this, [this, category] {
+            setForSelected(VoiceLibrary::Field::Category, category);
+        });
+    menu.addAction(tr("Mark as Favourite"), this,
+                   [this] { setForSelected(VoiceLibrary::Field::Favourite, true); });
+    menu.addAction(tr("Unmark as Favourite"), this,
+                   [this] { setForSelected(VoiceLibrary::Field::Favourite, false); });
     menu.addAction(tr("Hide"), this, [this] { setForSelected(VoiceLibrary::Field::Hidden, true); });
-    menu.addAction(tr("Show"), this, [this] { setForSelected(VoiceLibrary::Field::Hidden, false); });
+    menu.addAction(tr("Show"), this,
+                   [this] { setForSelected(VoiceLibrary::Field::Hidden, false); });
     menu.addSeparator();
     menu.addAction(tr("Export..."), this, &LibraryPanel::chooseExport);
     menu.addAction(tr("Delete"), this, &LibraryPanel::deleteSelected);
@@ -266,7 +276,8 @@ void LibraryPanel::deleteSelected()
 {
     const std::vector<qint64> ids = selectedIds();
     if (!ids.empty())
-        m_undo->push(new DeleteVoicesCommand(&*m_library, ids, [this](const QString &error) { changed(error); }));
+        m_undo->push(new DeleteVoicesCommand(&*m_library, ids,
+                                             [this](const QString &error) { changed(error); }));
 }
 
 qint64 LibraryPanel::store(const Voice &voice, qint64 replaceId, QString *error)
@@ -307,12 +318,14 @@ void LibraryPanel::showSimilar(qint64 id)
     }
     const std::vector<VoiceLibrary::Similar> found = m_library->similar(id, 10, &error);
     m_similar->clear();
-    m_similar->setHeaderLabels({ tr("Similar to %1").arg(chosen.voice.name), tr("Distance"), tr("Parameters differing") });
+    m_similar->setHeaderLabels(
+        { tr("Similar to %1").arg(chosen.voice.name), tr("Distance"), tr("Parameters differing") });
     for (const VoiceLibrary::Similar &s : found) {
         LibraryEntry entry;
         m_library->entry(s.id, &entry, nullptr);
-        auto *item = new QTreeWidgetItem(m_similar, { entry.voice.name, QString::number(s.distance, 'f', 3),
-                                                      QString::number(s.differing) });
+        auto *item = new QTreeWidgetItem(m_similar,
+                                         { entry.voice.name, QString::number(s.distance, 'f', 3),
+                                           QString::number(s.differing) });
         item->setData(0, Qt::UserRole, s.id);
     }
     m_similar->show();
@@ -338,8 +351,9 @@ void LibraryPanel::exportVoices(const QString &folder)
     }
     QStringList errors;
     const int written = VoiceExport::write(*m_library, ids, folder, &errors);
-    m_status->setText(tr("Exported %1 of %2 voices to %3").arg(written).arg(ids.size()).arg(folder)
-                      + (errors.isEmpty() ? QString() : QLatin1Char('\n') + errors.join(QLatin1Char('\n'))));
+    m_status->setText(
+        tr("Exported %1 of %2 voices to %3").arg(written).arg(ids.size()).arg(folder)
+        + (errors.isEmpty() ? QString() : QLatin1Char('\n') + errors.join(QLatin1Char('\n'))));
 }
 
 void LibraryPanel::chooseImport()
@@ -355,16 +369,19 @@ bool LibraryPanel::importPaths(const QStringList &paths)
     if (m_importer || !m_library || paths.isEmpty())
         return false;
     m_importer = new LibraryImporter(m_path, paths, LibraryContent::embedded(), this);
-    connect(m_importer, &LibraryImporter::progress, this, [this](int done, int total, int committed) {
-        m_progress->setRange(0, std::max(1, total));
-        m_progress->setValue(done);
-        m_importCount->setText(tr("%1 of %2 files, %3 voices stored").arg(done).arg(total).arg(committed));
-    });
+    connect(m_importer, &LibraryImporter::progress, this,
+            [this](int done, int total, int committed) {
+                m_progress->setRange(0, std::max(1, total));
+                m_progress->setValue(done);
+                m_importCount->setText(
+                    tr("%1 of %2 files, %3 voices stored").arg(done).arg(total).arg(committed));
+            });
     m_progress->setValue(0);
     m_importCount->clear();
     m_cancel->setEnabled(true);
     m_importRow->show();
-    m_importWatcher.setFuture(QtConcurrent::run([importer = m_importer] { return importer->run(); }));
+    m_importWatcher.setFuture(
+        QtConcurrent::run([importer = m_importer] { return importer->run(); }));
     return true;
 }
 
@@ -375,7 +392,9 @@ void LibraryPanel::importDone()
     m_importer = nullptr;
     m_importRow->hide();
     QString summary = tr("imported %1, same as before %2, refused %3")
-                          .arg(result.imported).arg(result.same).arg(result.refused.size());
+                          .arg(result.imported)
+                          .arg(result.same)
+                          .arg(result.refused.size());
     if (result.cancelled)
         summary += tr(" (cancelled)");
     if (!result.error.isEmpty())
@@ -386,10 +405,13 @@ void LibraryPanel::importDone()
         QStringList lines;
         for (const LibraryImporter::Refused &refused : result.refused)
             lines << refused.reason;
-        auto *box = new QMessageBox(result.error.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
+        auto *box = new QMessageBox(result.error.isEmpty() ? QMessageBox::Information
+                                                           : QMessageBox::Warning,
                                     tr("Import voices"), summary, QMessageBox::Ok, this);
         box->setObjectName(QStringLiteral("libraryImportReport"));
-        box->setInformativeText(result.refused.empty() ? QString() : tr("%n file(s) could not be read.", nullptr, int(result.refused.size())));
+        box->setInformativeText(result.refused.empty() ? QString()
+                                                       : tr("%n file(s) could not be read.",
+                                                            nullptr, int(result.refused.size())));
         box->setDetailedText(lines.join(QLatin1Char('\n')));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setModal(false);
@@ -403,7 +425,8 @@ bool LibraryPanel::eventFilter(QObject *watched, QEvent *event)
     // Delete in the table deletes the selected voices (the editor's own
     // keys stay with the window).
     if (watched == m_table && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete) && !m_table->indexWidget(m_table->currentIndex()) && watched == m_table) {
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete)
+        && !m_table->indexWidget(m_table->currentIndex()) && watched == m_table) {
         deleteSelected();
         return true;
     }

@@ -45,9 +45,11 @@ EffectPresetPanel::EffectPresetPanel(SoundTools *tools, QWidget *parent)
     connect(rename, &QPushButton::clicked, this, &EffectPresetPanel::renameChosen);
     connect(remove, &QPushButton::clicked, this, &EffectPresetPanel::deleteChosen);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &EffectPresetPanel::recallChosen);
-    connect(m_slot, qOverload<int>(&QComboBox::currentIndexChanged), this, &EffectPresetPanel::refresh);
+    connect(m_slot, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &EffectPresetPanel::refresh);
     // Which presets a slot takes follows the voice type.
-    connect(tools->memory(), &TParameterMemory::voiceTypeChanged, this, &EffectPresetPanel::fillSlots);
+    connect(tools->memory(), &TParameterMemory::voiceTypeChanged, this,
+            &EffectPresetPanel::fillSlots);
     fillSlots();
 }
 
@@ -82,7 +84,8 @@ void EffectPresetPanel::refresh()
         QStringList rows;
         for (const auto &[row, value] : preset.rows)
             rows << QStringLiteral("%1: %2").arg(row).arg(value);
-        item->setToolTip((preset.builtIn ? tr("A starting point. ") : QString()) + rows.join(QStringLiteral(", ")));
+        item->setToolTip((preset.builtIn ? tr("A starting point. ") : QString())
+                         + rows.join(QStringLiteral(", ")));
         if (!slot || !preset.fits(*m_tools->memory(), *slot))
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
         if (preset.name == chosen)
@@ -104,7 +107,8 @@ bool EffectPresetPanel::storeCurrent(const QString &name)
         emit m_tools->message(tr("This voice has no effect to store"));
         return false;
     }
-    if (!m_tools->presetStore()->store(EffectPreset::capture(*m_tools->memory(), *slot, name), &error)) {
+    if (!m_tools->presetStore()->store(EffectPreset::capture(*m_tools->memory(), *slot, name),
+                                       &error)) {
         emit m_tools->message(error);
         return false;
     }
@@ -116,15 +120,15 @@ bool EffectPresetPanel::storeCurrent(const QString &name)
 void EffectPresetPanel::storeAsked()
 {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Store Effect Preset"), tr("Name:"), QLineEdit::Normal,
-                                               chosenName(), &ok);
+    const QString name = QInputDialog::getText(this, tr("Store Effect Preset"), tr("Name:"),
+                                               QLineEdit::Normal, chosenName(), &ok);
     if (!ok || name.trimmed().isEmpty())
         return;
     for (const EffectPreset &preset : m_tools->presetStore()->presets()) {
         if (!preset.builtIn && preset.name.compare(name.trimmed(), Qt::CaseInsensitive) == 0
             && QMessageBox::question(this, tr("Store Effect Preset"),
                                      tr("Replace the preset \"%1\"?").arg(preset.name))
-                   != QMessageBox::Yes)
+                != QMessageBox::Yes)
             return;
     }
     if (!storeCurrent(name))
@@ -156,8 +160,8 @@ void EffectPresetPanel::renameChosen()
     if (from.isEmpty())
         return;
     bool ok = false;
-    const QString to = QInputDialog::getText(this, tr("Rename Effect Preset"), tr("New name:"), QLineEdit::Normal,
-                                             from, &ok);
+    const QString to = QInputDialog::getText(this, tr("Rename Effect Preset"), tr("New name:"),
+                                             QLineEdit::Normal, from, &ok);
     QString error;
     if (ok && to != from && !m_tools->presetStore()->rename(from, to, &error))
         QMessageBox::warning(this, tr("Rename Effect Preset"), error);
@@ -168,8 +172,9 @@ void EffectPresetPanel::deleteChosen()
 {
     const QString name = chosenName();
     if (name.isEmpty()
-        || QMessageBox::question(this, tr("Delete Effect Preset"), tr("Delete the preset \"%1\"?").arg(name))
-               != QMessageBox::Yes)
+        || QMessageBox::question(this, tr("Delete Effect Preset"),
+                                 tr("Delete the preset \"%1\"?").arg(name))
+            != QMessageBox::Yes)
         return;
     QString error;
     if (!m_tools->presetStore()->remove(name, &error))

@@ -58,8 +58,9 @@ MorphPanel::MorphPanel(SoundTools *tools, QWidget *parent)
 
 void MorphPanel::showEnds()
 {
-    m_second->setText(m_secondVoice ? tr("Towards \"%1\" from the voice as it was").arg(m_secondVoice->name)
-                                    : tr("Choose a second voice to morph towards."));
+    m_second->setText(m_secondVoice
+                          ? tr("Towards \"%1\" from the voice as it was").arg(m_secondVoice->name)
+                          : tr("Choose a second voice to morph towards."));
     m_amount->setText(tr("%1 %").arg(m_slider->value()));
 }
 
@@ -71,7 +72,8 @@ bool MorphPanel::setSecondVoice(const QString &path, QString *error)
         return false;
     if (voice.type != memory.voiceType()) {
         *error = tr("%1 is a %2 voice: morph needs a %3 voice")
-                     .arg(QFileInfo(path).fileName(), voiceTypeName(voice.type), voiceTypeName(memory.voiceType()));
+                     .arg(QFileInfo(path).fileName(), voiceTypeName(voice.type),
+                          voiceTypeName(memory.voiceType()));
         return false;
     }
     m_secondVoice = voice;
@@ -82,9 +84,10 @@ bool MorphPanel::setSecondVoice(const QString &path, QString *error)
 
 void MorphPanel::chooseSecondVoice()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Second voice to morph towards"),
-                                                      QSettings().value(QStringLiteral("files/lastFolder")).toString(),
-                                                      tr("Voices (*.json);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Second voice to morph towards"),
+        QSettings().value(QStringLiteral("files/lastFolder")).toString(),
+        tr("Voices (*.json);;All files (*)"));
     QString error;
     if (!path.isEmpty() && !setSecondVoice(path, &error))
         QMessageBox::warning(this, tr("Morph"), error);
@@ -128,7 +131,8 @@ void MorphPanel::moved(int value)
 
 void MorphPanel::released()
 {
-    if (!m_secondVoice || !m_first || m_beforeDrag.empty() || m_secondVoice->type != m_tools->memory()->voiceType())
+    if (!m_secondVoice || !m_first || m_beforeDrag.empty()
+        || m_secondVoice->type != m_tools->memory()->voiceType())
         return;
     // Back to where the drag began, unrecorded, so that the step holds the
     // whole drag.

@@ -37,7 +37,8 @@ SideBySidePanel::SideBySidePanel(SoundTools *tools, QWidget *parent)
     take->setToolTip(tr("Give the chosen rows the second voice's values"));
     m_second->setWordWrap(true);
     m_table->setObjectName(QStringLiteral("sideBySide"));
-    m_table->setHorizontalHeaderLabels({ tr("Parameter"), tr("Part"), tr("This Voice"), tr("Second Voice") });
+    m_table->setHorizontalHeaderLabels(
+        { tr("Parameter"), tr("Part"), tr("This Voice"), tr("Second Voice") });
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
@@ -73,9 +74,10 @@ bool SideBySidePanel::setSecondVoice(const QString &path, QString *error)
 
 void SideBySidePanel::chooseSecondVoice()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Voice to set beside this one"),
-                                                      QSettings().value(QStringLiteral("files/lastFolder")).toString(),
-                                                      tr("Voices (*.json);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Voice to set beside this one"),
+        QSettings().value(QStringLiteral("files/lastFolder")).toString(),
+        tr("Voices (*.json);;All files (*)"));
     QString error;
     if (!path.isEmpty() && !setSecondVoice(path, &error))
         QMessageBox::warning(this, tr("Side by Side"), error);
@@ -114,11 +116,12 @@ void SideBySidePanel::refresh()
         const int mine = memory.value(ref);
         const int theirs = m_secondVoice->value(ref);
         // The second voice's value reads as its own types make it.
-        const ParameterSchema::Parameter p =
-            schema.effective(ref.high, ref.low, m_secondVoice->values[ref.high][std::size_t(ref.part)], ref.part);
-        const QString texts[ColumnCount] = { memory.fullName(ref),
-                                             PartNames::partName(memory.partCount(ref.high), ref.part),
-                                             memory.valueText(ref, mine), p.format.text(theirs, p.minimum) };
+        const ParameterSchema::Parameter p = schema.effective(
+            ref.high, ref.low, m_secondVoice->values[ref.high][std::size_t(ref.part)], ref.part);
+        const QString texts[ColumnCount] = {
+            memory.fullName(ref), PartNames::partName(memory.partCount(ref.high), ref.part),
+            memory.valueText(ref, mine), p.format.text(theirs, p.minimum)
+        };
         const bool differs = mine != theirs;
         for (int column = 0; column < ColumnCount; ++column) {
             QTableWidgetItem *item = m_table->item(row, column);
@@ -149,7 +152,8 @@ bool SideBySidePanel::takeChosen()
         return false;
     TParameterMemory &memory = *m_tools->memory();
     const QString name = rows.size() == 1
-        ? tr("Take %1 from \"%2\"").arg(memory.fullName(m_refs[std::size_t(*rows.begin())]), m_secondVoice->name)
+        ? tr("Take %1 from \"%2\"")
+              .arg(memory.fullName(m_refs[std::size_t(*rows.begin())]), m_secondVoice->name)
         : tr("Take %1 values from \"%2\"").arg(rows.size()).arg(m_secondVoice->name);
     return m_tools->runStep(name, [&] {
         for (const bool types : { true, false }) {

@@ -32,7 +32,8 @@ SoundTools::SoundTools(TParameterMemory *memory, StepRunner runStep, QObject *pa
     m_paste->setObjectName(QStringLiteral("pasteBlockAction"));
     m_copy->setShortcut(QKeySequence(tr("Ctrl+Shift+C")));
     m_paste->setShortcut(QKeySequence(tr("Ctrl+Shift+V")));
-    m_copy->setStatusTip(tr("Copy the block of the chosen row (an envelope, the filter, an effect...)"));
+    m_copy->setStatusTip(
+        tr("Copy the block of the chosen row (an envelope, the filter, an effect...)"));
     m_paste->setStatusTip(tr("Paste the copied block into the block of the chosen row"));
     connect(m_copy, &QAction::triggered, this, &SoundTools::copyCurrent);
     connect(m_paste, &QAction::triggered, this, &SoundTools::pasteCurrent);
@@ -59,7 +60,8 @@ bool SoundTools::runStep(const QString &name, const std::function<void()> &edits
     return true;
 }
 
-void SoundTools::install(QMainWindow *window, QMenu *editMenu, QAbstractItemView *view, ViewRoles roles)
+void SoundTools::install(QMainWindow *window, QMenu *editMenu, QAbstractItemView *view,
+                         ViewRoles roles)
 {
     m_view = view;
     m_roles = roles;
@@ -102,7 +104,8 @@ std::optional<SoundTools::Place> SoundTools::placeOf(const QModelIndex &index) c
     const QVariant low = index.data(m_roles.low);
     if (!high.isValid() || !low.isValid())
         return std::nullopt;
-    const SoundBlock *block = SoundBlocks::builtIn().blockOf(*m_memory, quint16(high.toInt()), quint16(low.toInt()));
+    const SoundBlock *block =
+        SoundBlocks::builtIn().blockOf(*m_memory, quint16(high.toInt()), quint16(low.toInt()));
     if (!block)
         return std::nullopt;
     return Place{ block, index.data(m_roles.part).toInt() };
@@ -126,14 +129,16 @@ bool SoundTools::pasteBlock(const SoundBlock &block, int part)
         emit message(error);
         return false;
     }
-    const QString into = PartNames::partName(block.scope == SoundBlock::Element ? int(PartNames::elementCount)
-                                             : block.scope == SoundBlock::DrumKey ? int(PartNames::drumKeyCount)
-                                                                                  : 1,
-                                             part);
+    const QString into =
+        PartNames::partName(block.scope == SoundBlock::Element       ? int(PartNames::elementCount)
+                                : block.scope == SoundBlock::DrumKey ? int(PartNames::drumKeyCount)
+                                                                     : 1,
+                            part);
     const QString name = into.isEmpty() ? tr("Paste %1").arg(block.name)
                                         : tr("Paste %1 into %2").arg(block.name, into);
     bool pasted = false;
-    const bool ran = runStep(name, [&] { pasted = BlockClipboard::paste(*m_memory, block, part, contents, &error); });
+    const bool ran = runStep(
+        name, [&] { pasted = BlockClipboard::paste(*m_memory, block, part, contents, &error); });
     if (!ran)
         emit message(tr("Compare shows the stored voice: leave Compare to paste"));
     else if (!pasted)
@@ -167,7 +172,8 @@ QMenu *SoundTools::contextMenu(const QModelIndex &index, QWidget *parent)
 {
     if (!index.isValid())
         return nullptr;
-    const ParameterRef ref{ quint16(index.data(m_roles.high).toInt()), quint16(index.data(m_roles.low).toInt()),
+    const ParameterRef ref{ quint16(index.data(m_roles.high).toInt()),
+                            quint16(index.data(m_roles.low).toInt()),
                             index.data(m_roles.part).toInt() };
     if (!m_memory->isKnown(ref))
         return nullptr;
@@ -178,7 +184,8 @@ QMenu *SoundTools::contextMenu(const QModelIndex &index, QWidget *parent)
         const SoundBlock *block = place->block;
         const int p = place->part;
         const QString label = part.isEmpty() ? block->name : tr("%1 of %2").arg(block->name, part);
-        menu->addAction(tr("Copy the %1").arg(label), this, [this, block, p] { copyBlock(*block, p); });
+        menu->addAction(tr("Copy the %1").arg(label), this,
+                        [this, block, p] { copyBlock(*block, p); });
         QAction *paste = menu->addAction(tr("Paste into the %1").arg(label), this,
                                          [this, block, p] { pasteBlock(*block, p); });
         const QMimeData *data = QApplication::clipboard()->mimeData();
@@ -189,16 +196,18 @@ QMenu *SoundTools::contextMenu(const QModelIndex &index, QWidget *parent)
     auto addLock = [this, menu](const ToolLocks::Lock &lock) {
         const bool on = m_locks->locks().contains(lock);
         const QString what = ToolLocks::describe(*m_memory, lock);
-        menu->addAction(on ? tr("Unlock %1").arg(what) : tr("Lock %1").arg(what), this, [this, lock, on] {
-            if (on)
-                m_locks->remove(lock);
-            else
-                m_locks->add(lock);
-        });
+        menu->addAction(on ? tr("Unlock %1").arg(what) : tr("Lock %1").arg(what), this,
+                        [this, lock, on] {
+                            if (on)
+                                m_locks->remove(lock);
+                            else
+                                m_locks->add(lock);
+                        });
     };
     addLock(ToolLocks::parameter(*m_memory, ref));
     if (place) {
-        addLock(ToolLocks::block(place->block->id, place->block->scope == SoundBlock::Common ? -1 : place->part));
+        addLock(ToolLocks::block(place->block->id,
+                                 place->block->scope == SoundBlock::Common ? -1 : place->part));
         if (place->block->scope != SoundBlock::Common)
             addLock(ToolLocks::block(place->block->id, -1));
     }

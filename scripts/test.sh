@@ -7,6 +7,18 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 . "$here/scripts/setup.sh"
 vestra_install_missing
 
+# The layout of every C++ file is the one .clang-format describes; a file
+# that differs fails the run, named.
+echo "== checking the code's layout (clang-format)"
+misformatted=()
+while IFS= read -r -d '' file; do
+    clang-format --dry-run --Werror "$here/$file" >/dev/null 2>&1 || misformatted+=("$file")
+done < <(git -C "$here" ls-files -z -- '*.cpp' '*.h')
+if [ ${#misformatted[@]} -gt 0 ]; then
+    printf 'not laid out as .clang-format says (run clang-format -i on it): %s\n' "${misformatted[@]}" >&2
+    exit 1
+fi
+
 jobs=$(nproc)
 run_suite() {
     local dir=$1

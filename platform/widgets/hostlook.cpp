@@ -1,5 +1,7 @@
 #include "hostlook.h"
 
+#include "controlsupport.h"
+
 #include <QPalette>
 #include <QWidget>
 
@@ -7,10 +9,9 @@ namespace HostLook {
 
 QFont dialogFont()
 {
-    QFont font(QStringLiteral("Roboto Condensed"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    return font;
+    // The controls' own font: the forms were drawn for a small dialog font,
+    // and captions and values read alike in it.
+    return ControlSupport::controlFont();
 }
 
 void applyTo(QWidget *dialog)

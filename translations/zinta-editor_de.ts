@@ -1393,7 +1393,7 @@ Bereich: %3
     </message>
     <message>
         <source>Init Voice</source>
-        <translation>Voice initialisieren</translation>
+        <translation>Init Voice</translation>
     </message>
     <message>
         <source>Name: %1 -&gt; %2</source>
@@ -1439,7 +1439,7 @@ Bereich: %3
     </message>
     <message>
         <source>Init Voice</source>
-        <translation>Voice initialisieren</translation>
+        <translation>Init Voice</translation>
     </message>
     <message>
         <source>Name</source>

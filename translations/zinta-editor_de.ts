@@ -20,170 +20,174 @@
     <name>BlockClipboard</name>
     <message>
         <source>The clipboard holds no block: copy one first (Edit &gt; Copy Block)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keinen Block: zuerst einen kopieren (Bearbeiten &gt; Block kopieren)</translation>
     </message>
     <message>
         <source>The clipboard&apos;s block is not one this editor reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Block in der Zwischenablage kann dieser Editor nicht lesen</translation>
     </message>
     <message>
         <source>The clipboard holds the %1; it cannot go into the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält den Block %1; er passt nicht in den Block %2</translation>
     </message>
     <message>
         <source>The %1 has no type &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Typ „%2“</translation>
     </message>
     <message>
         <source>Nothing of the clipboard&apos;s %1 fits this voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts aus dem Block %1 der Zwischenablage passt zu dieser Voice</translation>
     </message>
 </context>
 <context>
     <name>ControlSupport</name>
     <message>
         <source>Range %1, default %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich %1, Standardwert %2</translation>
     </message>
     <message>
         <source>%1 (Element %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Element %2)</translation>
     </message>
     <message>
         <source>%1 (Key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Taste %2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Type a value and press Enter.
 Delete or Ctrl+click: back to the default, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert eingeben und Enter drücken.
+Delete oder Ctrl+Klick: zurück zum Standardwert, %1.</translation>
     </message>
     <message>
         <source>Delete or Ctrl+click: back to the default, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete oder Ctrl+Klick: zurück zum Standardwert, %1.</translation>
     </message>
     <message>
         <source>%1
 Value: %2
 Range: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Wert: %2
+Bereich: %3
+</translation>
     </message>
 </context>
 <context>
     <name>DeleteVoicesCommand</name>
     <message>
         <source>Delete a voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Voice löschen</translation>
     </message>
     <message>
         <source>Delete %1 voices</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Voices löschen</translation>
     </message>
 </context>
 <context>
     <name>DetailDialogs</name>
     <message>
         <source>Entry %1 is for %2 voices: set the voice type to %2 first</source>
-        <translation type="unfinished">Eintrag %1 gilt für %2-Voices: zuerst den Voice-Typ auf %2 stellen</translation>
+        <translation>Eintrag %1 gilt für %2-Voices: zuerst den Voice-Typ auf %2 stellen</translation>
     </message>
     <message>
         <source>Entry %1 has no dialog</source>
-        <translation type="unfinished">Eintrag %1 hat keinen Dialog</translation>
+        <translation>Eintrag %1 hat keinen Dialog</translation>
     </message>
 </context>
 <context>
     <name>EffectPreset</name>
     <message>
         <source>The %1 has no type &quot;%2&quot;, which &quot;%3&quot; needs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Typ „%2“, den „%3“ braucht</translation>
     </message>
 </context>
 <context>
     <name>EffectPresetPanel</name>
     <message>
         <source>Store...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern...</translation>
     </message>
     <message>
         <source>Keep the slot&apos;s effect, its type and rows, under a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Effekt des Slots mit Typ und Zeilen unter einem Namen speichern</translation>
     </message>
     <message>
         <source>Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufen</translation>
     </message>
     <message>
         <source>Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>A starting point. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausgangspunkt. </translation>
     </message>
     <message>
         <source>This voice has no effect to store</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Voice hat keinen Effekt zum Speichern</translation>
     </message>
     <message>
         <source>Stored the %1 as &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 als „%2“ gespeichert</translation>
     </message>
     <message>
         <source>Store Effect Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt-Preset speichern</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Replace the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Preset „%1“ ersetzen?</translation>
     </message>
     <message>
         <source>The preset was not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Preset wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Recall &quot;%1&quot; into the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in %2 abrufen</translation>
     </message>
     <message>
         <source>Leave Compare to recall a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Abrufen eines Presets den Vergleich beenden</translation>
     </message>
     <message>
         <source>Choose a preset to recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Preset zum Abrufen wählen</translation>
     </message>
     <message>
         <source>Rename Effect Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt-Preset umbenennen</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <source>Delete Effect Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt-Preset löschen</translation>
     </message>
     <message>
         <source>Delete the preset &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Preset „%1“ löschen?</translation>
     </message>
 </context>
 <context>
@@ -209,453 +213,453 @@ Range: %3
     <name>EnvelopeView</name>
     <message>
         <source>Amplitude envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitudenhüllkurve</translation>
     </message>
     <message>
         <source>Filter envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Filterhüllkurve</translation>
     </message>
     <message>
         <source>Pitch envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonhöhenhüllkurve</translation>
     </message>
     <message>
         <source>A drum key has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Drum-Taste hat keine %1</translation>
     </message>
     <message>
         <source>key on</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste an</translation>
     </message>
     <message>
         <source>key off</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste aus</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished">&amp;Neu</translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished">Ö&amp;ffnen...</translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Speichern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished">Speichern &amp;unter...</translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Re&amp;vert to Saved</source>
-        <translation type="unfinished">&amp;Gespeicherte Fassung wiederherstellen</translation>
+        <translation>Gespeicherte Fassung wieder&amp;herstellen</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished">&amp;Zuletzt geöffnet</translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished">Ctrl+Shift+S</translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>Zinta Editor</source>
-        <translation type="unfinished">Zinta Editor</translation>
+        <translation>Zinta Editor</translation>
     </message>
     <message>
         <source>The voice &quot;%1&quot; has changes that are not saved.</source>
-        <translation type="unfinished">Die Voice „%1“ hat ungespeicherte Änderungen.</translation>
+        <translation>Die Voice „%1“ hat ungespeicherte Änderungen.</translation>
     </message>
     <message>
         <source>Save them first?</source>
-        <translation type="unfinished">Zuerst speichern?</translation>
+        <translation>Zuerst speichern?</translation>
     </message>
     <message>
         <source>Open voice</source>
-        <translation type="unfinished">Voice öffnen</translation>
+        <translation>Voice öffnen</translation>
     </message>
     <message>
         <source>Voices (*.json);;All files (*)</source>
-        <translation type="unfinished">Voices (*.json);;Alle Dateien (*)</translation>
+        <translation>Voices (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Loaded %1</source>
-        <translation type="unfinished">%1 geladen</translation>
+        <translation>%1 geladen</translation>
     </message>
     <message>
         <source>Save voice as</source>
-        <translation type="unfinished">Voice speichern unter</translation>
+        <translation>Voice speichern unter</translation>
     </message>
     <message>
         <source>Voices (*.json)</source>
-        <translation type="unfinished">Voices (*.json)</translation>
+        <translation>Voices (*.json)</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished">%1 gibt es schon. Ersetzen?</translation>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
     </message>
     <message>
         <source>Save voice</source>
-        <translation type="unfinished">Voice speichern</translation>
+        <translation>Voice speichern</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished">%1 gespeichert</translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message>
         <source>Revert to saved</source>
-        <translation type="unfinished">Gespeicherte Fassung wiederherstellen</translation>
+        <translation>Gespeicherte Fassung wiederherstellen</translation>
     </message>
     <message>
         <source>Drop the changes to &quot;%1&quot; and load it again?</source>
-        <translation type="unfinished">Die Änderungen an „%1“ verwerfen und die Datei neu laden?</translation>
+        <translation>Die Änderungen an „%1“ verwerfen und die Voice neu laden?</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(keine)</translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Clear the list</source>
-        <translation type="unfinished">Liste leeren</translation>
+        <translation>Liste leeren</translation>
     </message>
 </context>
 <context>
     <name>HostCommand</name>
     <message>
         <source>Element %1 wave selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Wave-Auswahl für Element %1</translation>
     </message>
     <message>
         <source>SF %1 arpeggio type selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl des Arpeggio-Typs von SF %1</translation>
     </message>
     <message>
         <source>Arpeggio type selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl des Arpeggio-Typs</translation>
     </message>
     <message>
         <source>Drum key voice selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice-Auswahl der Drum-Taste</translation>
     </message>
     <message>
         <source>Drum key wave selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Wave-Auswahl der Drum-Taste</translation>
     </message>
     <message>
         <source>Unknown command</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl</translation>
     </message>
 </context>
 <context>
     <name>JsonPresetStore</name>
     <message>
         <source>A preset needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Preset braucht einen Namen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is the name of a starting point: choose another</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist der Name eines Ausgangspunkts: bitte einen anderen wählen</translation>
     </message>
     <message>
         <source>A starting point cannot be renamed: store it under a name of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausgangspunkt lässt sich nicht umbenennen: unter einem eigenen Namen speichern</translation>
     </message>
     <message>
         <source>There is no preset &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Preset „%1“</translation>
     </message>
     <message>
         <source>There is a preset &quot;%1&quot; already</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt schon ein Preset „%1“</translation>
     </message>
     <message>
         <source>A starting point cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausgangspunkt lässt sich nicht löschen</translation>
     </message>
     <message>
         <source>Cannot keep the effect presets in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Effekt-Presets lassen sich nicht in %1 speichern: %2</translation>
     </message>
 </context>
 <context>
     <name>LibraryDatabase</name>
     <message>
         <source>voice %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice %1 ist beschädigt</translation>
     </message>
     <message>
         <source>Cannot open the voice library %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Voice-Bibliothek %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine Datei</translation>
     </message>
     <message>
         <source>it is not a voice library</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine Voice-Bibliothek</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
     </message>
     <message>
         <source>it is damaged or not a database (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt oder keine Datenbank (%1)</translation>
     </message>
     <message>
         <source>it is a database, but not a voice library</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist eine Datenbank, aber keine Voice-Bibliothek</translation>
     </message>
     <message>
         <source>it was made by a newer editor (layout %1; this editor reads up to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie stammt aus einem neueren Editor (Layout %1; dieser Editor liest bis %2)</translation>
     </message>
     <message>
         <source>it is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1)</translation>
     </message>
     <message>
         <source>cannot bring it up to date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sie lässt sich nicht aktualisieren: %1</translation>
     </message>
 </context>
 <context>
     <name>LibraryDock</name>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>&amp;Import into Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Bibliothek &amp;importieren...</translation>
     </message>
     <message>
         <source>Import voices into the library</source>
-        <translation type="unfinished"></translation>
+        <translation>Voices in die Bibliothek importieren</translation>
     </message>
     <message>
         <source>Voices (*.json);;All files (*)</source>
-        <translation type="unfinished">Voices (*.json);;Alle Dateien (*)</translation>
+        <translation>Voices (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Import &amp;Folder into Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner in die Bibliothek importieren...</translation>
     </message>
     <message>
         <source>Import a folder of voices into the library</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ordner mit Voices in die Bibliothek importieren</translation>
     </message>
     <message>
         <source>Store in &amp;Library</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Bibliothek &amp;ablegen</translation>
     </message>
     <message>
         <source>Store in Library as a &amp;New Voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Bibliothek als neue &amp;Voice ablegen...</translation>
     </message>
     <message>
         <source>Store in library</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Bibliothek ablegen</translation>
     </message>
     <message>
         <source>Name of the voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Voice:</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished">Unbenannt</translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Stored &quot;%1&quot; in the library</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in der Bibliothek abgelegt</translation>
     </message>
 </context>
 <context>
     <name>LibraryModel</name>
     <message>
         <source>A favourite: click to unmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Favorit: klicken, um die Markierung aufzuheben</translation>
     </message>
     <message>
         <source>Click to mark as a favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um als Favorit zu markieren</translation>
     </message>
     <message>
         <source>stored from the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>aus dem Editor abgelegt</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Voice Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice-Typ</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft</translation>
     </message>
 </context>
 <context>
     <name>LibraryPanel</name>
     <message>
         <source>Search: pad warm cutoff&lt;2kHz &quot;reverb type&quot;=&quot;Hall 1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche: pad warm cutoff&lt;2kHz &quot;reverb type&quot;=&quot;Hall 1&quot;</translation>
     </message>
     <message>
         <source>Words find names, comments, tags and categories. A condition names a parameter as the view does and a value: cutoff&lt;2kHz, &quot;filter type&quot;=BPF12, &quot;attack time&quot;&gt;=500ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter finden Namen, Kommentare, Tags und Kategorien. Eine Bedingung nennt einen Parameter so wie die Ansicht und einen Wert: cutoff&lt;2kHz, &quot;filter type&quot;=BPF12, &quot;attack time&quot;&gt;=500ms.</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ähnliche</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Undo: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Show hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Verborgene zeigen</translation>
     </message>
     <message>
         <source>All Voices</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Voices</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Parameters differing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichende Parameter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message numerus="yes">
         <source>%n voice(s) in %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Voice in %1</numerusform>
+            <numerusform>%n Voices in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Open in the Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Editor öffnen</translation>
     </message>
     <message>
         <source>Similar Voices</source>
-        <translation type="unfinished"></translation>
+        <translation>Ähnliche Voices</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Mark as Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Favorit markieren</translation>
     </message>
     <message>
         <source>Unmark as Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenmarkierung aufheben</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbergen</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen</translation>
     </message>
     <message>
         <source>The library holds this voice already, as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliothek enthält diese Voice schon als „%1“.</translation>
     </message>
     <message>
         <source>Similar to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ähnlich wie %1</translation>
     </message>
     <message>
         <source>Export voices to</source>
-        <translation type="unfinished"></translation>
+        <translation>Voices exportieren nach</translation>
     </message>
     <message>
         <source>Exported %1 of %2 voices to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Voices nach %3 exportiert</translation>
     </message>
     <message>
         <source>Import voices</source>
-        <translation type="unfinished"></translation>
+        <translation>Voices importieren</translation>
     </message>
     <message>
         <source>Voices (*.json);;All files (*)</source>
-        <translation type="unfinished">Voices (*.json);;Alle Dateien (*)</translation>
+        <translation>Voices (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 of %2 files, %3 voices stored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Dateien, %3 Voices abgelegt</translation>
     </message>
     <message>
         <source>imported %1, same as before %2, refused %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importiert, %2 schon vorhanden, %3 abgelehnt</translation>
     </message>
     <message>
         <source> (cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation> (abgebrochen)</translation>
     </message>
     <message>
         <source>; the import stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; der Import wurde beendet: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be read.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei ließ sich nicht lesen.</numerusform>
+            <numerusform>%n Dateien ließen sich nicht lesen.</numerusform>
         </translation>
     </message>
 </context>
@@ -663,42 +667,42 @@ Range: %3
     <name>LibraryQuery</name>
     <message>
         <source>A quote is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anführungszeichen ist nicht geschlossen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; needs a parameter before it and a value after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ braucht einen Parameter davor und einen Wert danach.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no comparison; use = != &lt; &lt;= &gt; &gt;=.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Vergleich; möglich sind = != &lt; &lt;= &gt; &gt;=.</translation>
     </message>
     <message>
         <source>No parameter is called &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Parameter heißt „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no value of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Wert von %2.</translation>
     </message>
 </context>
 <context>
     <name>LockPanel</name>
     <message>
         <source>Randomise, Mutate and Morph leave these alone. Lock a parameter, its block, element or key from the view&apos;s context menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallswerte, Mutieren und Morphen lassen diese unverändert. Einen Parameter, seinen Block, sein Element oder seine Taste sperren Sie im Kontextmenü der Ansicht.</translation>
     </message>
     <message>
         <source>Names to lock: Filter*, Reverb*, element 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu sperrende Namen: Filter*, Reverb*, element 2</translation>
     </message>
     <message>
         <source>Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperren</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
@@ -777,146 +781,146 @@ Range: %3
     </message>
     <message>
         <source>A dialog sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dialog sendete %1</translation>
     </message>
     <message>
         <source>Compare shows the stored voice: leave Compare to change %1</source>
-        <translation type="unfinished">Der Vergleich zeigt die gespeicherte Voice: zum Ändern von %1 den Vergleich beenden</translation>
+        <translation>Der Vergleich zeigt die gespeicherte Voice: zum Ändern von %1 den Vergleich beenden</translation>
     </message>
     <message>
         <source>%1 is not in use with the type chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird mit dem gewählten Typ nicht verwendet</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Rückgängig</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished">&amp;Wiederholen</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished">&amp;Rückgängig: %1</translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished">&amp;Wiederholen: %1</translation>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
         <source>Copy Drum &amp;Key To...</source>
-        <translation type="unfinished">Drum-&amp;Taste kopieren nach...</translation>
+        <translation>&amp;Drum-Taste kopieren nach...</translation>
     </message>
     <message>
         <source>Only Parameters That Differ From the Stored Voice</source>
-        <translation type="unfinished">Nur Parameter, die von der gespeicherten Voice abweichen</translation>
+        <translation>Nur Parameter, die von der gespeicherten Voice abweichen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Copy Element</source>
-        <translation type="unfinished">Element &amp;kopieren</translation>
+        <translation>Element &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Swap Elements</source>
-        <translation type="unfinished">Elemente &amp;tauschen</translation>
+        <translation>Elemente &amp;tauschen</translation>
     </message>
     <message>
         <source>&amp;Initialise Element</source>
-        <translation type="unfinished">Element &amp;initialisieren</translation>
+        <translation>Element &amp;initialisieren</translation>
     </message>
     <message>
         <source>Element %1 to Element %2</source>
-        <translation type="unfinished">Element %1 nach Element %2</translation>
+        <translation>Element %1 nach Element %2</translation>
     </message>
     <message>
         <source>Elements %1 and %2</source>
-        <translation type="unfinished">Elemente %1 und %2</translation>
+        <translation>Elemente %1 und %2</translation>
     </message>
     <message>
         <source>COMPARE: showing the stored voice</source>
-        <translation type="unfinished">VERGLEICH: die gespeicherte Voice wird gezeigt</translation>
+        <translation>VERGLEICH: die gespeicherte Voice wird gezeigt</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished">Verlauf</translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>&lt;voice as loaded&gt;</source>
-        <translation type="unfinished">&lt;Voice wie geladen&gt;</translation>
+        <translation>&lt;Voice wie geladen&gt;</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>%1 - %2[*] - Zinta Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2[*] - Zinta Editor</translation>
     </message>
     <message>
         <source>Copy Drum Key</source>
-        <translation type="unfinished">Drum-Taste kopieren</translation>
+        <translation>Drum-Taste kopieren</translation>
     </message>
     <message>
         <source>Copy %1 to:</source>
-        <translation type="unfinished">%1 kopieren nach:</translation>
+        <translation>%1 kopieren nach:</translation>
     </message>
 </context>
 <context>
     <name>MorphPanel</name>
     <message>
         <source>Second Voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Voice...</translation>
     </message>
     <message>
         <source>Start Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier beginnen</translation>
     </message>
     <message>
         <source>Take the voice as it is now as the 0 % end</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Voice, wie sie jetzt ist, als 0-%-Ende nehmen</translation>
     </message>
     <message>
         <source>Towards &quot;%1&quot; from the voice as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>Von der Voice, wie sie war, in Richtung „%1“</translation>
     </message>
     <message>
         <source>Choose a second voice to morph towards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zweite Voice als Ziel des Morphens wählen.</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 is a %2 voice: morph needs a %3 voice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine %2-Voice: Morphen braucht eine %3-Voice</translation>
     </message>
     <message>
         <source>Second voice to morph towards</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Voice als Ziel des Morphens</translation>
     </message>
     <message>
         <source>Voices (*.json);;All files (*)</source>
-        <translation type="unfinished">Voices (*.json);;Alle Dateien (*)</translation>
+        <translation>Voices (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Morph</source>
-        <translation type="unfinished"></translation>
+        <translation>Morphen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a %2 voice: choose a second voice of this voice&apos;s type</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine %2-Voice: eine zweite Voice vom Typ dieser Voice wählen</translation>
     </message>
     <message>
         <source>Morph %1 % towards &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % in Richtung „%2“ morphen</translation>
     </message>
 </context>
 <context>
@@ -973,82 +977,82 @@ Range: %3
     <name>RangeView</name>
     <message>
         <source>Note ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Notenbereiche</translation>
     </message>
     <message>
         <source>Velocity ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocity-Bereiche</translation>
     </message>
     <message>
         <source>Drum key</source>
-        <translation type="unfinished">Drum-Taste</translation>
+        <translation>Drum-Taste</translation>
     </message>
     <message>
         <source>Lowest note</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefste Note</translation>
     </message>
     <message>
         <source>Lowest velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrigste Velocity</translation>
     </message>
     <message>
         <source>Highest note</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Note</translation>
     </message>
     <message>
         <source>Highest velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Velocity</translation>
     </message>
     <message>
         <source>A drum key plays at every velocity</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Drum-Taste spielt bei jeder Velocity</translation>
     </message>
     <message>
         <source>El %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1</translation>
     </message>
     <message>
         <source>key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
 </context>
 <context>
     <name>ResponseView</name>
     <message>
         <source>Filter and EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter und EQ</translation>
     </message>
     <message>
         <source>low-pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefpass</translation>
     </message>
     <message>
         <source>Cutoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutoff</translation>
     </message>
     <message>
         <source>High-pass cutoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochpass-Cutoff</translation>
     </message>
     <message>
         <source>EQ low</source>
-        <translation type="unfinished"></translation>
+        <translation>EQ tief</translation>
     </message>
     <message>
         <source>EQ band</source>
-        <translation type="unfinished"></translation>
+        <translation>EQ Band</translation>
     </message>
     <message>
         <source>EQ high</source>
-        <translation type="unfinished"></translation>
+        <translation>EQ hoch</translation>
     </message>
     <message>
         <source>Filter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter %1</translation>
     </message>
     <message>
         <source>EQ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>EQ %1</translation>
     </message>
 </context>
 <context>
@@ -1062,289 +1066,289 @@ Range: %3
     <name>ShapeGraph</name>
     <message>
         <source>Compare shows the stored voice: leave Compare to change %1</source>
-        <translation type="unfinished">Der Vergleich zeigt die gespeicherte Voice: zum Ändern von %1 den Vergleich beenden</translation>
+        <translation>Der Vergleich zeigt die gespeicherte Voice: zum Ändern von %1 den Vergleich beenden</translation>
     </message>
 </context>
 <context>
     <name>ShapePanel</name>
     <message>
         <source>Drum key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drum-Taste %1</translation>
     </message>
     <message>
         <source>Element %1</source>
-        <translation type="unfinished">Element %1</translation>
+        <translation>Element %1</translation>
     </message>
     <message>
         <source> (the stored voice: compare is on)</source>
-        <translation type="unfinished"></translation>
+        <translation> (die gespeicherte Voice: Vergleich ist an)</translation>
     </message>
 </context>
 <context>
     <name>SideBySidePanel</name>
     <message>
         <source>Choose a second voice to set beside this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zweite Voice wählen, die neben diese gestellt wird.</translation>
     </message>
     <message>
         <source>Only what differs</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Unterschiede</translation>
     </message>
     <message>
         <source>Second Voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Voice...</translation>
     </message>
     <message>
         <source>Take Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert übernehmen</translation>
     </message>
     <message>
         <source>Give the chosen rows the second voice&apos;s values</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Zeilen erhalten die Werte der zweiten Voice</translation>
     </message>
     <message>
         <source>Parameter</source>
-        <translation type="unfinished">Parameter</translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil</translation>
     </message>
     <message>
         <source>This Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Voice</translation>
     </message>
     <message>
         <source>Second Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Voice</translation>
     </message>
     <message>
         <source>Beside &quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben „%1“ (%2)</translation>
     </message>
     <message>
         <source>Voice to set beside this one</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice, die neben diese gestellt wird</translation>
     </message>
     <message>
         <source>Voices (*.json);;All files (*)</source>
-        <translation type="unfinished">Voices (*.json);;Alle Dateien (*)</translation>
+        <translation>Voices (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Side by Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebeneinander</translation>
     </message>
     <message>
         <source>Take %1 from &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von „%2“ übernehmen</translation>
     </message>
     <message>
         <source>Take %1 values from &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Werte von „%2“ übernehmen</translation>
     </message>
 </context>
 <context>
     <name>SoundTools</name>
     <message>
         <source>Copy &amp;Block</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Block kopieren</translation>
     </message>
     <message>
         <source>Paste B&amp;lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Block &amp;einfügen</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+C</translation>
     </message>
     <message>
         <source>Ctrl+Shift+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+V</translation>
     </message>
     <message>
         <source>Copy the block of the chosen row (an envelope, the filter, an effect...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Block der gewählten Zeile kopieren (eine Hüllkurve, das Filter, einen Effekt...)</translation>
     </message>
     <message>
         <source>Paste the copied block into the block of the chosen row</source>
-        <translation type="unfinished"></translation>
+        <translation>Den kopierten Block in den Block der gewählten Zeile einfügen</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
         <source>Copied the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kopiert</translation>
     </message>
     <message>
         <source>Copied the %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 kopiert</translation>
     </message>
     <message>
         <source>Paste %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 einfügen</translation>
     </message>
     <message>
         <source>Paste %1 into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2 einfügen</translation>
     </message>
     <message>
         <source>Compare shows the stored voice: leave Compare to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vergleich zeigt die gespeicherte Voice: zum Einfügen den Vergleich beenden</translation>
     </message>
     <message>
         <source>Choose a row of the block to copy in the view</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Ansicht eine Zeile des zu kopierenden Blocks wählen</translation>
     </message>
     <message>
         <source>Choose a row of the block to paste into in the view</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Ansicht eine Zeile des Blocks wählen, in den eingefügt wird</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Copy the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kopieren</translation>
     </message>
     <message>
         <source>Paste into the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 einfügen</translation>
     </message>
     <message>
         <source>Unlock %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entsperren</translation>
     </message>
     <message>
         <source>Lock %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sperren</translation>
     </message>
 </context>
 <context>
     <name>SoundToolsDock</name>
     <message>
         <source>Sound Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangwerkzeuge</translation>
     </message>
     <message>
         <source>Effect Presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt-Presets</translation>
     </message>
     <message>
         <source>Randomise</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallswerte</translation>
     </message>
     <message>
         <source>Morph</source>
-        <translation type="unfinished"></translation>
+        <translation>Morph</translation>
     </message>
     <message>
         <source>Locks</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperren</translation>
     </message>
     <message>
         <source>Side by Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebeneinander</translation>
     </message>
     <message>
         <source>Effect &amp;Presets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt-&amp;Presets...</translation>
     </message>
     <message>
         <source>&amp;Randomise</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zufallswerte</translation>
     </message>
     <message>
         <source>&amp;Mutate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mutieren</translation>
     </message>
     <message>
         <source>M&amp;orph...</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;orph...</translation>
     </message>
     <message>
         <source>&amp;Locks...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sperren...</translation>
     </message>
     <message>
         <source>&amp;Side by Side...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nebeneinander...</translation>
     </message>
 </context>
 <context>
     <name>ToolLocks</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, every element</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, alle Elemente</translation>
     </message>
     <message>
         <source>%1, every key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, alle Tasten</translation>
     </message>
     <message>
         <source>Element %1</source>
-        <translation type="unfinished">Element %1</translation>
+        <translation>Element %1</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>Names matching &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen passend zu „%1“</translation>
     </message>
 </context>
 <context>
     <name>VariationPanel</name>
     <message>
         <source>Locked parameters, blocks, elements and keys keep their values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrte Parameter, Blöcke, Elemente und Tasten behalten ihre Werte.</translation>
     </message>
     <message>
         <source>Randomise</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallswerte</translation>
     </message>
     <message>
         <source>Give every unlocked parameter a new value</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedem nicht gesperrten Parameter einen neuen Wert geben</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Mutate by</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutieren um</translation>
     </message>
     <message>
         <source>Filter, EQ and effect types change only when Mutate moves more than this</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter-, EQ- und Effekttypen ändern sich nur, wenn Mutieren um mehr als diesen Wert verschiebt</translation>
     </message>
     <message>
         <source>Change types above</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen ändern ab</translation>
     </message>
     <message>
         <source>Mutate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutieren</translation>
     </message>
     <message>
         <source>Move every unlocked parameter from its value by up to the amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden nicht gesperrten Parameter um bis zu diesen Betrag verschieben</translation>
     </message>
     <message>
         <source>Randomise (seed %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallswerte (Seed %1)</translation>
     </message>
     <message>
         <source>Mutate by %1 % (seed %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mutieren um %1 % (Seed %2)</translation>
     </message>
 </context>
 <context>
@@ -1358,7 +1362,7 @@ Range: %3
     <name>VoiceExport</name>
     <message>
         <source>Cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 lässt sich nicht anlegen</translation>
     </message>
 </context>
 <context>
@@ -1373,7 +1377,7 @@ Range: %3
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation>Wiederholt: %1</translation>
+        <translation>Wiederhergestellt: %1</translation>
     </message>
     <message>
         <source>Compare shows the stored voice: leave Compare to %1</source>
@@ -1385,104 +1389,104 @@ Range: %3
     </message>
     <message>
         <source>Voice type: %1 -&gt; %2</source>
-        <translation type="unfinished">Voice-Typ: %1 -&gt; %2</translation>
+        <translation>Voice-Typ: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>Init Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Init Voice</translation>
     </message>
     <message>
         <source>Name: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>Category: %1 -&gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie: %1 -&gt; %2</translation>
     </message>
     <message>
         <source>undo</source>
-        <translation type="unfinished"></translation>
+        <translation>rückgängig machen</translation>
     </message>
     <message>
         <source>redo</source>
-        <translation type="unfinished"></translation>
+        <translation>wiederherstellen</translation>
     </message>
     <message>
         <source>change the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
     <name>VoiceLibrary</name>
     <message>
         <source>the library holds this voice already, as &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliothek enthält diese Voice schon als „%1“</translation>
     </message>
     <message>
         <source>the library has no voice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliothek hat keine Voice %1</translation>
     </message>
     <message>
         <source>voice %1 of the library is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Voice %1 der Bibliothek ist beschädigt</translation>
     </message>
 </context>
 <context>
     <name>VoicePanel</name>
     <message>
         <source>Compare with the stored voice</source>
-        <translation type="unfinished">Mit der gespeicherten Voice vergleichen</translation>
+        <translation>Mit der gespeicherten Voice vergleichen</translation>
     </message>
     <message>
         <source>Init Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Init Voice</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Voice type</source>
-        <translation type="unfinished">Voice-Typ</translation>
+        <translation>Voice-Typ</translation>
     </message>
     <message>
         <source>Element %1</source>
-        <translation type="unfinished">Element %1</translation>
+        <translation>Element %1</translation>
     </message>
     <message>
         <source>Element shown</source>
-        <translation type="unfinished">Angezeigtes Element</translation>
+        <translation>Angezeigtes Element</translation>
     </message>
     <message>
         <source>Drum key</source>
-        <translation type="unfinished">Drum-Taste</translation>
+        <translation>Drum-Taste</translation>
     </message>
     <message>
         <source>Host commands</source>
-        <translation type="unfinished">Host-Befehle</translation>
+        <translation>Host-Befehle</translation>
     </message>
 </context>
 <context>
     <name>VoiceType</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Plug-in</source>
-        <translation type="unfinished">Plug-in</translation>
+        <translation>Plug-in</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished">Drum</translation>
+        <translation>Drum</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Board</translation>
     </message>
 </context>
 </TS>

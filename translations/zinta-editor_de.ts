@@ -224,16 +224,16 @@ Bereich: %3
         <translation>Tonhöhenhüllkurve</translation>
     </message>
     <message>
-        <source>A drum key has no %1</source>
-        <translation>Eine Drum-Taste hat keine %1</translation>
-    </message>
-    <message>
         <source>key on</source>
         <translation>Taste an</translation>
     </message>
     <message>
         <source>key off</source>
         <translation>Taste aus</translation>
+    </message>
+    <message>
+        <source>%1: none on a drum key</source>
+        <translation>%1: keine bei einer Drum-Taste</translation>
     </message>
 </context>
 <context>
@@ -1412,7 +1412,11 @@ Bereich: %3
         <translation>wiederherstellen</translation>
     </message>
     <message>
-        <source>change the %1</source>
+        <source>change the voice (%1)</source>
+        <translation>die Voice ändern (%1)</translation>
+    </message>
+    <message>
+        <source>change %1</source>
         <translation>%1 ändern</translation>
     </message>
 </context>

@@ -89,7 +89,7 @@ bool VoiceHistory::redo()
 
 bool VoiceHistory::runAsOneStep(const QString &name, const std::function<void()> &edits)
 {
-    if (refusedInCompare(name.toLower()))
+    if (refusedInCompare(tr("change the voice (%1)").arg(name)))
         return false;
     m_stepName = name;
     m_memory->beginEdit();
@@ -102,9 +102,8 @@ bool VoiceHistory::runAsOneStep(const QString &name, const std::function<void()>
 
 bool VoiceHistory::push(QUndoCommand *step)
 {
-    // "Voice type: Normal -> Drum": "... leave Compare to change the voice type".
-    if (refusedInCompare(
-            tr("change the %1").arg(step->text().section(QLatin1Char(':'), 0, 0).toLower()))) {
+    // "Voice type: Normal -> Drum": "... leave Compare to change Voice type".
+    if (refusedInCompare(tr("change %1").arg(step->text().section(QLatin1Char(':'), 0, 0)))) {
         delete step;
         return false;
     }

@@ -244,7 +244,7 @@ void EnvelopeView::paintShape(QPainter &painter)
     painter.drawRect(plot);
     if (!available()) {
         painter.setPen(text);
-        painter.drawText(plot, Qt::AlignCenter, tr("A drum key has no %1").arg(title().toLower()));
+        painter.drawText(plot, Qt::AlignCenter, tr("%1: none on a drum key").arg(title()));
         return;
     }
 

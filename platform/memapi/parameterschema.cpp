@@ -114,7 +114,7 @@ bool Schema::isTypeParameter(int high, int low) const
     return false;
 }
 
-Values Schema::initialValues() const
+Values Schema::computeInitialValues() const
 {
     Values values(blocks.size());
     for (std::size_t b = 0; b < blocks.size(); ++b) {

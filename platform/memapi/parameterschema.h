@@ -121,7 +121,10 @@ struct VESTRA_MEMAPI_EXPORT Schema
 
     // The initial voice's values: every part's own defaults, and the
     // parameters a type governs at the defaults of the part's initial type.
-    Values initialValues() const;
+    // Worked out once, when the schema is read.
+    const Values &initialValues() const { return initial; }
+    Values initial;
+    Values computeInitialValues() const;
     // The default of every parameter of `partValues` but the type
     // parameters, as the types the part holds give them.
     void applyTypeDefaults(int high, int part, std::vector<int> *partValues) const;

@@ -550,6 +550,7 @@ bool Schema::parse(const QList<QByteArray> &files, const QStringList &names, QSt
     }
     if (!applyKit(content.kit, &schema, error))
         return false;
+    schema.initial = schema.computeInitialValues();
     *this = std::move(schema);
     return true;
 }

@@ -120,6 +120,14 @@ bool upgradeToVersion2(QSqlDatabase db, QString *error)
     return true;
 }
 
+// Version 3: an index of the voices by type. A parameter condition checks
+// the type of each voice it finds there, and lists the voices of a type
+// from it where a default meets the condition, without reading the voices.
+bool upgradeToVersion3(QSqlDatabase db, QString *error)
+{
+    return execAll(db, { QStringLiteral("CREATE INDEX voices_type ON voices(type)") }, error);
+}
+
 bool upgrade(QSqlDatabase db, int from, int to, QString *error)
 {
     QSqlQuery q(db);
@@ -132,6 +140,8 @@ bool upgrade(QSqlDatabase db, int from, int to, QString *error)
         ok = createVersion1(db, error);
     if (ok && from < 2 && to >= 2)
         ok = upgradeToVersion2(db, error);
+    if (ok && from < 3 && to >= 3)
+        ok = upgradeToVersion3(db, error);
     ok = ok && exec(q, QStringLiteral("PRAGMA application_id = %1").arg(applicationId), error)
         && exec(q, QStringLiteral("PRAGMA user_version = %1").arg(to), error)
         && exec(q, QStringLiteral("COMMIT"), error);

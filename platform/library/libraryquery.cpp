@@ -117,35 +117,77 @@ QString valueTest(const std::vector<int> &values)
     return QLatin1Char('(') + ranges.join(QLatin1String(" OR ")) + QLatin1Char(')');
 }
 
-// Whether some part of parameter (high, low) of a voice holds one of
-// `values`. The library keeps only values that differ from the defaults: a
-// part without a row holds its default.
-QString anyPartHolds(const VoiceCodec &codec, int high, int low, int parts,
-                     const std::vector<int> &values)
+// The value rows of the parts of parameter (high, low). The library keeps
+// only values that differ from the defaults: a part without a row holds its
+// default. So a part whose default is not among the values holds them when
+// it has a row that does ("match"); one whose default is, unless it has a
+// row that does not ("refuse").
+struct Parts
 {
-    QStringList rowsMatch;  // parts whose default is not among the values: a row must match
-    QStringList rowsRefuse; // parts whose default is: every such part must have a row that does not
+    QStringList match;
+    QStringList refuse;
+    QString test;
+};
+
+Parts partsOf(const VoiceCodec &codec, int high, int low, int parts, const std::vector<int> &values)
+{
+    Parts p;
     for (int part = 0; part < parts; ++part) {
         const qint64 key = VoiceCodec::key({ quint16(high), quint16(low), part });
         const int def = codec.defaults()[std::size_t(high)][std::size_t(part)][std::size_t(low)];
-        if (std::binary_search(values.begin(), values.end(), def))
-            rowsRefuse << QString::number(key);
-        else
-            rowsMatch << QString::number(key);
+        (std::binary_search(values.begin(), values.end(), def) ? p.refuse : p.match)
+            << QString::number(key);
     }
+    p.test = valueTest(values);
+    return p;
+}
+
+// Whether some part holds one of its values, for the voice whose id is `id`.
+QString anyPartHolds(const Parts &p, const QString &id)
+{
     QStringList any;
-    const QString test = valueTest(values);
-    if (!rowsMatch.isEmpty())
-        any << QStringLiteral("v.id IN (SELECT voice FROM voice_values WHERE key IN (%1) AND %2)")
-                   .arg(rowsMatch.join(QLatin1Char(',')), test);
-    if (!rowsRefuse.isEmpty()) {
+    if (!p.match.isEmpty())
+        any << QStringLiteral("%1 IN (SELECT voice FROM voice_values WHERE key IN (%2) AND %3)")
+                   .arg(id, p.match.join(QLatin1Char(',')), p.test);
+    if (!p.refuse.isEmpty()) {
         QStringList each;
-        for (const QString &key : std::as_const(rowsRefuse))
+        for (const QString &key : p.refuse)
             each << QStringLiteral("SELECT voice FROM voice_values WHERE key = %1 AND NOT %2")
-                        .arg(key, test);
-        any << QStringLiteral("v.id NOT IN (%1)").arg(each.join(QLatin1String(" INTERSECT ")));
+                        .arg(key, p.test);
+        any << QStringLiteral("%1 NOT IN (%2)").arg(id, each.join(QLatin1String(" INTERSECT ")));
     }
     return QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
+}
+
+// The voices of the entry's type in which some part holds one of `values`
+// (and, for a parameter of one shape of its block, whose type gives that
+// shape), as a SELECT of their ids. Where no default holds the values, the
+// search starts from the value rows that do, through the index of values;
+// where a default does, from the voices of the type, through the index of
+// types. Either way the type of a voice is read from that index.
+QString voicesHolding(const VoiceCodec &codec, const ParameterCatalogue::Entry &entry,
+                      const std::vector<int> &values)
+{
+    const Parts p = partsOf(codec, entry.high, entry.low, entry.parts, values);
+    QString select;
+    QString id;
+    if (p.refuse.isEmpty()) {
+        id = QStringLiteral("m.voice");
+        select = QStringLiteral("SELECT m.voice FROM voice_values m JOIN voices t ON t.id = m.voice"
+                                " WHERE m.key IN (%1) AND %2 AND t.type = %3")
+                     .arg(p.match.join(QLatin1Char(',')), p.test)
+                     .arg(int(entry.type));
+    } else {
+        id = QStringLiteral("t.id");
+        select = QStringLiteral("SELECT t.id FROM voices t WHERE t.type = %1 AND %2")
+                     .arg(int(entry.type))
+                     .arg(anyPartHolds(p, id));
+    }
+    if (entry.typeLow >= 0)
+        select += QStringLiteral(" AND ")
+            + anyPartHolds(partsOf(codec, entry.high, entry.typeLow, entry.parts, entry.typeValues),
+                           id);
+    return select;
 }
 
 } // namespace
@@ -185,27 +227,20 @@ LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalo
             m_errors << tr("No parameter is called \"%1\".").arg(term.name);
             continue;
         }
+        // One set of voices for the whole condition, so that SQLite looks
+        // up the voices found rather than reading all of them.
         QStringList any;
         for (const ParameterCatalogue::Entry *entry : entries) {
             std::vector<int> values;
-            if (!ParameterCatalogue::values(*entry, compare, term.value, &values))
-                continue;
-            QString test =
-                QStringLiteral("(v.type = %1 AND %2")
-                    .arg(int(entry->type))
-                    .arg(anyPartHolds(codec, entry->high, entry->low, entry->parts, values));
-            if (entry->typeLow >= 0)
-                test += QStringLiteral(" AND ")
-                    + anyPartHolds(codec, entry->high, entry->typeLow, entry->parts,
-                                   entry->typeValues);
-            any << test + QLatin1Char(')');
+            if (ParameterCatalogue::values(*entry, compare, term.value, &values))
+                any << voicesHolding(codec, *entry, values);
         }
         if (any.isEmpty()) {
             m_errors
                 << tr("\"%1\" is no value of %2.").arg(term.value, entries.front()->parameter.name);
             continue;
         }
-        all << QLatin1Char('(') + any.join(QLatin1String(" OR ")) + QLatin1Char(')');
+        all << QStringLiteral("v.id IN (%1)").arg(any.join(QLatin1String(" UNION ALL ")));
     }
     if (!words.isEmpty()) {
         all.prepend(

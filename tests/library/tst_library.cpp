@@ -5,6 +5,7 @@
 #include "libraryfixture.h"
 
 #include <libraryimporter.h>
+#include <libraryquery.h>
 #include <voiceexport.h>
 
 #include <QProcess>
@@ -100,10 +101,13 @@ private slots:
     void importsAFolder();
     void search_data();
     void search();
+    void conditionsByVoiceType_data();
+    void conditionsByVoiceType();
     void storesBack();
     void removeAndRestore();
     void similarRanksAnEditedCopyFirst();
     void upgradesAnOlderLibrary();
+    void upgradeIndexesVoicesByType();
     void refusesWhatIsNoLibrary_data();
     void refusesWhatIsNoLibrary();
     void aSecondUserWaits();
@@ -218,6 +222,50 @@ void TestLibrary::search()
     QStringList errors;
     const std::vector<qint64> ids = library->find(query, false, &errors);
     QCOMPARE(errors.join(QLatin1Char(' ')), error);
+    QCOMPARE(namesOf(library.get(), ids), found);
+}
+
+void TestLibrary::conditionsByVoiceType_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("found");
+    // Cutoff is the drum keys' and the elements' own; an element's only
+    // while its filter type has one (not Thru).
+    QTest::newRow("below, on an element or a key")
+        << "cutoff<2kHz" << QStringList{ "Dark Kit", "Dark Lead" };
+    QTest::newRow("at or above, as the defaults are")
+        << "cutoff>=2kHz" << QStringList{ "Bright Kit", "Dark Kit", "Dark Lead", "Plug-in" };
+    QTest::newRow("a filter type, only where it is set")
+        << "\"filter type\"=Thru" << QStringList{ "Thru Lead" };
+}
+
+void TestLibrary::conditionsByVoiceType()
+{
+    QFETCH(QString, query);
+    QFETCH(QStringList, found);
+    Library library(m_dir.filePath(QStringLiteral("types.sqlite")));
+    if (library->count() == 0) {
+        Voice thru = makeVoice(QStringLiteral("Thru Lead"),
+                               { { "NormalElementFilter", "NrmElmFilterCutoffFreq", 0, 30 } });
+        const ParameterRef type = refOf("NormalElementFilter", "NrmElmFilterType");
+        for (std::vector<int> &element : thru.values[type.high])
+            element[type.low] = 19; // Thru on every element
+        Voice darkKit = makeVoice(QStringLiteral("Dark Kit"),
+                                  { { "DrumKeyFilter", "DrmKeyFilterCutoffFreq", 10, 30 } });
+        darkKit.type = VoiceType::Drum;
+        Voice brightKit = makeVoice(QStringLiteral("Bright Kit"));
+        brightKit.type = VoiceType::Drum;
+        Voice plugin = makeVoice(QStringLiteral("Plug-in"));
+        plugin.type = VoiceType::Plugin;
+        qint64 id = 0;
+        QString why;
+        for (const Voice &voice : { makeVoice(QStringLiteral("Dark Lead"), { darkCutoff }), thru,
+                                    darkKit, brightKit, plugin })
+            QCOMPARE(library->add(voice, QString(), &id, &why), VoiceLibrary::Added::New);
+    }
+    QStringList errors;
+    const std::vector<qint64> ids = library->find(query, false, &errors);
+    QCOMPARE(errors, QStringList());
     QCOMPARE(namesOf(library.get(), ids), found);
 }
 
@@ -356,6 +404,38 @@ void TestLibrary::upgradesAnOlderLibrary()
     QCOMPARE(int(library->find(QStringLiteral("before"), true, nullptr).size()), 1);
 }
 
+void TestLibrary::upgradeIndexesVoicesByType()
+{
+    const QString path = m_dir.filePath(QStringLiteral("layout2.sqlite"));
+    QString error;
+    {
+        QVERIFY2(LibraryDatabase::open(path, QStringLiteral("two"), &error, 2), qPrintable(error));
+        VoiceLibrary older(QSqlDatabase::database(QStringLiteral("two")), content());
+        qint64 id = 0;
+        QCOMPARE(older.add(makeVoice(QStringLiteral("Layout Two"), { darkCutoff }), QString(), &id,
+                           &error),
+                 VoiceLibrary::Added::New);
+    }
+    LibraryDatabase::close(QStringLiteral("two"));
+    Library library(path);
+    QVERIFY(library.isOpen());
+    QCOMPARE(LibraryDatabase::version(library->database()), LibraryDatabase::currentVersion);
+    QCOMPARE(int(library->find(QStringLiteral("cutoff<2kHz"), false, nullptr).size()), 1);
+    // A condition that the defaults meet lists the voices of each type from
+    // the index, not by reading every voice.
+    const LibraryQuery query(QStringLiteral("cutoff>=2kHz"), content().catalogue(),
+                             content().codec());
+    QSqlQuery plan(library->database());
+    QVERIFY(plan.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT v.id FROM voices v WHERE ")
+                      + query.condition()));
+    QStringList steps;
+    while (plan.next())
+        steps << plan.value(3).toString();
+    QVERIFY2(steps.filter(QStringLiteral("INDEX voices_type")).size() >= 3,
+             qPrintable(steps.join(QLatin1Char('\n'))));
+    QCOMPARE(steps.filter(QStringLiteral("SCAN")), QStringList());
+}
+
 void TestLibrary::refusesWhatIsNoLibrary_data()
 {
     QTest::addColumn<QString>("kind");
@@ -368,7 +448,7 @@ void TestLibrary::refusesWhatIsNoLibrary_data()
                                        << "it is damaged";
     QTest::newRow("a newer library")
         << "newer"
-        << "it was made by a newer editor (layout 9; this editor reads up to 2)";
+        << "it was made by a newer editor (layout 9; this editor reads up to 3)";
 }
 
 void TestLibrary::refusesWhatIsNoLibrary()

@@ -1,6 +1,5 @@
 #include "shapegraph.h"
 
-#include "shapeaccessible.h"
 #include "shapesource.h"
 
 #include <QAccessible>
@@ -28,7 +27,6 @@ ShapeGraph::ShapeGraph(ShapeSource *source, const QString &title, QWidget *paren
     , m_source(source)
     , m_title(title)
 {
-    installShapeAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAccessibleName(title);

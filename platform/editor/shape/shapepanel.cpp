@@ -1,6 +1,7 @@
 #include "shapepanel.h"
 
 #include "rangeview.h"
+#include "shapeaccessible.h"
 #include "responseview.h"
 #include "shapesource.h"
 
@@ -15,6 +16,8 @@ ShapePanel::ShapePanel(TParameterMemory *memory, QWidget *parent)
     , m_source(new ShapeSource(memory, this))
     , m_heading(new QLabel(this))
 {
+    // Screen readers see the graphs' points as sliders.
+    installShapeAccessibility();
     setObjectName(QStringLiteral("shapePanel"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

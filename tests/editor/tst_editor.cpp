@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,7 +29,8 @@ const QString keyLevel = QStringLiteral("FEkDrumKeyAmplitude/kDrmKeyLevel");
 
 // Answers the modal windows that show next, one reply each in order: a
 // message box by clicking the button given, a file dialog by choosing the
-// file given. Keeps what the message boxes said.
+// file given (one that no file awaits is cancelled). Keeps what the message
+// boxes said.
 class Answers : public QObject
 {
 public:
@@ -43,17 +45,22 @@ protected:
     void timerEvent(QTimerEvent *) override
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_answered || m_replies.isEmpty())
+        auto *files = qobject_cast<QFileDialog *>(modal);
+        if (!modal || modal == m_answered || (m_replies.isEmpty() && !files))
             return;
         m_answered = modal;
-        const QVariant reply = m_replies.takeFirst();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        if (files) {
+            // A file dialog that no reply awaits is cancelled, not left open.
+            const bool awaited =
+                !m_replies.isEmpty() && m_replies.constFirst().typeId() == QMetaType::QString;
+            if (awaited)
+                files->selectFile(m_replies.takeFirst().toString());
+            QMetaObject::invokeMethod(files, awaited ? "accept" : "reject");
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             said.append(box->text());
-            QTest::mouseClick(box->button(QMessageBox::StandardButton(reply.toInt())),
-                              Qt::LeftButton);
-        } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
-            files->selectFile(reply.toString());
-            QMetaObject::invokeMethod(files, "accept");
+            QTest::mouseClick(
+                box->button(QMessageBox::StandardButton(m_replies.takeFirst().toInt())),
+                Qt::LeftButton);
         }
     }
 
@@ -103,6 +110,8 @@ private slots:
     void savingNamesTheVoice();
     void unsavedChangesAreOfferedForSaving_data();
     void unsavedChangesAreOfferedForSaving();
+    void failedOpensKeepTheVoiceAndRevertDropsIt_data();
+    void failedOpensKeepTheVoiceAndRevertDropsIt();
     void viewFindsAndEditsParameters_data();
     void viewFindsAndEditsParameters();
     void selectionsAnswerCommands_data();
@@ -112,6 +121,7 @@ private slots:
 
 private:
     bool chooseEntry(int voiceType, const QString &label);
+    bool chooseFileCommand(const QString &label, const QString &inSubmenu = QString());
     void command(Qt::Key key);
     QComboBox *panel(const char *name) const
     {
@@ -143,19 +153,38 @@ void TestEditor::init()
     m_window = m_editor->window.get();
 }
 
-// Clicks the entry `label` in the Detail menu of `voiceType`.
-bool TestEditor::chooseEntry(int voiceType, const QString &label)
+// Clicks the item `label` in `menu`, opened (and filled) where it opens.
+static bool clickMenuItem(QMenu *menu, const QString &label, const QPoint &at)
 {
-    auto *menu =
-        m_window->menuBar()->findChild<QMenu *>(QStringLiteral("voiceType%1").arg(voiceType));
+    menu->popup(at);
     const QList<QAction *> actions = menu->actions();
     auto action = std::find_if(actions.begin(), actions.end(),
                                [&](QAction *a) { return a->text() == label; });
     if (action == actions.end())
         return false;
-    menu->popup(m_window->pos());
     QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(*action).center());
     return true;
+}
+
+// Clicks the entry `label` in the Detail menu of `voiceType`.
+bool TestEditor::chooseEntry(int voiceType, const QString &label)
+{
+    return clickMenuItem(
+        m_window->menuBar()->findChild<QMenu *>(QStringLiteral("voiceType%1").arg(voiceType)),
+        label, m_window->pos());
+}
+
+// Clicks `label` in the File menu, or in its submenu `inSubmenu`.
+bool TestEditor::chooseFileCommand(const QString &label, const QString &inSubmenu)
+{
+    QMenu *menu = m_window->menuBar()->actions().constFirst()->menu();
+    if (!inSubmenu.isEmpty()) {
+        for (QAction *action : menu->actions())
+            if (action->text() == inSubmenu)
+                return clickMenuItem(action->menu(), label, m_window->pos());
+        return false;
+    }
+    return clickMenuItem(menu, label, m_window->pos());
 }
 
 // Ctrl+key in the window.
@@ -271,30 +300,51 @@ void TestEditor::savingNamesTheVoice_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("replace"); // the answer when `written` is there already
     QTest::newRow("no suffix") << "pad"
-                               << "pad.json";
+                               << "pad.json" << 0;
     QTest::newRow("voice file") << "pad.json"
-                                << "pad.json";
+                                << "pad.json" << 0;
     QTest::newRow("another suffix") << "pad.v2"
-                                    << "pad.v2.json";
+                                    << "pad.v2.json" << 0;
+    QTest::newRow("another suffix, replacing") << "pad.v2"
+                                               << "pad.v2.json" << int(QMessageBox::Yes);
+    QTest::newRow("another suffix, not replacing") << "pad.v2"
+                                                   << "pad.v2.json" << int(QMessageBox::No);
 }
 
 // An edit marks the title; Save of a new voice asks for a name and clears
-// the mark; a save that fails keeps it and says why.
+// the mark, asking before it replaces a file the name chosen did not name;
+// a save that fails keeps the mark and says why.
 void TestEditor::savingNamesTheVoice()
 {
     QFETCH(QString, typed);
     QFETCH(QString, written);
+    QFETCH(int, replace);
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled[*] - Zinta Editor"));
     command(Qt::Key_1);
     QTest::keyClick(field(m_window->entryDialog(1), pan), Qt::Key_Up);
     QVERIFY(m_window->isWindowModified());
     QTemporaryDir folder;
-    Answers answers({ folder.filePath(typed) });
+    QFile there(folder.filePath(written));
+    QVariantList replies{ folder.filePath(typed) };
+    if (replace) {
+        QVERIFY(there.open(QIODevice::WriteOnly) && there.write("old") == 3);
+        there.close();
+        replies << replace;
+    }
+    Answers answers(replies);
     command(Qt::Key_S);
-    QVERIFY(QFile::exists(folder.filePath(written)));
+    QCOMPARE(answers.said,
+             replace ? QStringList{ written + " already exists. Replace it?" } : QStringList());
+    QVERIFY(there.open(QIODevice::ReadOnly));
+    const bool kept = there.readAll() == "old";
+    there.close();
+    QCOMPARE(kept, replace == QMessageBox::No);
+    QCOMPARE(m_window->isWindowModified(), kept);
+    if (kept)
+        return;
     QCOMPARE(m_window->windowTitle(), written + QStringLiteral("[*] - Zinta Editor"));
-    QVERIFY(!m_window->isWindowModified());
     QCOMPARE(QSettings().value(QStringLiteral("files/lastFolder")).toString(), folder.path());
     folder.remove();
     QTest::keyClick(field(m_window->entryDialog(1), pan), Qt::Key_Up);
@@ -308,35 +358,47 @@ void TestEditor::unsavedChangesAreOfferedForSaving_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveFails");
     for (const auto &[name, key] :
          { std::pair{ "quit", Qt::Key_Q }, { "open", Qt::Key_O }, { "new", Qt::Key_N } }) {
         for (const auto &[word, answer] : { std::pair{ "save", QMessageBox::Save },
                                             { "discard", QMessageBox::Discard },
                                             { "cancel", QMessageBox::Cancel } })
-            QTest::addRow("%s, %s", name, word) << int(key) << int(answer);
+            QTest::addRow("%s, %s", name, word) << int(key) << int(answer) << false;
+        // The voice's folder is gone.
+        QTest::addRow("%s, save that fails", name) << int(key) << int(QMessageBox::Save) << true;
     }
 }
 
 // Quit, Open and New with unsaved changes: Save writes them to the voice's
-// file, Discard drops them, Cancel keeps the voice and the window as they were.
+// file, Discard drops them, Cancel, or a save that fails, keeps the voice and
+// the window as they were.
 void TestEditor::unsavedChangesAreOfferedForSaving()
 {
     QFETCH(int, key);
     QFETCH(int, answer);
+    QFETCH(bool, saveFails);
     const QString other = writeVoice(QStringLiteral("other.json"), 1, -5);
-    const QString mine = writeVoice(QStringLiteral("mine.json"), 1, 20);
+    QVERIFY(QDir(m_files.path()).mkpath(QStringLiteral("folder")));
+    const QString mine = writeVoice(QStringLiteral("folder/mine.json"), 1, 20);
     QVERIFY(m_window->openVoice(mine));
     m_memory->setValue(pan, 0, 30);
     QVERIFY(m_window->isWindowModified());
-    Answers answers({ answer, other });
+    if (saveFails)
+        QVERIFY(QDir(m_files.filePath(QStringLiteral("folder"))).removeRecursively());
+    // After a save that fails, a file dialog (that should not open) would open `other`.
+    QVariantList replies{ answer };
+    if (saveFails)
+        replies << QMessageBox::Ok;
+    Answers answers(replies << other);
     command(Qt::Key(key));
-    QCOMPARE(answers.said.size(), 1);
-    const bool goesOn = answer != QMessageBox::Cancel;
+    QCOMPARE(answers.said.size(), saveFails ? 2 : 1);
+    const bool goesOn = answer != QMessageBox::Cancel && !saveFails;
     TParameterMemory file;
     Voice saved;
-    QVERIFY(VoiceFile::read(mine, file.schema(), &saved, nullptr));
+    QCOMPARE(VoiceFile::read(mine, file.schema(), &saved, nullptr), !saveFails);
     file.setVoice(saved);
-    QCOMPARE(file.value(pan, 0), answer == QMessageBox::Save ? 30 : 20);
+    QCOMPARE(file.value(pan, 0), saveFails ? 0 : answer == QMessageBox::Save ? 30 : 20);
     QCOMPARE(m_window->isVisible(), key != Qt::Key_Q || !goesOn);
     if (key == Qt::Key_Q)
         return;
@@ -346,6 +408,54 @@ void TestEditor::unsavedChangesAreOfferedForSaving()
                  : key == Qt::Key_O ? other
                                     : QString());
     QCOMPARE(m_window->isWindowModified(), !goesOn);
+}
+
+void TestEditor::failedOpensKeepTheVoiceAndRevertDropsIt_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("inSubmenu");
+    QTest::addColumn<QVariantList>("replies"); // a file name is in the test's folder
+    QTest::addColumn<bool>("dropped");
+    const QString revert = QStringLiteral("Re&vert to Saved");
+    QTest::newRow("revert") << revert << QString() << QVariantList{ QMessageBox::Yes } << true;
+    QTest::newRow("revert, no") << revert << QString() << QVariantList{ QMessageBox::No } << false;
+    QTest::newRow("open a damaged file")
+        << "&Open..." << QString()
+        << QVariantList{ QMessageBox::Discard, "damaged.json", QMessageBox::Ok } << false;
+    QTest::newRow("open a recent file that is gone")
+        << "gone.json"
+        << "Open &Recent" << QVariantList{ QMessageBox::Discard, QMessageBox::Ok } << false;
+}
+
+// Revert to Saved drops the changes; a file that cannot be opened leaves the
+// voice, its name and its modified mark as they were, and a recent file
+// that cannot be opened leaves the list.
+void TestEditor::failedOpensKeepTheVoiceAndRevertDropsIt()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, inSubmenu);
+    QFETCH(QVariantList, replies);
+    QFETCH(bool, dropped);
+    QFile damaged(m_files.filePath(QStringLiteral("damaged.json")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{ \"values\": [") > 0);
+    damaged.close();
+    const QString mine = writeVoice(QStringLiteral("mine.json"), 1, 20);
+    QVERIFY(m_window->openVoice(mine));
+    const QString recentKey = QStringLiteral("files/recent");
+    const QStringList recent{ m_files.filePath(QStringLiteral("gone.json")), mine };
+    QSettings().setValue(recentKey, recent);
+    m_memory->setValue(pan, 0, 30);
+    for (QVariant &reply : replies)
+        if (reply.typeId() == QMetaType::QString)
+            reply = m_files.filePath(reply.toString());
+    Answers answers(replies);
+    QVERIFY(chooseFileCommand(item, inSubmenu));
+    QTRY_COMPARE(answers.said.size(), replies.size() - (item == "&Open..." ? 1 : 0));
+    QCOMPARE(m_memory->value(pan, 0), dropped ? 20 : 30);
+    QCOMPARE(m_window->isWindowModified(), !dropped);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("mine - mine.json[*] - Zinta Editor"));
+    QCOMPARE(QSettings().value(recentKey).toStringList(),
+             item == QLatin1String("gone.json") ? QStringList{ mine } : recent);
 }
 
 void TestEditor::viewFindsAndEditsParameters_data()
@@ -484,11 +594,13 @@ void TestEditor::commandLine_data()
     QTest::newRow("render") << QStringList{ "--render", "12", "--output",
                                             m_files.filePath("p.png") }
                             << 0 << "rendered entry 12 (327x244)";
+    // Without a display the editor says so once the dialogs are open.
+    const QString running = QStringLiteral("no display: running offscreen with 35 menu entries");
     QTest::newRow("two dialogs") << QStringList{
         "--open", "1", "--open", "7", "--quit-after", "100"
-    } << 0 << "";
+    } << 0 << running;
     QTest::newRow("drum key of a drum voice")
-        << QStringList{ "--voice", drum, "--open", "28", "--quit-after", "100" } << 0 << "";
+        << QStringList{ "--voice", drum, "--open", "28", "--quit-after", "100" } << 0 << running;
     QTest::newRow("drum key of a normal voice")
         << QStringList{ "--open", "28" } << 1 << "voice type to Drum";
     QTest::newRow("open what") << QStringList{ "--open", "reverb" } << 1
@@ -514,6 +626,10 @@ void TestEditor::commandLine()
     QFETCH(QString, output);
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+    for (const char *display : { "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY" })
+        headless.remove(QLatin1String(display));
+    process.setProcessEnvironment(headless);
     process.start(QStringLiteral(ZINTA_EDITOR_PATH),
                   QStringList{ "--addon", VESTRA_ADDON_PATH } + arguments);
     QVERIFY(process.waitForFinished(60000));

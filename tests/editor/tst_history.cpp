@@ -14,12 +14,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QSpinBox>
 #include <QUndoStack>
+#include <QUndoView>
 
 namespace {
 
@@ -34,9 +37,42 @@ struct Gesture
     void (*perform)(CTextSlider *field, CFader *fader);
 };
 
+// Edits of one value in a dialog (of entry `entry`, by its control bound to
+// `address` and `part`), and the steps they leave in the history.
+struct Edits
+{
+    int entry;
+    QString address;
+    int part;
+    void (*perform)(QWidget *control, MainWindow *window);
+    int steps;
+};
+
+// An edit refused in compare mode, and what the status bar says about it;
+// nothing is said where the control shows itself greyed.
+struct Refused
+{
+    void (*perform)(MainWindow *window);
+    QString says;
+};
+
+// Clicks `label` in `menu`, opened where it would open.
+void clickMenuItem(QMenu *menu, const QString &label)
+{
+    const QList<QAction *> actions = menu->actions();
+    auto action = std::find_if(actions.begin(), actions.end(),
+                               [&](QAction *a) { return a->text() == label; });
+    QVERIFY2(action != actions.end(), qPrintable(label));
+    menu->popup(menu->parentWidget()->mapToGlobal(QPoint()));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(*action).center());
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Gesture)
+Q_DECLARE_METATYPE(Edits)
+Q_DECLARE_METATYPE(Refused)
 
 class TestHistory : public QObject
 {
@@ -49,6 +85,8 @@ private slots:
     void aGestureIsOneStep_data();
     void aGestureIsOneStep();
     void twoParametersAreTwoSteps();
+    void whereAStepBeginsAndEnds_data();
+    void whereAStepBeginsAndEnds();
     void redoAnswersItsKeysEverywhere_data();
     void redoAnswersItsKeysEverywhere();
     void nameAndCategoryAreOneStepEach_data();
@@ -56,6 +94,9 @@ private slots:
     void undoingATypeChangeBringsBackTheRowNames();
     void undoingASelectionRestoresTheWave();
     void compareShowsTheStoredVoiceAndRefusesEdits();
+    void compareRefusesEveryWayOfEditing_data();
+    void compareRefusesEveryWayOfEditing();
+    void openingAVoiceWhileComparingShowsIt();
     void theViewListsEveryDifference();
     void elementToolsAreOneStepEach();
 
@@ -153,6 +194,103 @@ void TestHistory::twoParametersAreTwoSteps()
     QCOMPARE(m_stack->count(), 2);
     QVERIFY(m_history->undo());
     QCOMPARE(m_memory->value(pan, 1), 5);
+}
+
+void TestHistory::whereAStepBeginsAndEnds_data()
+{
+    QTest::addColumn<Edits>("edits");
+    const QString legato = QStringLiteral("00kNormalCommon/kNrmComLegatoSlope");
+    const QString lfoWave = QStringLiteral("00kNormalCommonLFO/kNrmComLFOWave");
+    QTest::newRow("notches, a pause, notches") << Edits{ 2, pan, 1,
+                                                         [](QWidget *control, MainWindow *) {
+                                                             wheel(control, 120);
+                                                             wheel(control, 120);
+                                                             QTest::qWait(1100);
+                                                             wheel(control, 120);
+                                                         },
+                                                         2 };
+    QTest::newRow("notches back to the start") << Edits{ 2, pan, 1,
+                                                         [](QWidget *control, MainWindow *) {
+                                                             wheel(control, 120);
+                                                             wheel(control, 120);
+                                                             wheel(control, -120);
+                                                             wheel(control, -120);
+                                                         },
+                                                         0 };
+    // Each after a notch of the same value, which it does not join.
+    QTest::newRow("typed value") << Edits{ 2, pan, 1,
+                                           [](QWidget *control, MainWindow *) {
+                                               wheel(control, 120);
+                                               auto *field = static_cast<CTextSlider *>(control);
+                                               QTest::keyClick(field, Qt::Key_L);
+                                               QTest::keyClicks(field->entry(),
+                                                                QStringLiteral("20"));
+                                               QTest::keyClick(field->entry(), Qt::Key_Return);
+                                           },
+                                           2 };
+    QTest::newRow("choice from the pop-up's grid")
+        << Edits{ 11, lfoWave, 0,
+                  [](QWidget *control, MainWindow *) {
+                      wheel(control, 120);
+                      auto *popup = static_cast<CPopup *>(control);
+                      QTest::mouseClick(popup, Qt::LeftButton);
+                      QVERIFY(QTest::qWaitForWindowExposed(popup->choiceGrid()));
+                      QTest::mouseClick(popup->choiceGrid(), Qt::LeftButton, Qt::NoModifier,
+                                        popup->choiceRect(3).center());
+                  },
+                  2 };
+    QTest::newRow("edit in the view")
+        << Edits{ 12, legato, 0,
+                  [](QWidget *control, MainWindow *window) {
+                      wheel(control, 120);
+                      QTest::keyClicks(window->filterBox(), QStringLiteral("Legato"));
+                      QTableView *view = window->view();
+                      view->setCurrentIndex(view->model()->index(0, ParameterModel::Value));
+                      QTest::keyClick(view, Qt::Key_F2);
+                      auto *box = view->findChild<QSpinBox *>();
+                      QVERIFY(box);
+                      QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+                      QTest::keyClicks(box, QStringLiteral("2"));
+                      QTest::keyClick(box, Qt::Key_Return);
+                      // The edit is written once the editor closes.
+                      QTRY_COMPARE(view->model()->index(0, ParameterModel::Value).data().toString(),
+                                   QStringLiteral("2"));
+                  },
+                  2 };
+    QTest::newRow("undo, then another edit")
+        << Edits{ 2, pan, 1,
+                  [](QWidget *control, MainWindow *) {
+                      wheel(control, 120);
+                      QTest::keySequence(control->window(), QKeySequence::Undo);
+                      wheel(control, -120);
+                  },
+                  1 };
+}
+
+// A run of notches ends with a pause of more than a second; a run back to
+// where it began leaves nothing; a typed value, a choice and an edit in the
+// view are a step each. A new edit leaves nothing to redo. Undoing the steps
+// brings the value back to where it began.
+void TestHistory::whereAStepBeginsAndEnds()
+{
+    QFETCH(Edits, edits);
+    QWidget *dialog = open(edits.entry);
+    QWidget *control = field(dialog, edits.address);
+    for (CPopup *popup : dialog->findChildren<CPopup *>())
+        if (!control && popup->namedAddress() == edits.address)
+            control = popup;
+    QVERIFY(control);
+    const int start = m_memory->value(edits.address, edits.part);
+    edits.perform(control, m_window);
+    QCOMPARE(m_stack->count(), edits.steps);
+    auto *redo = m_window->findChild<QAction *>(QStringLiteral("redoAction"));
+    QVERIFY(!redo->isEnabled());
+    QVERIFY(activate(dialog));
+    for (int i = 0; i < edits.steps; ++i) {
+        QVERIFY(m_memory->value(edits.address, edits.part) != start);
+        QTest::keySequence(dialog, QKeySequence::Undo);
+    }
+    QCOMPARE(m_memory->value(edits.address, edits.part), start);
 }
 
 void TestHistory::redoAnswersItsKeysEverywhere_data()
@@ -327,6 +465,88 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     QVERIFY(m_history->undo());
     QCOMPARE(m_memory->value(pan, 0), -20);
     QVERIFY(m_stack->isClean());
+}
+
+void TestHistory::compareRefusesEveryWayOfEditing_data()
+{
+    QTest::addColumn<Refused>("refused");
+    QTest::newRow("redo") << Refused{ [](MainWindow *window) {
+                                         QVERIFY(activate(window));
+                                         QTest::keySequence(window,
+                                                            QKeySequence(Qt::CTRL | Qt::Key_Y));
+                                     },
+                                      "Compare shows the stored voice: leave Compare to redo" };
+    QTest::newRow("click in the History")
+        << Refused{ [](MainWindow *window) {
+                       window->findChild<QDockWidget *>(QStringLiteral("historyDock"))->raise();
+                       auto *list = window->findChild<QUndoView *>();
+                       QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                         list->visualRect(list->model()->index(0, 0)).center());
+                   },
+                    QString() };
+    QTest::newRow("element tool") << Refused{
+        [](MainWindow *window) {
+            QMenu *edit = window->findChild<QMenu *>(QStringLiteral("editMenu"));
+            clickMenuItem(edit->actions().at(3)->menu(), QStringLiteral("Element 1 to Element 3"));
+        },
+        "Compare shows the stored voice: leave Compare to copy element 1 to element 3"
+    };
+    QTest::newRow("selection window")
+        << Refused{ [](MainWindow *window) {
+                       QWidget *dialog = window->openEntry(3);
+                       QTest::mouseClick(
+                           dialog->findChild<CHotspotLabel *>(QStringLiteral("cWaveLabel453")),
+                           Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+                       auto *selection = window->findChild<SelectionWindow *>();
+                       QVERIFY(selection);
+                       QTest::keyClicks(selection->filter(), QStringLiteral("user 12"));
+                       QTest::keyClick(selection->filter(), Qt::Key_Return);
+                   },
+                    "Compare shows the stored voice: leave Compare to change Wave" };
+}
+
+// In compare mode nothing changes the edit buffer or moves the history; the
+// status bar says why, or the control is greyed.
+void TestHistory::compareRefusesEveryWayOfEditing()
+{
+    QFETCH(Refused, refused);
+    m_memory->setValue(pan, 0, 5);
+    m_memory->setValue(pan, 2, 9);
+    m_memory->setValue(cutoff, 0, 40);
+    QVERIFY(m_history->undo());
+    const Values edited = m_memory->voice().values;
+    m_window->findChild<QCheckBox *>(QStringLiteral("compare"))->click();
+    m_window->statusBar()->clearMessage();
+    refused.perform(m_window);
+    QCOMPARE(m_window->statusBar()->currentMessage(), refused.says);
+    QCOMPARE(m_stack->index(), 2);
+    QVERIFY(m_memory->voice().values == edited);
+}
+
+// A voice opened while comparing is the stored voice as well as the edit
+// buffer: compare stays on and shows it, and leaving compare shows it too.
+void TestHistory::openingAVoiceWhileComparingShowsIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("v.json"));
+    QString error;
+    m_memory->setValue(pan, 0, -20);
+    QVERIFY2(m_window->saveVoice(path, &error), qPrintable(error));
+    m_memory->setValue(pan, 0, 30);
+    CTextSlider *value = field(open(1), pan);
+    auto *compare = m_window->findChild<QCheckBox *>(QStringLiteral("compare"));
+    compare->click();
+    QCOMPARE(value->shownText(), QStringLiteral("L20"));
+    m_memory->storeVoice(); // the stored voice is now the edited one
+    QCOMPARE(value->shownText(), QStringLiteral("R30"));
+    QVERIFY(m_window->openVoice(path, &error));
+    QCOMPARE(compare->isChecked(), m_memory->compareMode());
+    QCOMPARE(compareSign()->isVisible(), m_memory->compareMode());
+    QCOMPARE(m_editor->voiceData.isCompareMode(), m_memory->compareMode());
+    QCOMPARE(value->shownText(), QStringLiteral("L20"));
+    compare->click();
+    QCOMPARE(value->shownText(), QStringLiteral("L20"));
+    QVERIFY(!compareSign()->isVisible() && !m_memory->compareMode());
 }
 
 // The differences list every value that differs from the stored voice, in

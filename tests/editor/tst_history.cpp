@@ -489,7 +489,8 @@ void TestHistory::compareRefusesEveryWayOfEditing_data()
             QMenu *edit = window->findChild<QMenu *>(QStringLiteral("editMenu"));
             clickMenuItem(edit->actions().at(3)->menu(), QStringLiteral("Element 1 to Element 3"));
         },
-        "Compare shows the stored voice: leave Compare to copy element 1 to element 3"
+        "Compare shows the stored voice: leave Compare to change the voice (Copy element 1 to "
+        "element 3)"
     };
     QTest::newRow("selection window")
         << Refused{ [](MainWindow *window) {

@@ -123,13 +123,8 @@ bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
 {
     ++m_writes;
     QSqlQuery &q = *statement(0, "INSERT INTO voice_values(key, value, voice) VALUES (?, ?, ?)");
-    for (const auto &[ref, value] : m_content.codec().differences(voice)) {
-        q.bindValue(0, VoiceCodec::key(ref));
-        q.bindValue(1, value);
-        q.bindValue(2, id);
-        if (!run(q, error))
-            return false;
-    }
+    if (!runForValues(q, id, voice, error))
+        return false;
     QSqlQuery &f = *statement(
         1, "INSERT OR REPLACE INTO voice_features(voice, type, features) VALUES (?, ?, ?)");
     f.bindValue(0, id);
@@ -143,6 +138,11 @@ bool VoiceLibrary::dropValues(qint64 id, const Voice &voice, QString *error)
     ++m_writes;
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM voice_values WHERE key = ? AND value = ? AND voice = ?"));
+    return runForValues(q, id, voice, error);
+}
+
+bool VoiceLibrary::runForValues(QSqlQuery &q, qint64 id, const Voice &voice, QString *error)
+{
     for (const auto &[ref, value] : m_content.codec().differences(voice)) {
         q.bindValue(0, VoiceCodec::key(ref));
         q.bindValue(1, value);

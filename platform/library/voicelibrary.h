@@ -76,6 +76,9 @@ public:
 private:
     bool writeValues(qint64 id, const Voice &voice, QString *error);
     bool dropValues(qint64 id, const Voice &voice, QString *error);
+    // Runs `q` (key, value, voice) once for each value of `voice` that
+    // differs from its defaults.
+    bool runForValues(QSqlQuery &q, qint64 id, const Voice &voice, QString *error);
     bool writeEntry(const LibraryEntry &entry, bool withId, qint64 *id, QString *error);
     bool inTransaction(const std::function<bool(QString *)> &work, QString *error);
 

@@ -53,6 +53,16 @@ namespace {
 const QString geometryKey = QStringLiteral("window/geometry");
 const QString stateKey = QStringLiteral("window/state");
 constexpr int messageMs = 5000;
+// The Shape panel gets a column of its own where the screen has this much
+// room, and the window grows by that column (and in height, for the
+// panel's graphs) so that the parameter view keeps its width.
+constexpr int roomForShapes = 1400;
+constexpr int shapeColumnWidth = 470;
+
+bool shapesHaveTheirColumn(const QScreen *screen)
+{
+    return screen->availableGeometry().width() >= roomForShapes;
+}
 
 // The platform's keys for a standard command, with `extra` beside them
 // where the platform lacks it.
@@ -118,7 +128,9 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
 
     updateTitle();
     showVoiceType();
-    resize(fittedWindowSize(QSize(1000, 640), screen()->availableGeometry()));
+    const QSize wanted =
+        shapesHaveTheirColumn(screen()) ? QSize(1000 + shapeColumnWidth, 800) : QSize(1000, 640);
+    resize(fittedWindowSize(wanted, screen()->availableGeometry()));
     const QSettings settings;
     restoreGeometry(settings.value(geometryKey).toByteArray());
     restoreState(settings.value(stateKey).toByteArray());
@@ -361,10 +373,9 @@ void MainWindow::createDockWindows()
     scroll->setWidget(m_shape);
     shapeDock->setWidget(scroll);
     // A column of its own where the screen has room for it, else a tab.
-    constexpr int roomForShapes = 1400;
-    if (screen()->availableGeometry().width() >= roomForShapes) {
+    if (shapesHaveTheirColumn(screen())) {
         addDockWidget(Qt::RightDockWidgetArea, shapeDock, Qt::Horizontal);
-        resizeDocks({ shapeDock }, { 470 }, Qt::Horizontal);
+        resizeDocks({ shapeDock }, { shapeColumnWidth }, Qt::Horizontal);
     } else {
         tabifyDockWidget(historyDock, shapeDock);
     }

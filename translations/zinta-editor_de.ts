@@ -61,11 +61,11 @@
         <source>Type a value and press Enter.
 Delete or Ctrl+click: back to the default, %1.</source>
         <translation>Wert eingeben und Enter drücken.
-Delete oder Ctrl+Klick: zurück zum Standardwert, %1.</translation>
+Entf oder Strg+Klick: zurück zum Standardwert, %1.</translation>
     </message>
     <message>
         <source>Delete or Ctrl+click: back to the default, %1.</source>
-        <translation>Delete oder Ctrl+Klick: zurück zum Standardwert, %1.</translation>
+        <translation>Entf oder Strg+Klick: zurück zum Standardwert, %1.</translation>
     </message>
     <message>
         <source>%1

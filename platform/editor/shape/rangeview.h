@@ -32,9 +32,12 @@ private:
         int low;
         int high;
     };
+    // The four elements' ranges `s` reads, and the shown element's ends.
+    QVector<Row> rowsOf(const ShapeSource *s, QVector<ShapeHandle> *points) const;
     QRectF keyboardRect() const;
     double xOf(double v) const;
 
     Kind m_kind;
     QVector<Row> m_rows;
+    QVector<Row> m_secondRows;
 };

@@ -46,9 +46,12 @@ void RangeView::build()
     if (m_kind == Notes)
         setTitle(source()->isDrum() ? tr("Drum key") : tr("Note ranges"));
     m_rows = rowsOf(source(), &m_handles);
-    m_secondRows.clear();
-    if (showsSecond())
-        m_secondRows = rowsOf(secondSource(), &m_secondPoints);
+    m_secondRow.reset();
+    if (showsSecond()) {
+        const QVector<Row> rows = rowsOf(secondSource(), &m_secondPoints);
+        if (source()->element() < rows.size())
+            m_secondRow = rows.at(source()->element());
+    }
 }
 
 QVector<RangeView::Row> RangeView::rowsOf(const ShapeSource *s, QVector<ShapeHandle> *points) const
@@ -122,14 +125,13 @@ void RangeView::paintShape(QPainter &painter)
         return;
     }
 
-    // One row per element, named at the left; the second voice's ranges
-    // behind, a little taller than the voice's own.
+    // One row per element, named at the left; the second voice's range of
+    // the shown element behind its row, a little taller than the voice's own.
     const QColor rangeColour(30, 100, 200);
-    for (int element = 0; element < m_secondRows.size(); ++element) {
-        const Row &row = m_secondRows.at(element);
-        const double y = plot.top() + element * rowHeight;
-        const double left = qMin(xOf(row.low), xOf(row.high));
-        const double right = qMax(xOf(row.low), xOf(row.high));
+    if (m_secondRow) {
+        const double y = plot.top() + s->element() * rowHeight;
+        const double left = qMin(xOf(m_secondRow->low), xOf(m_secondRow->high));
+        const double right = qMax(xOf(m_secondRow->low), xOf(m_secondRow->high));
         QPen pen = secondPen(rangeColour);
         pen.setWidthF(1);
         QColor fill = pen.color();

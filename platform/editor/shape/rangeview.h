@@ -39,5 +39,6 @@ private:
 
     Kind m_kind;
     QVector<Row> m_rows;
-    QVector<Row> m_secondRows;
+    // The second voice's range of the shown element.
+    std::optional<Row> m_secondRow;
 };

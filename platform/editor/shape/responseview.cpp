@@ -213,8 +213,20 @@ void ResponseView::paintShape(QPainter &painter)
     const QFontMetricsF metrics(painter.font());
     const QString filterLabel = tr("Filter %1").arg(m_typeShown);
     const QString eqLabel = tr("EQ %1").arg(m_settings.eqType);
-    double x = plot.right() - metrics.horizontalAdvance(filterLabel + eqLabel) - 60;
-    const double y = plot.top() / 2 + 1;
+    const double width = metrics.horizontalAdvance(filterLabel + eqLabel) + 60;
+    double x = plot.right() - width;
+    double y = plot.top() / 2 + 1;
+    QFont bold = font();
+    bold.setBold(true);
+    // Beside the title when there is room, else in the plot's top corner.
+    if (x < plot.left() + QFontMetricsF(bold).horizontalAdvance(title()) + 12) {
+        x = qMax(plot.left() + 2, plot.right() - width);
+        y = plot.top() + metrics.height() / 2 + 2;
+        QColor under = palette().color(QPalette::Base);
+        under.setAlpha(200);
+        painter.fillRect(QRectF(x - 3, plot.top() + 1, plot.right() - x + 2, metrics.height() + 2),
+                         under);
+    }
     for (const auto &[colour, label, style] :
          { std::tuple{ filterColour, filterLabel, Qt::SolidLine },
            std::tuple{ eqColour, eqLabel, Qt::DashLine } }) {

@@ -1083,6 +1083,22 @@ Bereich: %3
         <source> (the stored voice: compare is on)</source>
         <translation> (die gespeicherte Voice: Vergleich ist an)</translation>
     </message>
+    <message>
+        <source>The second voice is drawn faint behind.</source>
+        <translation>Die zweite Voice ist blass dahinter gezeichnet.</translation>
+    </message>
+    <message>
+        <source>The second voice, %1, is drawn faint behind.</source>
+        <translation>Die zweite Voice, %1, ist blass dahinter gezeichnet.</translation>
+    </message>
+    <message>
+        <source>(faint: %1)</source>
+        <translation>(blass: %1)</translation>
+    </message>
+    <message>
+        <source>the second voice</source>
+        <translation>die zweite Voice</translation>
+    </message>
 </context>
 <context>
     <name>SideBySidePanel</name>

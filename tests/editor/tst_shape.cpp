@@ -8,6 +8,7 @@
 #include <shape/rangeview.h>
 #include <shape/responseview.h>
 #include <shape/shapepanel.h>
+#include <shape/shapesource.h>
 #include <history/voicehistory.h>
 
 #include <QAccessible>
@@ -82,10 +83,21 @@ private slots:
     void theKeysMoveTheSelectedPoint();
     void renderWindowWritesTheWindow();
     void compareShowsTheStoredVoiceAndRefusesDrags();
+    void aSecondVoiceIsDrawnFaintBehind();
+    void aSecondVoiceOfAnotherTypeDrawsNothing();
+    void aDragTakesTheVoicesPointNotTheSecondVoices();
 
 private:
     ShapeGraph *graph(const QString &name) const { return m_panel->findChild<ShapeGraph *>(name); }
     ShapeGraph *amplitude() const { return graph(QStringLiteral("amplitudeEnvelope")); }
+    // The voice with attack time `attack` on element 2.
+    Voice withAttack(int attack) const
+    {
+        Voice voice = m_memory->voice();
+        const ParameterRef ref = *m_memory->resolve(attackTime, element2);
+        voice.values[ref.high][std::size_t(ref.part)][ref.low] = attack;
+        return voice;
+    }
 
     std::unique_ptr<EditorSession> m_editor;
     TParameterMemory *m_memory = nullptr;
@@ -437,6 +449,97 @@ void TestShape::compareShowsTheStoredVoiceAndRefusesDrags()
     m_window->findChild<QCheckBox *>(QStringLiteral("compare"))->setChecked(false);
     QCOMPARE(m_memory->value(attackTime, element2), 60);
     QCOMPARE(view->handlePixel(attack), edited);
+}
+
+// The second voice's attack sits where its own time puts it, drawn, with
+// its element following the panel's; the voice's own curve, points and
+// what screen readers see of them stay as they were.
+void TestShape::aSecondVoiceIsDrawnFaintBehind()
+{
+    auto *view = static_cast<EnvelopeView *>(amplitude());
+    const QPolygonF live = view->curve();
+    const int points = QAccessible::queryAccessibleInterface(view)->childCount();
+    m_panel->setSecondVoice(withAttack(90));
+    const int attack = view->secondPointIndex(QStringLiteral("Attack"));
+    QVERIFY(attack >= 0);
+    const double attackMs = milliseconds(m_memory->valueText(attackTime, element2, 90));
+    QCOMPARE(view->secondPoint(attack).at,
+             QPointF(attackMs, m_memory->value(attackLevel, element2)));
+    QCOMPARE(view->secondCurve().at(1), view->secondPoint(attack).at);
+    QCOMPARE(view->curve(), live);
+    QCOMPARE(QAccessible::queryAccessibleInterface(view)->childCount(), points);
+    QVERIFY(!m_panel->accessibleDescription().isEmpty());
+    // Light blue where the point is: drawn, faint, behind nothing of the voice's own.
+    QVERIFY(view->levelAt(attackMs) < view->secondPoint(attack).at.y() - 10);
+    const QColor drawn =
+        view->grab().toImage().pixelColor(view->secondPointPixel(attack).toPoint());
+    QVERIFY2(drawn.blue() - drawn.red() > 30 && drawn.red() > 60, qPrintable(drawn.name()));
+    QVERIFY(m_panel->response()->secondPointCount() > 0);
+    QCOMPARE(m_panel->noteRanges()->secondPointCount(), 2);
+
+    m_window->findChild<QComboBox *>(QStringLiteral("element"))->setCurrentIndex(2);
+    QCOMPARE(view->secondPoint(view->secondPointIndex(QStringLiteral("Attack"))).x->part, 2);
+
+    m_panel->setSecondVoice(std::nullopt);
+    QCOMPARE(view->secondPointCount(), 0);
+    QVERIFY(view->secondCurve().isEmpty());
+    QCOMPARE(m_panel->response()->secondPointCount(), 0);
+    QVERIFY(m_panel->accessibleDescription().isEmpty());
+}
+
+// A voice of another type has nothing to lay behind; it shows once the
+// voice takes its type.
+void TestShape::aSecondVoiceOfAnotherTypeDrawsNothing()
+{
+    m_panel->setSecondVoice(m_memory->initialVoice(VoiceType::Plugin));
+    for (ShapeGraph *view : m_panel->findChildren<ShapeGraph *>())
+        QCOMPARE(view->secondPointCount(), 0);
+    QVERIFY(m_panel->envelope(EnvelopeView::Filter)->secondCurve().isEmpty());
+    auto *type = m_window->findChild<QComboBox *>(QStringLiteral("voiceType"));
+    type->setCurrentIndex(type->findData(2));
+    QVERIFY(amplitude()->secondPointCount() > 0);
+}
+
+// Pressed on the second voice's point a few pixels from the voice's own,
+// the drag moves the voice's; pressed on it alone, nothing moves.
+void TestShape::aDragTakesTheVoicesPointNotTheSecondVoices()
+{
+    auto *view = static_cast<EnvelopeView *>(amplitude());
+    m_memory->setValue(attackTime, element2, 40);
+    m_stack->clear();
+    const int attack = view->handleIndex(QStringLiteral("Attack"));
+    int second = 41;
+    for (; second < 127; ++second) {
+        m_panel->setSecondVoice(withAttack(second));
+        const double apart =
+            QLineF(view->handlePixel(attack),
+                   view->secondPointPixel(view->secondPointIndex(QStringLiteral("Attack"))))
+                .length();
+        if (apart >= 4)
+            break;
+    }
+    const QPoint faint =
+        view->secondPointPixel(view->secondPointIndex(QStringLiteral("Attack"))).toPoint();
+    QVERIFY(QLineF(view->handlePixel(attack), faint).length() < 8);
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, faint);
+    QTest::mouseMove(view, faint + QPoint(30, 0));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, faint + QPoint(30, 0));
+    QVERIFY(m_memory->value(attackTime, element2) > 40);
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(m_panel->secondSource()->voice()->value(*m_memory->resolve(attackTime, element2)),
+             second);
+
+    m_panel->setSecondVoice(withAttack(110));
+    const QPoint alone =
+        view->secondPointPixel(view->secondPointIndex(QStringLiteral("Attack"))).toPoint();
+    for (int i = 0; i < view->handleCount(); ++i)
+        QVERIFY(QLineF(view->handlePixel(i), alone).length() > 12);
+    const int before = m_memory->value(attackTime, element2);
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, alone);
+    QTest::mouseMove(view, alone - QPoint(40, 0));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, alone - QPoint(40, 0));
+    QCOMPARE(m_memory->value(attackTime, element2), before);
+    QCOMPARE(m_stack->count(), 1);
 }
 
 // The program renders its window with the Shape panel, display or not.

@@ -90,6 +90,12 @@ QPolygonF EnvelopeView::curve() const
     return m_curve;
 }
 
+QPolygonF EnvelopeView::secondCurve() const
+{
+    ensureBuilt();
+    return m_secondCurve;
+}
+
 double EnvelopeView::keyOffTime() const
 {
     ensureBuilt();
@@ -127,45 +133,69 @@ std::pair<const Breakpoint *, const Breakpoint *> breakpointsOf(EnvelopeView::Ki
 
 } // namespace
 
-std::optional<ParameterRef> EnvelopeView::find(Kind kind, const char *word) const
+std::optional<ParameterRef> EnvelopeView::find(const ShapeSource *s, Kind kind,
+                                               const char *word) const
 {
     if (!*word)
         return std::nullopt;
     static const char *const groups[] = { "Amplitude", "Filter", "Pitch" };
     static const char *const prefixes[] = { "AEG", "FEG", "PEG" };
-    return source()->find(QLatin1String(groups[kind]),
-                          QLatin1String(prefixes[kind]) + QLatin1String(word));
+    return s->find(QLatin1String(groups[kind]),
+                   QLatin1String(prefixes[kind]) + QLatin1String(word));
 }
 
 // The times of an envelope's segments up to the sustain, or of its release.
-double EnvelopeView::segmentTimes(Kind kind, bool release) const
+double EnvelopeView::segmentTimes(const ShapeSource *s, Kind kind, bool release) const
 {
-    const auto [begin, end] = breakpointsOf(kind, source()->isDrum());
+    const auto [begin, end] = breakpointsOf(kind, s->isDrum());
     double sum = 0;
     for (const Breakpoint *b = begin; b != end; ++b)
         if ((QLatin1String(b->time) == QLatin1String("ReleaseTime")) == release)
-            if (const auto time = find(kind, b->time))
-                sum += source()->number(*time);
+            if (const auto time = find(s, kind, b->time))
+                sum += s->number(*time);
     return sum;
 }
 
 void EnvelopeView::build()
 {
     m_curve.clear();
+    m_secondCurve.clear();
     if (!available())
         return;
-    ShapeSource *s = source();
+    Shape shape = shapeOf(source());
+    m_curve = shape.curve;
+    m_handles = shape.points;
+    m_keyOff = shape.keyOff;
+    m_low = shape.low;
+    m_high = shape.high;
+    double longest = shape.longest;
+    if (showsSecond()) {
+        const Shape second = shapeOf(secondSource());
+        m_secondCurve = second.curve;
+        m_secondPoints = second.points;
+        longest = qMax(longest, second.longest);
+    }
+    if (!m_frozen) {
+        const double total = qMax(longest, 1.0);
+        const double step = tickStep(total * 1.05, 5);
+        m_span = std::ceil(total * 1.05 / step) * step;
+    }
+}
+
+EnvelopeView::Shape EnvelopeView::shapeOf(const ShapeSource *s) const
+{
+    Shape shape;
     const bool drum = s->isDrum();
     const auto [begin, end] = breakpointsOf(m_kind, drum);
-    const auto find = [this](const char *word) { return this->find(m_kind, word); };
+    const auto find = [this, s](const char *word) { return this->find(s, m_kind, word); };
 
     // The level axis reads as the envelope's levels do.
-    m_low = m_kind == Amplitude ? 0 : -64;
-    m_high = m_kind == Amplitude ? 127 : 63;
+    shape.low = m_kind == Amplitude ? 0 : -64;
+    shape.high = m_kind == Amplitude ? 127 : 63;
     for (const Breakpoint *b = begin; b != end; ++b)
         if (const auto level = find(b->level)) {
-            m_low = s->number(*level, s->minimum(*level));
-            m_high = s->number(*level, s->maximum(*level));
+            shape.low = s->number(*level, s->minimum(*level));
+            shape.high = s->number(*level, s->maximum(*level));
             break;
         }
 
@@ -175,11 +205,11 @@ void EnvelopeView::build()
         drum ? QVector<Kind>{ Amplitude } : QVector<Kind>{ Amplitude, Filter, Pitch };
     double onset = 0;
     for (Kind kind : kinds)
-        onset = qMax(onset, segmentTimes(kind, false));
-    m_keyOff = drum ? onset : onset + qMax(60.0, 0.35 * onset);
-    double longest = m_keyOff;
+        onset = qMax(onset, segmentTimes(s, kind, false));
+    shape.keyOff = drum ? onset : onset + qMax(60.0, 0.35 * onset);
+    shape.longest = shape.keyOff;
     for (Kind kind : kinds)
-        longest = qMax(longest, m_keyOff + segmentTimes(kind, true));
+        shape.longest = qMax(shape.longest, shape.keyOff + segmentTimes(s, kind, true));
 
     double time = 0;
     double level = 0;
@@ -192,17 +222,17 @@ void EnvelopeView::build()
         if (release) {
             // The sustain until key-off; a sustain time that is not Hold lets
             // the level fall to nothing meanwhile.
-            const double hold = m_keyOff - time;
+            const double hold = shape.keyOff - time;
             const auto sustainTime = m_kind == Amplitude ? find("SustainTime") : std::nullopt;
             const double fall = sustainTime ? s->number(*sustainTime) : NAN;
             if (std::isfinite(fall) && fall < hold) {
-                m_curve << QPointF(time + fall, 0);
+                shape.curve << QPointF(time + fall, 0);
                 level = 0;
             } else if (std::isfinite(fall) && fall > 0) {
                 level *= 1 - hold / fall;
             }
-            m_curve << QPointF(m_keyOff, level);
-            time = m_keyOff;
+            shape.curve << QPointF(shape.keyOff, level);
+            time = shape.keyOff;
         }
         const double start = time;
         if (h.x) {
@@ -218,14 +248,10 @@ void EnvelopeView::build()
         if (release && m_kind == Amplitude)
             level = 0;
         h.at = QPointF(time, level);
-        m_curve << h.at;
-        m_handles << h;
+        shape.curve << h.at;
+        shape.points << h;
     }
-    if (!m_frozen) {
-        const double total = qMax(longest, 1.0);
-        const double step = tickStep(total * 1.05, 5);
-        m_span = std::ceil(total * 1.05 / step) * step;
-    }
+    return shape;
 }
 
 QPointF EnvelopeView::toPixel(const QPointF &data) const
@@ -288,10 +314,18 @@ void EnvelopeView::paintShape(QPainter &painter)
     const QColor colour = curveColour(m_kind == Amplitude    ? QColor(30, 100, 200)
                                           : m_kind == Filter ? QColor(210, 110, 0)
                                                              : QColor(140, 60, 180));
+    painter.setClipRect(plot.adjusted(-1, -6, 6, 1));
+    if (!m_secondCurve.isEmpty()) {
+        QPolygonF second;
+        for (const QPointF &p : std::as_const(m_secondCurve))
+            second << toPixel(p);
+        painter.setPen(secondPen(colour));
+        painter.drawPolyline(second);
+        paintSecondPoints(painter, colour);
+    }
     QPolygonF line;
     for (const QPointF &p : std::as_const(m_curve))
         line << toPixel(p);
-    painter.setClipRect(plot.adjusted(-1, -6, 6, 1));
     if (m_kind == Amplitude && !line.isEmpty()) {
         QPainterPath area;
         area.moveTo(line.first().x(), plot.bottom());

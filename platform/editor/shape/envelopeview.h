@@ -23,8 +23,10 @@ public:
     Kind kind() const { return m_kind; }
     // Whether the shown voice has this envelope (drum keys have only the amplitude's).
     bool available() const;
-    // The curve, as (ms, level) points in time order.
+    // The curve, as (ms, level) points in time order; the second voice's
+    // (empty without one).
     QPolygonF curve() const;
+    QPolygonF secondCurve() const;
     // The curve's level at `ms` after key-on (after a jump at that time).
     double levelAt(double ms) const;
     double keyOffTime() const;
@@ -36,11 +38,24 @@ protected:
     void setScalesFrozen(bool frozen) override { m_frozen = frozen; }
 
 private:
-    std::optional<ParameterRef> find(Kind kind, const char *word) const;
-    double segmentTimes(Kind kind, bool release) const;
+    // What a voice's values make of the envelope.
+    struct Shape
+    {
+        QPolygonF curve;
+        QVector<ShapeHandle> points;
+        double keyOff = 0;
+        // When the slowest of the element's envelopes ends.
+        double longest = 0;
+        double low = 0;
+        double high = 127;
+    };
+    Shape shapeOf(const ShapeSource *s) const;
+    std::optional<ParameterRef> find(const ShapeSource *s, Kind kind, const char *word) const;
+    double segmentTimes(const ShapeSource *s, Kind kind, bool release) const;
 
     Kind m_kind;
     QPolygonF m_curve;
+    QPolygonF m_secondCurve;
     double m_keyOff = 0;
     double m_span = 1000;
     double m_low = 0;

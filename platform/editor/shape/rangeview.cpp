@@ -43,12 +43,22 @@ bool RangeView::available() const
 
 void RangeView::build()
 {
-    m_rows.clear();
-    ShapeSource *s = source();
     if (m_kind == Notes)
-        setTitle(s->isDrum() ? tr("Drum key") : tr("Note ranges"));
+        setTitle(source()->isDrum() ? tr("Drum key") : tr("Note ranges"));
+    m_rows = rowsOf(source(), &m_handles);
+    m_secondRow.reset();
+    if (showsSecond()) {
+        const QVector<Row> rows = rowsOf(secondSource(), &m_secondPoints);
+        if (source()->element() < rows.size())
+            m_secondRow = rows.at(source()->element());
+    }
+}
+
+QVector<RangeView::Row> RangeView::rowsOf(const ShapeSource *s, QVector<ShapeHandle> *points) const
+{
+    QVector<Row> rows;
     if (s->isDrum())
-        return;
+        return rows;
     const QString lowWord =
         m_kind == Notes ? QStringLiteral("NoteLimitLow") : QStringLiteral("VeloLimitLow");
     const QString highWord =
@@ -59,7 +69,7 @@ void RangeView::build()
         if (!low || !high)
             break;
         const Row row{ s->value(*low), s->value(*high) };
-        m_rows << row;
+        rows << row;
         if (element != s->element())
             continue;
         const auto position = [](int v) { return double(v); };
@@ -75,8 +85,9 @@ void RangeView::build()
         highEnd.xAt = position;
         highEnd.xLow = row.low;
         highEnd.at = QPointF(row.high, element);
-        m_handles << lowEnd << highEnd;
+        *points << lowEnd << highEnd;
     }
+    return rows;
 }
 
 QRectF RangeView::keyboardRect() const
@@ -114,7 +125,23 @@ void RangeView::paintShape(QPainter &painter)
         return;
     }
 
-    // One row per element, named at the left.
+    // One row per element, named at the left; the second voice's range of
+    // the shown element behind its row, a little taller than the voice's own.
+    const QColor rangeColour(30, 100, 200);
+    if (m_secondRow) {
+        const double y = plot.top() + s->element() * rowHeight;
+        const double left = qMin(xOf(m_secondRow->low), xOf(m_secondRow->high));
+        const double right = qMax(xOf(m_secondRow->low), xOf(m_secondRow->high));
+        QPen pen = secondPen(rangeColour);
+        pen.setWidthF(1);
+        QColor fill = pen.color();
+        fill.setAlpha(50);
+        painter.setPen(pen);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(QRectF(left, y + 0.5, qMax(2.0, right - left), rowHeight - 1), 2,
+                                2);
+    }
+    paintSecondPoints(painter, rangeColour);
     for (int element = 0; element < m_rows.size(); ++element) {
         const Row &row = m_rows.at(element);
         const bool shown = element == s->element();
@@ -122,7 +149,7 @@ void RangeView::paintShape(QPainter &painter)
         painter.setPen(shown ? text : grid);
         drawGridLabel(painter, { plot.left() - 8, y + rowHeight / 2.0 },
                       tr("El %1").arg(element + 1), Qt::AlignRight | Qt::AlignVCenter);
-        QColor colour = curveColour(shown ? QColor(30, 100, 200) : QColor(150, 170, 200));
+        QColor colour = curveColour(shown ? rangeColour : QColor(150, 170, 200));
         const double left = qMin(xOf(row.low), xOf(row.high));
         const double right = qMax(xOf(row.low), xOf(row.high));
         painter.setPen(Qt::NoPen);

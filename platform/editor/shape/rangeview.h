@@ -32,9 +32,13 @@ private:
         int low;
         int high;
     };
+    // The four elements' ranges `s` reads, and the shown element's ends.
+    QVector<Row> rowsOf(const ShapeSource *s, QVector<ShapeHandle> *points) const;
     QRectF keyboardRect() const;
     double xOf(double v) const;
 
     Kind m_kind;
     QVector<Row> m_rows;
+    // The second voice's range of the shown element.
+    std::optional<Row> m_secondRow;
 };

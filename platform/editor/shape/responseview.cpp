@@ -14,31 +14,48 @@ ResponseView::ResponseView(ShapeSource *source, QWidget *parent)
     setObjectName(QStringLiteral("filterResponse"));
 }
 
+double ResponseView::filterDb(const Settings &s, double f)
+{
+    return FilterResponse::filterDb(s.filterType, s.cutoff, s.resonance, s.distance, s.gain, f)
+        + FilterResponse::highPassDb(s.highPass, f);
+}
+
+double ResponseView::eqDb(const Settings &s, double f)
+{
+    return FilterResponse::eqDb(s.eqType, s.f1, s.g1, s.f2, s.g2, s.q, f);
+}
+
 double ResponseView::filterDbAt(double f) const
 {
     ensureBuilt();
-    const Settings &s = m_settings;
-    return FilterResponse::filterDb(s.filterType, s.cutoff, s.resonance, s.distance, s.gain, f)
-        + FilterResponse::highPassDb(s.highPass, f);
+    return filterDb(m_settings, f);
 }
 
 double ResponseView::eqDbAt(double f) const
 {
     ensureBuilt();
-    const Settings &s = m_settings;
-    return FilterResponse::eqDb(s.eqType, s.f1, s.g1, s.f2, s.g2, s.q, f);
+    return eqDb(m_settings, f);
 }
 
 void ResponseView::build()
 {
-    ShapeSource *s = source();
+    m_settings = settingsOf(source(), &m_handles);
+    const auto type = source()->find(QStringLiteral("Filter"), QStringLiteral("FilterType"));
+    m_typeShown = type ? m_settings.filterType : tr("low-pass");
+    m_second.reset();
+    if (showsSecond())
+        m_second = settingsOf(secondSource(), &m_secondPoints);
+}
+
+ResponseView::Settings ResponseView::settingsOf(const ShapeSource *s,
+                                                QVector<ShapeHandle> *points) const
+{
     Settings settings;
     const QString filter = QStringLiteral("Filter");
     const QString eq = QStringLiteral("EQ");
     const auto type = s->find(filter, QStringLiteral("FilterType"));
     // A drum key's filter is a low-pass filter of the default kind.
     settings.filterType = type ? s->text(*type) : QStringLiteral("LPF24 Digital");
-    m_typeShown = type ? settings.filterType : tr("low-pass");
     const auto cutoff = s->find(filter, QStringLiteral("FilterCutoffFreq"));
     const auto resonance = s->find(filter, QStringLiteral("FilterResonance"));
     const auto distance = s->find(filter, QStringLiteral("Distance"));
@@ -73,7 +90,6 @@ void ResponseView::build()
         settings.g2 = s->number(*g2);
     if (q)
         settings.q = qMax(0.1, s->number(*q));
-    m_settings = settings;
 
     const auto hertz = [s](const ParameterRef &ref) {
         return std::function<double(int)>([s, ref](int v) { return s->number(ref, v); });
@@ -88,8 +104,8 @@ void ResponseView::build()
         if (resonance)
             h.yAt = [gainDb](int v) { return FilterResponse::resonancePeakDb(v) + gainDb; };
         h.at = QPointF(settings.cutoff,
-                       resonance ? h.yAt(settings.resonance) : filterDbAt(settings.cutoff));
-        m_handles << h;
+                       resonance ? h.yAt(settings.resonance) : filterDb(settings, settings.cutoff));
+        *points << h;
     }
     if (highPass) {
         ShapeHandle h;
@@ -97,7 +113,7 @@ void ResponseView::build()
         h.x = highPass;
         h.xAt = hertz(*highPass);
         h.at = QPointF(settings.highPass, -3);
-        m_handles << h;
+        *points << h;
     }
     const bool twoBands = f2 && g2;
     for (const auto &[freq, level, name] :
@@ -112,8 +128,9 @@ void ResponseView::build()
         h.y = level;
         h.yAt = hertz(*level);
         h.at = QPointF(s->number(*freq), s->number(*level));
-        m_handles << h;
+        *points << h;
     }
+    return settings;
 }
 
 QPointF ResponseView::toPixel(const QPointF &data) const
@@ -161,18 +178,34 @@ void ResponseView::paintShape(QPainter &painter)
     const QColor filterColour = curveColour(QColor(210, 110, 0));
     const QColor eqColour = curveColour(QColor(20, 150, 90));
     painter.setClipRect(plot);
-    for (const auto &[colour, eq] :
-         { std::pair{ eqColour, true }, std::pair{ filterColour, false } }) {
+    const auto line = [this](const Settings &settings, bool eq) {
         QPolygonF line;
         constexpr int steps = 240;
         for (int i = 0; i <= steps; ++i) {
             const double f = lowestHz * std::pow(highestHz / lowestHz, double(i) / steps);
-            const double dB = qBound(lowestDb - 10, eq ? eqDbAt(f) : filterDbAt(f), highestDb + 10);
+            const double dB = qBound(lowestDb - 10, eq ? eqDb(settings, f) : filterDb(settings, f),
+                                     highestDb + 10);
             line << toPixel({ f, dB });
         }
+        return line;
+    };
+    // The second voice's behind, dotted for its EQ where the voice's own is dashed.
+    if (m_second) {
+        for (const auto &[colour, eq] :
+             { std::pair{ eqColour, true }, std::pair{ filterColour, false } }) {
+            QPen pen = secondPen(colour);
+            if (eq)
+                pen.setDashPattern({ 1, 3 });
+            painter.setPen(pen);
+            painter.drawPolyline(line(*m_second, eq));
+        }
+        paintSecondPoints(painter, filterColour);
+    }
+    for (const auto &[colour, eq] :
+         { std::pair{ eqColour, true }, std::pair{ filterColour, false } }) {
         painter.setPen(QPen(colour, eq ? 1.6 : 2, eq ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap,
                             Qt::RoundJoin));
-        painter.drawPolyline(line);
+        painter.drawPolyline(line(m_settings, eq));
     }
     painter.setClipping(false);
 
@@ -180,8 +213,20 @@ void ResponseView::paintShape(QPainter &painter)
     const QFontMetricsF metrics(painter.font());
     const QString filterLabel = tr("Filter %1").arg(m_typeShown);
     const QString eqLabel = tr("EQ %1").arg(m_settings.eqType);
-    double x = plot.right() - metrics.horizontalAdvance(filterLabel + eqLabel) - 60;
-    const double y = plot.top() / 2 + 1;
+    const double width = metrics.horizontalAdvance(filterLabel + eqLabel) + 60;
+    double x = plot.right() - width;
+    double y = plot.top() / 2 + 1;
+    QFont bold = font();
+    bold.setBold(true);
+    // Beside the title when there is room, else in the plot's top corner.
+    if (x < plot.left() + QFontMetricsF(bold).horizontalAdvance(title()) + 12) {
+        x = qMax(plot.left() + 2, plot.right() - width);
+        y = plot.top() + metrics.height() / 2 + 2;
+        QColor under = palette().color(QPalette::Base);
+        under.setAlpha(200);
+        painter.fillRect(QRectF(x - 3, plot.top() + 1, plot.right() - x + 2, metrics.height() + 2),
+                         under);
+    }
     for (const auto &[colour, label, style] :
          { std::tuple{ filterColour, filterLabel, Qt::SolidLine },
            std::tuple{ eqColour, eqLabel, Qt::DashLine } }) {

@@ -32,6 +32,7 @@ protected:
     void paintShape(QPainter &painter) override;
 
 private:
+    // What a voice's values make of the filter section and the EQ.
     struct Settings
     {
         QString filterType;
@@ -43,6 +44,12 @@ private:
         QString eqType;
         double f1 = 100, g1 = 0, f2 = 5000, g2 = 0, q = 0.7;
     };
+    static double filterDb(const Settings &s, double f);
+    static double eqDb(const Settings &s, double f);
+    // The settings `s` reads, and their points.
+    Settings settingsOf(const ShapeSource *s, QVector<ShapeHandle> *points) const;
+
     Settings m_settings;
+    std::optional<Settings> m_second;
     QString m_typeShown;
 };

@@ -33,12 +33,57 @@ ShapeGraph::ShapeGraph(ShapeSource *source, const QString &title, QWidget *paren
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Many changes at once (a load) rebuild once; what screen readers hear
     // follows even while nothing is painted.
-    connect(source, &ShapeSource::changed, this, [this] {
-        if (!m_dirty)
-            QTimer::singleShot(0, this, [this] { ensureBuilt(); });
-        m_dirty = true;
-        update();
-    });
+    connect(source, &ShapeSource::changed, this, &ShapeGraph::rebuildSoon);
+}
+
+void ShapeGraph::rebuildSoon()
+{
+    if (!m_dirty)
+        QTimer::singleShot(0, this, [this] { ensureBuilt(); });
+    m_dirty = true;
+    update();
+}
+
+void ShapeGraph::setSecondSource(ShapeSource *second)
+{
+    if (m_second)
+        disconnect(m_second, nullptr, this, nullptr);
+    m_second = second;
+    if (second)
+        connect(second, &ShapeSource::changed, this, &ShapeGraph::rebuildSoon);
+    rebuildSoon();
+}
+
+bool ShapeGraph::showsSecond() const
+{
+    return m_second && m_second->hasVoice();
+}
+
+int ShapeGraph::secondPointCount() const
+{
+    ensureBuilt();
+    return int(m_secondPoints.size());
+}
+
+int ShapeGraph::secondPointIndex(const QString &name) const
+{
+    ensureBuilt();
+    for (int i = 0; i < m_secondPoints.size(); ++i)
+        if (m_secondPoints.at(i).name == name)
+            return i;
+    return -1;
+}
+
+const ShapeHandle &ShapeGraph::secondPoint(int i) const
+{
+    ensureBuilt();
+    return m_secondPoints.at(i);
+}
+
+QPointF ShapeGraph::secondPointPixel(int i) const
+{
+    ensureBuilt();
+    return toPixel(m_secondPoints.at(i).at);
 }
 
 void ShapeGraph::setTitle(const QString &title)
@@ -58,6 +103,7 @@ void ShapeGraph::ensureBuilt() const
     auto *self = const_cast<ShapeGraph *>(this);
     self->m_building = true;
     self->m_handles.clear();
+    self->m_secondPoints.clear();
     self->build();
     self->m_dirty = false;
     self->m_building = false;
@@ -147,6 +193,29 @@ QRectF ShapeGraph::plotRect() const
 QColor ShapeGraph::curveColour(const QColor &colour) const
 {
     return m_source->editable() ? colour : QColor(128, 128, 128);
+}
+
+// Light enough to read as behind the voice's own curve, on the light and
+// dark palettes alike; dashed so that it reads without colour too.
+QPen ShapeGraph::secondPen(const QColor &colour) const
+{
+    QColor light = curveColour(colour);
+    light.setAlpha(120);
+    QPen pen(light, 1.5, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+    pen.setDashPattern({ 4, 3 });
+    return pen;
+}
+
+void ShapeGraph::paintSecondPoints(QPainter &painter, const QColor &colour) const
+{
+    painter.save();
+    QColor light = curveColour(colour);
+    light.setAlpha(120);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(light);
+    for (const ShapeHandle &h : m_secondPoints)
+        painter.drawEllipse(toPixel(h.at), handleRadius - 1.5, handleRadius - 1.5);
+    painter.restore();
 }
 
 void ShapeGraph::drawGridLabel(QPainter &painter, const QPointF &at, const QString &text,

@@ -40,6 +40,11 @@ struct ShapeHandle
 // With an undo stack (setUndoStack), a drag that moves both parameters of a
 // point is one step of it; a drag or a held key of one parameter is one
 // step by the history's own merging.
+//
+// With a second source of a voice (setSecondSource()), the graph draws that
+// voice's shapes of the same part faint behind its own, computed by the
+// same code from that voice's values. Its points are only drawn: they
+// cannot be taken, moved or reached by screen readers.
 class ShapeGraph : public QWidget
 {
     Q_OBJECT
@@ -62,6 +67,15 @@ public:
     // "Attack: AEG Attack Time 12.5ms, AEG Attack Level 127".
     QString describe(int i) const;
 
+    // The second voice's source (null for none); its points, when it shows
+    // a voice, named as the graph's own; where point i of it is drawn.
+    void setSecondSource(ShapeSource *second);
+    ShapeSource *secondSource() const { return m_second; }
+    int secondPointCount() const;
+    int secondPointIndex(const QString &name) const;
+    const ShapeHandle &secondPoint(int i) const;
+    QPointF secondPointPixel(int i) const;
+
     QSize minimumSizeHint() const override { return { 260, 110 }; }
 
 signals:
@@ -69,7 +83,8 @@ signals:
     void refused(const QString &message);
 
 protected:
-    // Fills m_handles, and whatever the graph draws, from the memory.
+    // Fills m_handles, and whatever the graph draws, from the memory; and
+    // m_secondPoints with the second voice's when showsSecond().
     virtual void build() = 0;
     virtual QPointF toPixel(const QPointF &data) const = 0;
     virtual void paintShape(QPainter &painter) = 0;
@@ -84,10 +99,17 @@ protected:
     bool dragging() const { return m_drag >= 0; }
     // The colour of the graph's curve; grey in compare mode.
     QColor curveColour(const QColor &colour) const;
+    // Whether the second source shows a voice to draw behind.
+    bool showsSecond() const;
+    // The second voice's pen: its curve's colour, light, dashed and thinner.
+    QPen secondPen(const QColor &colour) const;
+    // The second voice's points, small and light, in `colour`.
+    void paintSecondPoints(QPainter &painter, const QColor &colour) const;
     void drawGridLabel(QPainter &painter, const QPointF &at, const QString &text,
                        Qt::Alignment alignment) const;
 
     QVector<ShapeHandle> m_handles;
+    QVector<ShapeHandle> m_secondPoints;
 
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -107,8 +129,10 @@ private:
     QString valueLabel(int i) const;
     void paintLabel(QPainter &painter);
     void updateAccessibleText();
+    void rebuildSoon();
 
     ShapeSource *m_source;
+    ShapeSource *m_second = nullptr;
     QString m_title;
     QPointer<QUndoStack> m_stack;
     bool m_dirty = true;

@@ -14,6 +14,7 @@
 ShapePanel::ShapePanel(TParameterMemory *memory, QWidget *parent)
     : QWidget(parent)
     , m_source(new ShapeSource(memory, this))
+    , m_second(new ShapeSource(m_source, this))
     , m_heading(new QLabel(this))
 {
     // Screen readers see the graphs' points as sliders.
@@ -38,9 +39,12 @@ ShapePanel::ShapePanel(TParameterMemory *memory, QWidget *parent)
     m_velocities = new RangeView(m_source, RangeView::Velocities, this);
     layout->addWidget(m_notes);
     layout->addWidget(m_velocities);
-    for (ShapeGraph *graph : findChildren<ShapeGraph *>())
+    for (ShapeGraph *graph : findChildren<ShapeGraph *>()) {
         connect(graph, &ShapeGraph::refused, this, &ShapePanel::message);
+        graph->setSecondSource(m_second);
+    }
     connect(m_source, &ShapeSource::changed, this, &ShapePanel::showWhatTheVoiceHas);
+    connect(m_second, &ShapeSource::changed, this, &ShapePanel::showWhatTheVoiceHas);
     showWhatTheVoiceHas();
 }
 
@@ -48,6 +52,11 @@ void ShapePanel::setUndoStack(QUndoStack *stack)
 {
     for (ShapeGraph *graph : findChildren<ShapeGraph *>())
         graph->setUndoStack(stack);
+}
+
+void ShapePanel::setSecondVoice(const std::optional<Voice> &voice)
+{
+    m_second->setVoice(voice);
 }
 
 void ShapePanel::setElement(int element)
@@ -72,5 +81,15 @@ void ShapePanel::showWhatTheVoiceHas()
                            : tr("Element %1").arg(m_source->element() + 1);
     if (!m_source->editable())
         heading += tr(" (the stored voice: compare is on)");
+    // What the faint curves are, for the eye and for screen readers.
+    QString second;
+    if (m_second->hasVoice()) {
+        const QString name = m_second->voice()->name.trimmed();
+        second = name.isEmpty() ? tr("The second voice is drawn faint behind.")
+                                : tr("The second voice, %1, is drawn faint behind.").arg(name);
+        heading += QStringLiteral("  ")
+            + tr("(faint: %1)").arg(name.isEmpty() ? tr("the second voice") : name);
+    }
     m_heading->setText(heading);
+    setAccessibleDescription(second);
 }

@@ -1,5 +1,6 @@
 #include "shapesource.h"
 
+#include <parameterschema.h>
 #include <tparametermemory.h>
 
 #include <QRegularExpression>
@@ -18,6 +19,46 @@ ShapeSource::ShapeSource(TParameterMemory *memory, QObject *parent)
     connect(memory, &TParameterMemory::editBufferLoaded, this, &ShapeSource::changed);
 }
 
+ShapeSource::ShapeSource(const ShapeSource *live, QObject *parent)
+    : QObject(parent)
+    , m_memory(live->memory())
+    , m_live(live)
+{
+}
+
+void ShapeSource::setVoice(const std::optional<Voice> &voice)
+{
+    if (!m_live)
+        return;
+    m_voice = voice;
+    emit changed();
+}
+
+bool ShapeSource::hasVoice() const
+{
+    return !m_live || (m_voice && m_voice->type == m_memory->voiceType());
+}
+
+bool ShapeSource::effective(const ParameterRef &ref, ParameterSchema::Parameter *parameter) const
+{
+    const ParameterSchema::Schema &schema = m_memory->schema();
+    if (!m_voice || !m_memory->isKnown(ref) || !m_voice->holds(ref))
+        return false;
+    const std::vector<int> &part = m_voice->values[ref.high][std::size_t(ref.part)];
+    if (part.size() != schema.blocks[ref.high].parameters.size())
+        return false;
+    *parameter = schema.effective(ref.high, ref.low, part, ref.part);
+    return true;
+}
+
+bool ShapeSource::inUse(const ParameterRef &ref) const
+{
+    if (!m_live)
+        return m_memory->inUse(ref);
+    ParameterSchema::Parameter p;
+    return effective(ref, &p) && p.inUse;
+}
+
 void ShapeSource::setElement(int element)
 {
     element = qBound(0, element, int(TParameterMemory::ElementCount) - 1);
@@ -34,12 +75,12 @@ void ShapeSource::voiceChanged()
 
 bool ShapeSource::isDrum() const
 {
-    return m_memory->voiceType() == VoiceType::Drum;
+    return (m_live && m_voice ? m_voice->type : m_memory->voiceType()) == VoiceType::Drum;
 }
 
 int ShapeSource::part() const
 {
-    return isDrum() ? m_memory->currentDrumKey() : m_element;
+    return isDrum() ? m_memory->currentDrumKey() : element();
 }
 
 QString ShapeSource::partName() const
@@ -53,7 +94,7 @@ std::optional<ParameterRef> ShapeSource::findInPart(const QString &group, const 
 {
     QString block;
     QString prefix;
-    switch (m_memory->voiceType()) {
+    switch (m_live && m_voice ? m_voice->type : m_memory->voiceType()) {
     case VoiceType::Plugin:
         block = QStringLiteral("PluginElement");
         prefix = QStringLiteral("PlgElm");
@@ -72,7 +113,7 @@ std::optional<ParameterRef> ShapeSource::findInPart(const QString &group, const 
                                  &ref.high, &ref.low))
         return std::nullopt;
     ref.part = part;
-    if (!m_memory->inUse(ref.high, ref.low, part))
+    if (!inUse(ref))
         return std::nullopt;
     return ref;
 }
@@ -82,19 +123,30 @@ std::optional<ParameterRef> ShapeSource::find(const QString &group, const QStrin
     return findInPart(group, word, part());
 }
 
+// A second voice's values read as the memory reads its own: within the
+// range and in the texts their part's types give them.
 int ShapeSource::value(const ParameterRef &ref) const
 {
-    return m_memory->value(ref.high, ref.low, ref.part);
+    if (!m_live)
+        return m_memory->value(ref);
+    ParameterSchema::Parameter p;
+    return effective(ref, &p) ? qBound(p.minimum, m_voice->value(ref), p.maximum) : 0;
 }
 
 int ShapeSource::minimum(const ParameterRef &ref) const
 {
-    return m_memory->minimum(ref.high, ref.low, ref.part);
+    if (!m_live)
+        return m_memory->minimum(ref);
+    ParameterSchema::Parameter p;
+    return effective(ref, &p) ? p.minimum : 0;
 }
 
 int ShapeSource::maximum(const ParameterRef &ref) const
 {
-    return m_memory->maximum(ref.high, ref.low, ref.part);
+    if (!m_live)
+        return m_memory->maximum(ref);
+    ParameterSchema::Parameter p;
+    return effective(ref, &p) ? p.maximum : 0;
 }
 
 QString ShapeSource::text(const ParameterRef &ref) const
@@ -104,12 +156,18 @@ QString ShapeSource::text(const ParameterRef &ref) const
 
 QString ShapeSource::text(const ParameterRef &ref, int v) const
 {
-    return m_memory->valueText(ref.high, ref.low, ref.part, v);
+    if (!m_live)
+        return m_memory->valueText(ref, v);
+    ParameterSchema::Parameter p;
+    return effective(ref, &p) ? p.format.text(v, p.minimum) : QString();
 }
 
 QString ShapeSource::name(const ParameterRef &ref) const
 {
-    return m_memory->name(ref.high, ref.low, ref.part);
+    if (!m_live)
+        return m_memory->name(ref);
+    ParameterSchema::Parameter p;
+    return effective(ref, &p) ? p.name : QString();
 }
 
 double ShapeSource::number(const ParameterRef &ref, int v) const
@@ -133,11 +191,13 @@ double ShapeSource::readNumber(const QString &text)
 
 bool ShapeSource::editable() const
 {
-    return !m_memory->compareMode();
+    return !m_live && !m_memory->compareMode();
 }
 
 bool ShapeSource::write(const ParameterRef &ref, int v)
 {
+    if (m_live)
+        return false;
     v = qBound(minimum(ref), v, maximum(ref));
     if (v == value(ref))
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <parameterref.h>
+#include <voice.h>
 
 #include <QObject>
 #include <QString>
@@ -8,6 +9,10 @@
 #include <optional>
 
 class TParameterMemory;
+
+namespace ParameterSchema {
+struct Parameter;
+}
 
 // What the Shape panel shows: the parameters of the element chosen on the
 // Voice panel (of a normal or plug-in voice) or of the current drum key of a
@@ -18,18 +23,34 @@ class TParameterMemory;
 // changed() follows every change of what is shown, wherever it was made: an
 // edit, undo, a load, compare mode, the drum key, the element or the voice
 // type.
+//
+// A second source reads another voice given as a value (setVoice()) the
+// same way, through the memory's schema: its parameters are found, ranged
+// and read as numbers exactly as the memory's, following the type
+// parameters of that voice. It shows the element or drum key its live
+// source shows, cannot be written, and emits changed() when its voice is
+// set; what the live source shows changing is the live source's changed().
 class ShapeSource : public QObject
 {
     Q_OBJECT
 
 public:
     explicit ShapeSource(TParameterMemory *memory, QObject *parent = nullptr);
+    // A source of a voice given by setVoice(), showing what `live` shows.
+    explicit ShapeSource(const ShapeSource *live, QObject *parent = nullptr);
+
+    // The voice a second source reads; std::nullopt for none.
+    void setVoice(const std::optional<Voice> &voice);
+    const std::optional<Voice> &voice() const { return m_voice; }
+    // Whether there is a voice to show: always for the memory's; for a
+    // second source, a voice of the memory voice's type.
+    bool hasVoice() const;
 
     TParameterMemory *memory() const { return m_memory; }
 
     // The element shown for normal and plug-in voices, 0 to 3.
     void setElement(int element);
-    int element() const { return m_element; }
+    int element() const { return m_live ? m_live->element() : m_element; }
     // The voice type was changed without a load: read everything again.
     void voiceChanged();
 
@@ -64,7 +85,7 @@ public:
     // A value text read as a number in its unit's base (ms, Hz, dB).
     static double readNumber(const QString &text);
 
-    // Whether drags may write: not in compare mode.
+    // Whether drags may write: not in compare mode, never a second voice.
     bool editable() const;
     // Writes v clipped to the parameter's range; false when nothing changed
     // or the memory refused (compare mode).
@@ -74,6 +95,13 @@ signals:
     void changed();
 
 private:
+    // The parameter as the second voice's values make it; false when the
+    // values do not hold it.
+    bool effective(const ParameterRef &ref, ParameterSchema::Parameter *parameter) const;
+    bool inUse(const ParameterRef &ref) const;
+
     TParameterMemory *m_memory;
+    const ShapeSource *m_live = nullptr;
+    std::optional<Voice> m_voice;
     int m_element = 0;
 };

@@ -81,6 +81,13 @@ in_root apt-get upgrade -y -q
 in_root apt-get install -y -q "/tmp/$(basename "$deb")"
 in_root dpkg -s zinta-editor | grep -E '^(Version|Depends):'
 
+# The voice files' type is known to the system: the mime database's trigger
+# ran over the package's definition.
+if ! in_root test -f /usr/share/mime/application/x-zinta-voice.xml; then
+    echo "try-package.sh: the voice-file type is not in the mime database" >&2
+    exit 1
+fi
+
 # The command line the application menu runs, from the installed entry.
 entry=/usr/share/applications/zinta-editor.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$root$entry" | sed 's/ %[fFuU]//')

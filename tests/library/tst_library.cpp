@@ -426,8 +426,8 @@ void TestLibrary::upgradeIndexesVoicesByType()
     const LibraryQuery query(QStringLiteral("cutoff>=2kHz"), content().catalogue(),
                              content().codec());
     QSqlQuery plan(library->database());
-    QVERIFY(plan.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT v.id FROM voices v WHERE ")
-                      + query.condition()));
+    QCOMPARE(int(query.selects().size()), 1);
+    QVERIFY(plan.exec(QStringLiteral("EXPLAIN QUERY PLAN ") + query.selects().front().sql));
     QStringList steps;
     while (plan.next())
         steps << plan.value(3).toString();
@@ -448,7 +448,7 @@ void TestLibrary::refusesWhatIsNoLibrary_data()
                                        << "it is damaged";
     QTest::newRow("a newer library")
         << "newer"
-        << "it was made by a newer editor (layout 9; this editor reads up to 3)";
+        << "it was made by a newer editor (layout 9; this editor reads up to 4)";
 }
 
 void TestLibrary::refusesWhatIsNoLibrary()

@@ -139,7 +139,8 @@ bool upgradeToVersion4(QSqlDatabase db, QString *error)
     return execAll(
         db,
         { QStringLiteral("CREATE INDEX voices_hidden ON voices(hidden) WHERE hidden = 1"),
-          QStringLiteral("CREATE INDEX voices_favourites ON voices(favourite) WHERE favourite = 1") },
+          QStringLiteral(
+              "CREATE INDEX voices_favourites ON voices(favourite) WHERE favourite = 1") },
         error);
 }
 

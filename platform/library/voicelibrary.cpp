@@ -370,8 +370,8 @@ std::vector<qint64> VoiceLibrary::find(const Selection &selection, QStringList *
     // hidden ones and puts the rest in order.
     std::vector<LibraryQuery::Select> sets = query.selects();
     if (!selection.category.isEmpty())
-        sets.push_back({ QStringLiteral("SELECT id FROM voices WHERE category = ?"),
-                         selection.category });
+        sets.push_back(
+            { QStringLiteral("SELECT id FROM voices WHERE category = ?"), selection.category });
     if (selection.favouritesOnly)
         sets.push_back({ QStringLiteral("SELECT id FROM voices WHERE favourite = 1"), QVariant() });
     // For each voice, how many sets in a row it is in: those in all are found.

@@ -64,7 +64,7 @@ public:
     // Which voices to find, and in which order.
     struct Selection
     {
-        QString query; // LibraryQuery
+        QString query;    // LibraryQuery
         QString category; // "" for all
         bool favouritesOnly = false;
         bool withHidden = false;

@@ -8,7 +8,7 @@
 namespace {
 
 // Runs `sql` and calls `each` with the first column of every row.
-template<typename Each>
+template <typename Each>
 bool forEachId(QSqlDatabase db, const char *sql, QString *error, Each each)
 {
     QSqlQuery q(db);
@@ -117,8 +117,7 @@ bool VoiceListing::sort(std::vector<int> *places, Order order, bool descending, 
         std::sort(places->begin(), places->end());
         break;
     case Order::Added: // the date a voice was added goes with its id
-        std::sort(places->begin(), places->end(),
-                  [this](int a, int b) { return id(a) < id(b); });
+        std::sort(places->begin(), places->end(), [this](int a, int b) { return id(a) < id(b); });
         break;
     default: {
         if (!loadRanks(order, db, error))

@@ -38,7 +38,7 @@ private:
     bool loadRanks(Order order, QSqlDatabase db, QString *error);
 
     bool m_loaded = false;
-    std::vector<qint64> m_ids; // in name order
+    std::vector<qint64> m_ids;  // in name order
     std::vector<char> m_hidden; // by place
     // The place of each id: m_slots[id - m_first] where ids are dense
     // enough (as they are unless most voices were deleted), else m_sparse.

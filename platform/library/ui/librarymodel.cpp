@@ -126,6 +126,8 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return QVariant();
     const QVariant value = raw(index.row(), index.column());
+    if (!raw(index.row(), Name).isValid())
+        return QVariant(); // deleted since the search
     if (role == Qt::FontRole && hiddenAt(index.row())) {
         QFont font;
         font.setItalic(true);

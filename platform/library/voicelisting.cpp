@@ -113,8 +113,9 @@ bool VoiceListing::sort(std::vector<int> *places, Order order, bool descending, 
                         QString *error)
 {
     switch (order) {
-    case Order::Name:
-        std::sort(places->begin(), places->end());
+    case Order::Name: // places are positions in name order
+        if (!std::is_sorted(places->begin(), places->end()))
+            std::sort(places->begin(), places->end());
         break;
     case Order::Added: // the date a voice was added goes with its id
         std::sort(places->begin(), places->end(), [this](int a, int b) { return id(a) < id(b); });

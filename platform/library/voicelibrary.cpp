@@ -95,6 +95,7 @@ void VoiceLibrary::rollback()
         return;
     m_depth = 0;
     ++m_writes;
+    ++m_valueWrites;
     QSqlQuery q(m_db);
     q.exec(QStringLiteral("ROLLBACK"));
 }
@@ -123,6 +124,7 @@ QSqlQuery *VoiceLibrary::statement(int which, const char *sql) const
 bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
 {
     ++m_writes;
+    ++m_valueWrites;
     QSqlQuery &q = *statement(0, "INSERT INTO voice_values(key, value, voice) VALUES (?, ?, ?)");
     if (!runForValues(q, id, voice, error))
         return false;
@@ -137,6 +139,7 @@ bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
 bool VoiceLibrary::dropValues(qint64 id, const Voice &voice, QString *error)
 {
     ++m_writes;
+    ++m_valueWrites;
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM voice_values WHERE key = ? AND value = ? AND voice = ?"));
     return runForValues(q, id, voice, error);
@@ -407,19 +410,23 @@ std::vector<qint64> VoiceLibrary::find(const Selection &selection, QStringList *
 bool VoiceLibrary::dropOutdated(QString *error) const
 {
     QSqlQuery q(m_db);
-    // Another connection's commit changes data_version; this one's, m_writes.
+    // Another connection's commit changes data_version; this one's, m_writes
+    // (and m_valueWrites where values change).
     if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) {
         if (error)
             *error = q.lastError().text();
         return false;
     }
     const qint64 version = q.value(0).toLongLong();
-    if (version != m_dataVersion || m_writes != m_readAtWrites) {
+    if (version != m_dataVersion || m_writes != m_listedAt) {
         m_listing = VoiceListing();
-        m_cache = FeatureCache();
-        m_dataVersion = version;
-        m_readAtWrites = m_writes;
+        m_listedAt = m_writes;
     }
+    if (version != m_dataVersion || m_valueWrites != m_featuresAt) {
+        m_cache = FeatureCache();
+        m_featuresAt = m_valueWrites;
+    }
+    m_dataVersion = version;
     return true;
 }
 

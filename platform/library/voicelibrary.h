@@ -106,7 +106,8 @@ private:
     bool dropOutdated(QString *error) const;
     bool loadListing(QString *error) const;
     mutable qint64 m_dataVersion = -1;
-    mutable int m_readAtWrites = -1;
+    mutable int m_listedAt = -1;   // m_writes when the listing was read
+    mutable int m_featuresAt = -1; // m_valueWrites when the features were read
     mutable VoiceListing m_listing;
     struct FeatureCache
     {
@@ -118,6 +119,8 @@ private:
     // Statements an import runs for every voice, prepared once.
     QSqlQuery *statement(int which, const char *sql) const;
     mutable std::unique_ptr<QSqlQuery> m_statements[4];
-    // Counts this connection's changes (and undone transactions).
+    // Count this connection's changes (and undone transactions): all of
+    // them, and those that change voices' values.
     int m_writes = 0;
+    int m_valueWrites = 0;
 };

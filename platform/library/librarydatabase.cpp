@@ -132,6 +132,18 @@ bool upgradeToVersion3(QSqlDatabase db, QString *error)
     return execAll(db, { QStringLiteral("CREATE INDEX voices_type ON voices(type)") }, error);
 }
 
+// Version 4: the hidden voices and the favourites, each in an index of
+// their own, so that listing them reads only them.
+bool upgradeToVersion4(QSqlDatabase db, QString *error)
+{
+    return execAll(
+        db,
+        { QStringLiteral("CREATE INDEX voices_hidden ON voices(hidden) WHERE hidden = 1"),
+          QStringLiteral(
+              "CREATE INDEX voices_favourites ON voices(favourite) WHERE favourite = 1") },
+        error);
+}
+
 bool upgrade(QSqlDatabase db, int from, int to, QString *error)
 {
     QSqlQuery q(db);
@@ -146,6 +158,8 @@ bool upgrade(QSqlDatabase db, int from, int to, QString *error)
         ok = upgradeToVersion2(db, error);
     if (ok && from < 3 && to >= 3)
         ok = upgradeToVersion3(db, error);
+    if (ok && from < 4 && to >= 4)
+        ok = upgradeToVersion4(db, error);
     ok = ok && exec(q, QStringLiteral("PRAGMA application_id = %1").arg(applicationId), error)
         && exec(q, QStringLiteral("PRAGMA user_version = %1").arg(to), error)
         && exec(q, QStringLiteral("COMMIT"), error);

@@ -18,8 +18,9 @@ namespace LibraryDatabase {
 constexpr int applicationId = 0x5A564C42;
 // The layout this editor writes. 1: voices, their non-default values and
 // the word index; 2: hidden voices and the features of each voice's sound;
-// 3: the voices indexed by type.
-constexpr int currentVersion = 3;
+// 3: the voices indexed by type; 4: the hidden voices and the favourites
+// indexed.
+constexpr int currentVersion = 4;
 // How long a connection waits for another that is writing, in milliseconds.
 constexpr int busyTimeout = 15000;
 

@@ -204,10 +204,8 @@ LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalo
     QString error;
     if (!split(text, &terms, &error)) {
         m_errors << error;
-        m_condition = QStringLiteral("0");
         return;
     }
-    QStringList all;
     QStringList words;
     for (const Term &term : terms) {
         if (!term.condition) {
@@ -227,8 +225,7 @@ LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalo
             m_errors << tr("No parameter is called \"%1\".").arg(term.name);
             continue;
         }
-        // One set of voices for the whole condition, so that SQLite looks
-        // up the voices found rather than reading all of them.
+        // One set of voices for the whole condition.
         QStringList any;
         for (const ParameterCatalogue::Entry *entry : entries) {
             std::vector<int> values;
@@ -240,16 +237,12 @@ LibraryQuery::LibraryQuery(const QString &text, const ParameterCatalogue &catalo
                 << tr("\"%1\" is no value of %2.").arg(term.value, entries.front()->parameter.name);
             continue;
         }
-        all << QStringLiteral("v.id IN (%1)").arg(any.join(QLatin1String(" UNION ALL ")));
+        m_selects.push_back({ any.join(QLatin1String(" UNION ALL ")), QVariant() });
     }
-    if (!words.isEmpty()) {
-        all.prepend(
-            QStringLiteral("v.id IN (SELECT rowid FROM voice_text WHERE voice_text MATCH ?)"));
-        m_bindings << words.join(QLatin1Char(' '));
-    }
+    if (!words.isEmpty())
+        m_selects.insert(m_selects.begin(),
+                         { QStringLiteral("SELECT rowid FROM voice_text WHERE voice_text MATCH ?"),
+                           words.join(QLatin1Char(' ')) });
     if (!m_errors.isEmpty())
-        m_bindings.clear();
-    m_condition = m_errors.isEmpty()
-        ? (all.isEmpty() ? QStringLiteral("1") : all.join(QLatin1String(" AND ")))
-        : QStringLiteral("0");
+        m_selects.clear();
 }

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
+#include <QVariant>
+
+#include <vector>
 
 class ParameterCatalogue;
 class VoiceCodec;
@@ -32,15 +34,20 @@ public:
     bool isValid() const { return m_errors.isEmpty(); }
     // One line per fault: an unknown parameter, a text that is no value of it.
     QStringList errors() const { return m_errors; }
-    // An SQL condition over the table voices as "v" (always true when the
-    // query is empty), and the values it binds, in order.
-    QString condition() const { return m_condition; }
-    QVariantList bindings() const { return m_bindings; }
+    // The sets of voices a voice must be in: all words together, then each
+    // condition. Each is a SELECT of voice ids (an id may come more than
+    // once) that binds `binding` when it is valid. None when the query is
+    // empty (all voices) or not valid.
+    struct Select
+    {
+        QString sql;
+        QVariant binding;
+    };
+    const std::vector<Select> &selects() const { return m_selects; }
 
     static QString tr(const char *text);
 
 private:
-    QString m_condition;
-    QVariantList m_bindings;
+    std::vector<Select> m_selects;
     QStringList m_errors;
 };

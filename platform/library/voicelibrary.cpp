@@ -94,6 +94,8 @@ void VoiceLibrary::rollback()
     if (m_depth == 0)
         return;
     m_depth = 0;
+    ++m_writes;
+    ++m_valueWrites;
     QSqlQuery q(m_db);
     q.exec(QStringLiteral("ROLLBACK"));
 }
@@ -122,6 +124,7 @@ QSqlQuery *VoiceLibrary::statement(int which, const char *sql) const
 bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
 {
     ++m_writes;
+    ++m_valueWrites;
     QSqlQuery &q = *statement(0, "INSERT INTO voice_values(key, value, voice) VALUES (?, ?, ?)");
     if (!runForValues(q, id, voice, error))
         return false;
@@ -136,6 +139,7 @@ bool VoiceLibrary::writeValues(qint64 id, const Voice &voice, QString *error)
 bool VoiceLibrary::dropValues(qint64 id, const Voice &voice, QString *error)
 {
     ++m_writes;
+    ++m_valueWrites;
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("DELETE FROM voice_values WHERE key = ? AND value = ? AND voice = ?"));
     return runForValues(q, id, voice, error);
@@ -301,6 +305,7 @@ bool VoiceLibrary::set(qint64 id, Field field, const QVariant &value, QString *e
         stored = value.toBool() ? 1 : 0;
         break;
     }
+    ++m_writes;
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("UPDATE voices SET %1 = coalesce(?, '') WHERE id = ?").arg(column));
     q.addBindValue(stored);
@@ -339,50 +344,105 @@ int VoiceLibrary::count() const
                                                                              : 0;
 }
 
-std::vector<qint64> VoiceLibrary::find(const QString &text, bool withHidden,
+std::vector<qint64> VoiceLibrary::find(const QString &query, bool withHidden,
                                        QStringList *errors) const
 {
+    Selection selection;
+    selection.query = query;
+    selection.withHidden = withHidden;
+    return find(selection, errors);
+}
+
+std::vector<qint64> VoiceLibrary::find(const Selection &selection, QStringList *errors) const
+{
     std::vector<qint64> ids;
-    const LibraryQuery query(text, m_content.catalogue(), m_content.codec());
+    const LibraryQuery query(selection.query, m_content.catalogue(), m_content.codec());
     if (errors)
         *errors = query.errors();
     if (!query.isValid())
         return ids;
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(
-        QStringLiteral("SELECT v.id FROM voices v WHERE %1%2 ORDER BY v.name COLLATE NOCASE, v.id")
-            .arg(query.condition(), withHidden ? QString() : QStringLiteral(" AND v.hidden = 0")));
-    for (const QVariant &value : query.bindings())
-        q.addBindValue(value);
-    if (!q.exec()) {
+    QString error;
+    auto failed = [&] {
         if (errors)
-            *errors << q.lastError().text();
-        return ids;
+            *errors << error;
+        return std::vector<qint64>();
+    };
+    if (!loadListing(&error))
+        return failed();
+    // SQLite says which voices are in each set; the listing drops the
+    // hidden ones and puts the rest in order.
+    std::vector<LibraryQuery::Select> sets = query.selects();
+    if (!selection.category.isEmpty())
+        sets.push_back(
+            { QStringLiteral("SELECT id FROM voices WHERE category = ?"), selection.category });
+    if (selection.favouritesOnly)
+        sets.push_back({ QStringLiteral("SELECT id FROM voices WHERE favourite = 1"), QVariant() });
+    // For each voice, how many sets in a row it is in: those in all are found.
+    std::vector<int> in(std::size_t(m_listing.size()), 0);
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+        QSqlQuery q(m_db);
+        q.setForwardOnly(true);
+        q.prepare(sets[set].sql);
+        if (sets[set].binding.isValid())
+            q.addBindValue(sets[set].binding);
+        if (!run(q, &error))
+            return failed();
+        while (q.next()) {
+            const int p = m_listing.place(q.value(0).toLongLong());
+            if (p >= 0 && in[std::size_t(p)] == int(set))
+                in[std::size_t(p)] = int(set) + 1;
+        }
     }
-    while (q.next())
-        ids.push_back(q.value(0).toLongLong());
+    std::vector<int> places;
+    for (int p = 0; p < m_listing.size(); ++p) {
+        if (in[std::size_t(p)] == int(sets.size())
+            && (selection.withHidden || !m_listing.hidden(p)))
+            places.push_back(p);
+    }
+    if (!m_listing.sort(&places, selection.order, selection.descending, m_db, &error))
+        return failed();
+    ids.reserve(places.size());
+    for (int p : places)
+        ids.push_back(m_listing.id(p));
     return ids;
 }
 
-bool VoiceLibrary::loadFeatures(VoiceType type, QString *error) const
+bool VoiceLibrary::dropOutdated(QString *error) const
 {
     QSqlQuery q(m_db);
-    // Another connection's commit changes data_version; this one's, m_writes.
+    // Another connection's commit changes data_version; this one's, m_writes
+    // (and m_valueWrites where values change).
     if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) {
         if (error)
             *error = q.lastError().text();
         return false;
     }
     const qint64 version = q.value(0).toLongLong();
-    if (version != m_cache.dataVersion || m_writes != m_cache.writes) {
-        m_cache = FeatureCache();
-        m_cache.dataVersion = version;
-        m_cache.writes = m_writes;
+    if (version != m_dataVersion || m_writes != m_listedAt) {
+        m_listing = VoiceListing();
+        m_listedAt = m_writes;
     }
+    if (version != m_dataVersion || m_valueWrites != m_featuresAt) {
+        m_cache = FeatureCache();
+        m_featuresAt = m_valueWrites;
+    }
+    m_dataVersion = version;
+    return true;
+}
+
+bool VoiceLibrary::loadListing(QString *error) const
+{
+    return dropOutdated(error) && (m_listing.isLoaded() || m_listing.load(m_db, error));
+}
+
+bool VoiceLibrary::loadFeatures(VoiceType type, QString *error) const
+{
+    if (!dropOutdated(error))
+        return false;
     const int t = int(type) - 1;
     if (!m_cache.ids[t].empty() || !m_cache.features[t].isEmpty())
         return true;
+    QSqlQuery q(m_db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT voice, features FROM voice_features WHERE type = ?"));
     q.addBindValue(int(type));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "voicelisting.h"
+
 #include <voice.h>
 
 #include <QDateTime>
@@ -59,8 +61,21 @@ public:
     bool restore(const LibraryEntry &entry, QString *error);
 
     int count() const;
-    // The ids of the voices a query finds (LibraryQuery), hidden ones too
-    // when `withHidden`; *errors says what is wrong with the query.
+    // Which voices to find, and in which order.
+    struct Selection
+    {
+        QString query;    // LibraryQuery
+        QString category; // "" for all
+        bool favouritesOnly = false;
+        bool withHidden = false;
+        VoiceListing::Order order = VoiceListing::Order::Name;
+        bool descending = false;
+    };
+    // The ids of the voices `selection` finds, in its order; *errors says
+    // what is wrong with the query.
+    std::vector<qint64> find(const Selection &selection, QStringList *errors) const;
+    // The ids of the voices a query finds, by name, hidden ones too when
+    // `withHidden`.
     std::vector<qint64> find(const QString &query, bool withHidden, QStringList *errors) const;
 
     struct Similar
@@ -85,12 +100,17 @@ private:
     QSqlDatabase m_db;
     const LibraryContent &m_content;
     int m_depth = 0;
-    // The features of every voice of each type, read once and again only
-    // after this connection or another one changed voices.
+    // What the library keeps in memory, read once and again only after this
+    // connection or another one changed voices: the listing of all voices,
+    // and the features of every voice of each type.
+    bool dropOutdated(QString *error) const;
+    bool loadListing(QString *error) const;
+    mutable qint64 m_dataVersion = -1;
+    mutable int m_listedAt = -1;   // m_writes when the listing was read
+    mutable int m_featuresAt = -1; // m_valueWrites when the features were read
+    mutable VoiceListing m_listing;
     struct FeatureCache
     {
-        qint64 dataVersion = -1;
-        int writes = -1;
         std::vector<qint64> ids[3];
         QByteArray features[3]; // one after the other, in the order of ids
     };
@@ -99,5 +119,8 @@ private:
     // Statements an import runs for every voice, prepared once.
     QSqlQuery *statement(int which, const char *sql) const;
     mutable std::unique_ptr<QSqlQuery> m_statements[4];
+    // Count this connection's changes (and undone transactions): all of
+    // them, and those that change voices' values.
     int m_writes = 0;
+    int m_valueWrites = 0;
 };

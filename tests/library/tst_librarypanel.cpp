@@ -55,6 +55,8 @@ private slots:
     void typingSearches_data();
     void typingSearches();
     void starRenameAndHide();
+    void sortsByEachColumn_data();
+    void sortsByEachColumn();
     void deleteAndUndo();
     void similarVoices();
     void dropImportsAndCancelStops();
@@ -138,6 +140,9 @@ void TestLibraryPanel::starRenameAndHide()
                  QStringLiteral("\u2605"));
     m_panel->categoryList()->setCurrentRow(1);
     QCOMPARE(shownNames(*m_panel), QStringList{ "Warm Pad" });
+    QListWidget *categories = m_panel->categoryList();
+    categories->setCurrentItem(categories->findItems(QStringLiteral("Bass"), Qt::MatchExactly)[0]);
+    QCOMPARE(shownNames(*m_panel), QStringList{ "Dark Bass" });
     m_panel->categoryList()->setCurrentRow(0);
 
     // F2 on a name edits it in place.
@@ -166,6 +171,41 @@ void TestLibraryPanel::starRenameAndHide()
     QCOMPARE(shownNames(*m_panel), QStringList({ "Glass Pad", "Deep Bass" }));
     QTest::mouseClick(m_panel->showHiddenBox(), Qt::LeftButton);
     QCOMPARE(shownNames(*m_panel), QStringList({ "Warm Pad", "Glass Pad", "Deep Bass" }));
+}
+
+void TestLibraryPanel::sortsByEachColumn_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("ascending");
+    // Warm Pad is a favourite and Glass Pad tagged; ties go in the order added.
+    QTest::newRow("favourite") << int(LibraryModel::Favourite)
+                               << QStringList{ "Glass Pad", "Dark Bass", "Warm Pad" };
+    QTest::newRow("category") << int(LibraryModel::Category)
+                              << QStringList{ "Dark Bass", "Warm Pad", "Glass Pad" };
+    QTest::newRow("voice type") << int(LibraryModel::Type)
+                                << QStringList{ "Warm Pad", "Glass Pad", "Dark Bass" };
+    QTest::newRow("tags") << int(LibraryModel::Tags)
+                          << QStringList{ "Warm Pad", "Dark Bass", "Glass Pad" };
+    QTest::newRow("added") << int(LibraryModel::Added)
+                           << QStringList{ "Warm Pad", "Glass Pad", "Dark Bass" };
+    QTest::newRow("source") << int(LibraryModel::Source)
+                            << QStringList{ "Warm Pad", "Glass Pad", "Dark Bass" };
+}
+
+void TestLibraryPanel::sortsByEachColumn()
+{
+    QFETCH(int, column);
+    QFETCH(QStringList, ascending);
+    QVERIFY(m_panel->library()->set(1, VoiceLibrary::Field::Favourite, true, nullptr));
+    QVERIFY(m_panel->library()->set(2, VoiceLibrary::Field::Tags, QStringLiteral("airy"), nullptr));
+    QHeaderView *header = m_panel->table()->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(column) + 5, 5);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(shownNames(*m_panel), ascending);
+    // The other way round.
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    std::reverse(ascending.begin(), ascending.end());
+    QCOMPARE(shownNames(*m_panel), ascending);
 }
 
 void TestLibraryPanel::deleteAndUndo()

@@ -1,30 +1,32 @@
 #include "librarymodel.h"
 
-#include "librarycontent.h"
-#include "libraryquery.h"
 #include "voicelibrary.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFont>
-#include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace {
 
-// Columns of the query: the id, then one per table column, then hidden.
-const char *const selectVoices =
-    "SELECT v.id, v.favourite, v.name, v.category, v.type, v.tags, v.added, v.source, v.hidden"
-    " FROM voices v WHERE ";
+// The columns stored for each row: one per table column, then hidden.
+const char *const selectPage =
+    "SELECT id, favourite, name, category, type, tags, added, source, hidden FROM voices"
+    " WHERE id IN (%1)";
+constexpr int hiddenColumn = 7;
 
-const char *const orderBy[] = { "v.favourite", "v.name COLLATE NOCASE", "v.category",
-                                "v.type",      "v.tags COLLATE NOCASE", "v.id",
-                                "v.source" };
+const VoiceListing::Order orders[] = {
+    VoiceListing::Order::Favourite, VoiceListing::Order::Name, VoiceListing::Order::Category,
+    VoiceListing::Order::Type,      VoiceListing::Order::Tags, VoiceListing::Order::Added,
+    VoiceListing::Order::Source,
+};
 
 } // namespace
 
 LibraryModel::LibraryModel(VoiceLibrary *library, QObject *parent)
-    : QSqlQueryModel(parent)
+    : QAbstractTableModel(parent)
     , m_library(library)
 {
     refresh();
@@ -42,30 +44,18 @@ void LibraryModel::setFilter(const QString &query, const QString &category, bool
 
 void LibraryModel::refresh()
 {
-    const LibraryQuery query(m_query, m_library->content().catalogue(),
-                             m_library->content().codec());
-    QString sql = QLatin1String(selectVoices) + query.condition();
-    QVariantList bindings = query.bindings();
-    if (!m_withHidden)
-        sql += QStringLiteral(" AND v.hidden = 0");
-    if (m_favouritesOnly)
-        sql += QStringLiteral(" AND v.favourite = 1");
-    if (!m_category.isEmpty()) {
-        sql += QStringLiteral(" AND v.category = ?");
-        bindings << m_category;
-    }
-    sql += QStringLiteral(" ORDER BY %1 %2, v.id")
-               .arg(QLatin1String(orderBy[qBound(0, m_sortColumn, int(ColumnCount) - 1)]),
-                    m_order == Qt::AscendingOrder ? QStringLiteral("ASC") : QStringLiteral("DESC"));
-    QSqlQuery q(m_library->database());
-    q.prepare(sql);
-    for (const QVariant &value : std::as_const(bindings))
-        q.addBindValue(value);
-    q.exec();
-    setQuery(std::move(q));
-    QStringList problems = query.errors();
-    if (lastError().isValid())
-        problems << lastError().text();
+    VoiceLibrary::Selection selection;
+    selection.query = m_query;
+    selection.category = m_category;
+    selection.favouritesOnly = m_favouritesOnly;
+    selection.withHidden = m_withHidden;
+    selection.order = orders[qBound(0, m_sortColumn, int(ColumnCount) - 1)];
+    selection.descending = m_order == Qt::DescendingOrder;
+    QStringList problems;
+    beginResetModel();
+    m_ids = m_library->find(selection, &problems);
+    m_pages.clear();
+    endResetModel();
     if (problems != m_problems) {
         m_problems = problems;
         emit problemsChanged(m_problems);
@@ -74,29 +64,56 @@ void LibraryModel::refresh()
 
 QVariant LibraryModel::raw(int row, int column) const
 {
-    return QSqlQueryModel::data(createIndex(row, column), Qt::DisplayRole);
+    if (row < 0 || row >= int(m_ids.size()))
+        return QVariant();
+    const int first = row / pageSize * pageSize;
+    auto page = m_pages.find(first);
+    if (page == m_pages.end()) {
+        if (m_pages.size() >= pagesKept)
+            m_pages.clear();
+        const int end = std::min(int(m_ids.size()), first + pageSize);
+        QStringList ids;
+        QHash<qint64, int> rowOfId;
+        for (int r = first; r < end; ++r) {
+            ids << QString::number(m_ids[std::size_t(r)]);
+            rowOfId.insert(m_ids[std::size_t(r)], r - first);
+        }
+        // A voice deleted since the search shows as an empty row.
+        Page read(std::size_t(end - first), std::vector<QVariant>(hiddenColumn + 1));
+        QSqlQuery q(m_library->database());
+        q.setForwardOnly(true);
+        if (q.exec(QLatin1String(selectPage).arg(ids.join(QLatin1Char(','))))) {
+            while (q.next()) {
+                std::vector<QVariant> &values =
+                    read[std::size_t(rowOfId.value(q.value(0).toLongLong()))];
+                for (int c = 0; c <= hiddenColumn; ++c)
+                    values[std::size_t(c)] = q.value(c + 1);
+            }
+        }
+        page = m_pages.insert(first, std::move(read));
+    }
+    return (*page)[std::size_t(row - first)][std::size_t(column)];
 }
 
 qint64 LibraryModel::idAt(int row) const
 {
-    return raw(row, 0).toLongLong();
+    return row >= 0 && row < int(m_ids.size()) ? m_ids[std::size_t(row)] : 0;
 }
 
 bool LibraryModel::hiddenAt(int row) const
 {
-    return raw(row, 8).toBool();
+    return raw(row, hiddenColumn).toBool();
 }
 
 int LibraryModel::rowOf(qint64 id)
 {
-    for (int row = 0;; ++row) {
-        while (row >= rowCount() && canFetchMore())
-            fetchMore();
-        if (row >= rowCount())
-            return -1;
-        if (idAt(row) == id)
-            return row;
-    }
+    const auto it = std::find(m_ids.begin(), m_ids.end(), id);
+    return it == m_ids.end() ? -1 : int(it - m_ids.begin());
+}
+
+int LibraryModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_ids.size());
 }
 
 int LibraryModel::columnCount(const QModelIndex &parent) const
@@ -108,7 +125,9 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return QVariant();
-    const QVariant value = raw(index.row(), index.column() + 1);
+    const QVariant value = raw(index.row(), index.column());
+    if (!raw(index.row(), Name).isValid())
+        return QVariant(); // deleted since the search
     if (role == Qt::FontRole && hiddenAt(index.row())) {
         QFont font;
         font.setItalic(true);
@@ -143,7 +162,7 @@ QVariant LibraryModel::data(const QModelIndex &index, int role) const
 QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QSqlQueryModel::headerData(section, orientation, role);
+        return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Favourite:
         return QStringLiteral("\u2605");
@@ -165,7 +184,7 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags LibraryModel::flags(const QModelIndex &index) const
 {
-    Qt::ItemFlags f = QSqlQueryModel::flags(index);
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.column() == Name || index.column() == Category || index.column() == Tags)
         f |= Qt::ItemIsEditable;
     return f;

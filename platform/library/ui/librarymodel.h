@@ -1,15 +1,19 @@
 #pragma once
 
-#include <QSqlQueryModel>
+#include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
+
+#include <vector>
 
 class VoiceLibrary;
 
-// The voices a search finds, as rows of the library panel's table: a query
-// over the library that Qt fetches as the table scrolls, never all voices at
-// once. Name, category and tags are edited in place; the star column marks
-// favourites.
-class LibraryModel : public QSqlQueryModel
+// The voices a search finds, as rows of the library panel's table: the ids
+// of all of them, in order (VoiceLibrary::find), and what the table shows
+// of them read a page at a time as the table scrolls, never all at once.
+// Name, category and tags are edited in place; the star column marks
+// favourites. A column sorted the other way round is the exact reverse.
+class LibraryModel : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -31,6 +35,7 @@ public:
     bool hiddenAt(int row) const;
     int rowOf(qint64 id);
 
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
@@ -45,10 +50,16 @@ signals:
     void failed(const QString &message);
 
 private:
-    // Column `column` of the query's row `row` (0 the id, 8 hidden).
+    // Column `column` of row `row` as stored (7 is hidden), from the page
+    // that holds it, read when first asked for.
     QVariant raw(int row, int column) const;
+    static constexpr int pageSize = 256;
+    static constexpr int pagesKept = 16;
+    using Page = std::vector<std::vector<QVariant>>;
 
     VoiceLibrary *m_library;
+    std::vector<qint64> m_ids;
+    mutable QHash<int, Page> m_pages;
     QString m_query;
     QString m_category;
     bool m_favouritesOnly = false;

@@ -344,8 +344,6 @@ void LibraryPanel::exportVoices(const QString &folder)
 {
     std::vector<qint64> ids = selectedIds();
     if (ids.empty()) {
-        while (m_model->canFetchMore())
-            m_model->fetchMore();
         for (int row = 0; row < m_model->rowCount(); ++row)
             ids.push_back(m_model->idAt(row));
     }

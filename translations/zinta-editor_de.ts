@@ -662,6 +662,13 @@ Bereich: %3
             <numerusform>%n Dateien ließen sich nicht lesen.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n of %1 voice(s) shown, in %2</source>
+        <translation>
+            <numerusform>%n von %1 Voices gezeigt, in %2</numerusform>
+            <numerusform>%n von %1 Voices gezeigt, in %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LibraryQuery</name>

@@ -128,6 +128,9 @@ void TestLibraryPanel::typingSearches()
     QTRY_COMPARE(shownNames(*m_panel), shown);
     QTRY_COMPARE(m_panel->problemLabel()->isVisible(), !problem.isEmpty());
     QCOMPARE(m_panel->problemLabel()->text(), problem);
+    QVERIFY2(m_panel->statusLabel()->text().startsWith(
+                 QStringLiteral("%1 of 3 voice").arg(shown.size())),
+             qPrintable(m_panel->statusLabel()->text()));
 }
 
 void TestLibraryPanel::starRenameAndHide()

@@ -126,6 +126,10 @@ void LibraryPanel::build()
                              | QAbstractItemView::SelectedClicked);
     m_table->setSortingEnabled(true);
     m_table->verticalHeader()->hide();
+    // One line a voice, as compact as the text allows: a library is read by
+    // scrolling.
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_similar = new QTreeWidget(right);
     m_similar->setObjectName(QStringLiteral("librarySimilar"));
@@ -194,7 +198,18 @@ void LibraryPanel::build()
     connect(&m_importWatcher, &QFutureWatcher<LibraryImporter::Result>::finished, this,
             &LibraryPanel::importDone);
     m_table->installEventFilter(this);
-    m_status->setText(tr("%n voice(s) in %1", nullptr, m_library->count()).arg(m_path));
+    showCount();
+}
+
+void LibraryPanel::showCount()
+{
+    const int all = m_library->count();
+    const bool narrowed = !m_search->text().trimmed().isEmpty()
+        || m_categories->currentRow() != AllVoices || m_showHidden->isChecked();
+    m_status->setText(narrowed ? tr("%n of %1 voice(s) shown, in %2", nullptr, m_model->rowCount())
+                                     .arg(all)
+                                     .arg(m_path)
+                               : tr("%n voice(s) in %1", nullptr, all).arg(m_path));
 }
 
 void LibraryPanel::applyFilter()
@@ -206,14 +221,17 @@ void LibraryPanel::applyFilter()
     m_model->setFilter(m_search->text(),
                        row >= FirstCategory ? m_categories->item(row)->text() : QString(),
                        row == Favourites, m_showHidden->isChecked());
+    showCount();
 }
 
 void LibraryPanel::changed(const QString &error)
 {
-    if (!error.isEmpty())
-        m_status->setText(error);
     if (m_model)
         m_model->refresh();
+    if (!error.isEmpty())
+        m_status->setText(error);
+    else if (m_model)
+        showCount();
 }
 
 std::vector<qint64> LibraryPanel::selectedIds() const
@@ -397,8 +415,8 @@ void LibraryPanel::importDone()
         summary += tr(" (cancelled)");
     if (!result.error.isEmpty())
         summary += tr("; the import stopped: %1").arg(result.error);
-    m_status->setText(summary);
     changed(QString());
+    m_status->setText(summary);
     if (!result.refused.empty() || !result.error.isEmpty()) {
         QStringList lines;
         for (const LibraryImporter::Refused &refused : result.refused)

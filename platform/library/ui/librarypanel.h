@@ -44,6 +44,9 @@ public:
     QTableView *table() const { return m_table; }
     QLineEdit *searchField() const { return m_search; }
     QLabel *problemLabel() const { return m_problems; }
+    // The line under the table: how many voices the library holds and, while
+    // a search or a category narrows them, how many of them are shown.
+    QLabel *statusLabel() const { return m_status; }
     QTreeWidget *similarList() const { return m_similar; }
     QPushButton *cancelButton() const { return m_cancel; }
     QProgressBar *progressBar() const { return m_progress; }
@@ -84,6 +87,7 @@ private:
     void build();
     void applyFilter();
     void changed(const QString &error);
+    void showCount();
     void openCurrent();
     void showMenu(const QPoint &at);
     void setForSelected(VoiceLibrary::Field field, const QVariant &value);

@@ -398,6 +398,8 @@ void MainWindow::createDockWindows()
     tabifyDockWidget(historyDock, tools->dock());
     voiceDock->raise();
     connect(m_document, &VoiceDocument::filePathChanged, tools->locks(), &ToolLocks::setFile);
+    m_model->setLocks(tools->locks());
+    connect(m_model, &ParameterModel::message, this, &MainWindow::showMessage);
 }
 
 void MainWindow::showMessage(const QString &text)

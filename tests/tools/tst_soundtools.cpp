@@ -30,6 +30,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -87,6 +89,31 @@ bool clickRowAndPress(Editor &editor, const QString &block, const QString &word,
     return false;
 }
 
+// The view's cell of the parameter's row (the shown part) in `column`.
+QModelIndex cellOf(QTableView *view, const ParameterRef &ref, int column)
+{
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        const QModelIndex index = view->model()->index(row, column);
+        if (index.data(ParameterModel::HighRole).toInt() == ref.high
+            && index.data(ParameterModel::LowRole).toInt() == ref.low)
+            return index;
+    }
+    return QModelIndex();
+}
+
+// Clicks the box of a Lock cell, where the view's style draws it.
+void clickBox(QTableView *view, const QModelIndex &index)
+{
+    view->scrollTo(index);
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = view->visualRect(index);
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
+}
+
 const SoundBlock &block(const QString &id)
 {
     return *SoundBlocks::builtIn().find(id);
@@ -107,6 +134,7 @@ private slots:
     void randomiseAndMutateKeepLocksAndRanges();
     void morphGoesBetweenTheTwoVoices();
     void locksComeFromTheViewAndStayWithTheFile();
+    void theLockColumnSetsAndShowsLocks();
     void sideBySideTakesTheSecondVoicesValues();
 };
 
@@ -374,13 +402,7 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
                                       QStringLiteral("NrmElmFilterCutoffFreq"), 0);
 
     // The view's context menu on the cutoff's row locks it.
-    QModelIndex index;
-    for (int row = 0; row < view->model()->rowCount() && !index.isValid(); ++row) {
-        const QModelIndex i = view->model()->index(row, ParameterModel::Parameter);
-        if (i.data(ParameterModel::HighRole).toInt() == cutoff.high
-            && i.data(ParameterModel::LowRole).toInt() == cutoff.low)
-            index = i;
-    }
+    const QModelIndex index = cellOf(view, cutoff, ParameterModel::Parameter);
     QVERIFY(index.isValid());
     view->scrollTo(index);
     const QPoint at = view->visualRect(index).center();
@@ -414,6 +436,45 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
     QVERIFY2(editor.window()->openVoice(secondFile, &error), qPrintable(error));
     QCOMPARE(locks->locks(),
              QVector<ToolLocks::Lock>{ ToolLocks::pattern(QStringLiteral("Reverb*")) });
+}
+
+void TestSoundTools::theLockColumnSetsAndShowsLocks()
+{
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    ToolLocks *locks = editor.tools()->locks();
+    QTableView *view = editor.window()->view();
+    const QString filter = QStringLiteral("NormalElementFilter");
+    const ParameterRef cutoff = refOf(memory, filter, QStringLiteral("NrmElmFilterCutoffFreq"), 0);
+    const ParameterRef resonance =
+        refOf(memory, filter, QStringLiteral("NrmElmFilterResonance"), 0);
+
+    // A click on the cutoff's box locks it, and Randomise leaves it alone.
+    const QModelIndex box = cellOf(view, cutoff, ParameterModel::Lock);
+    QCOMPARE(box.data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    clickBox(view, box);
+    QVERIFY(locks->isLocked(memory, cutoff));
+    QVERIFY(!locks->isLocked(memory, resonance));
+    QCOMPARE(box.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    const Voice before = memory.voice();
+    QVERIFY(editor.dock()->variation()->randomise(7));
+    QCOMPARE(memory.value(cutoff), before.value(cutoff));
+    QVERIFY(memory.value(resonance) != before.value(resonance));
+
+    // A pattern typed on the Locks page shows at once; the row's own box
+    // cannot undo it, and the status bar says what can.
+    const QModelIndex other = cellOf(view, resonance, ParameterModel::Lock);
+    QTest::keyClicks(editor.dock()->locks()->patternBox(), QStringLiteral("reso*"));
+    QTest::keyClick(editor.dock()->locks()->patternBox(), Qt::Key_Return);
+    QCOMPARE(other.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    clickBox(view, other);
+    QVERIFY(locks->isLocked(memory, resonance));
+    QCOMPARE(other.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(editor.window()->statusBar()->currentMessage().contains(QLatin1String("reso*")));
+    // The cutoff's box unlocks it again.
+    clickBox(view, box);
+    QVERIFY(!locks->isLocked(memory, cutoff));
 }
 
 void TestSoundTools::sideBySideTakesTheSecondVoicesValues()

@@ -5,8 +5,15 @@
 
 #include <effectpresetpanel.h>
 #include <jsonpresetstore.h>
+#include <librarycommandline.h>
+#include <librarycontent.h>
+#include <librarydatabase.h>
+#include <library/libraryvoicedialog.h>
+#include <librarymodel.h>
 #include <lockpanel.h>
 #include <morphpanel.h>
+#include <secondvoice.h>
+#include <secondvoicebutton.h>
 #include <sidebysidepanel.h>
 #include <view/parametermodel.h>
 #include <soundblocks.h>
@@ -21,13 +28,16 @@
 #include <voicefile.h>
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -36,6 +46,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
+
+#include <functional>
 
 namespace {
 
@@ -114,6 +126,47 @@ void clickBox(QTableView *view, const QModelIndex &index)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
 }
 
+// Answers what opens while a test clicks: clicks `action` in the menu that
+// pops up, hands the dialog that opens to `dialog`, and closes a message
+// box, keeping its text. Each answer is posted, so that the next can come
+// while a window it opened waits.
+class Popups : public QObject
+{
+public:
+    Popups() { startTimer(10); }
+    QAction *action = nullptr;
+    std::function<void(QDialog *)> dialog;
+    QString message;
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            message = box->text();
+            QMetaObject::invokeMethod(box, &QWidget::close, Qt::QueuedConnection);
+        } else if (auto *d = qobject_cast<QDialog *>(modal); d && dialog) {
+            QMetaObject::invokeMethod(
+                d, [d, f = std::exchange(dialog, {})] { f(d); }, Qt::QueuedConnection);
+        } else if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                   menu && action) {
+            const QPoint at = menu->actionGeometry(std::exchange(action, nullptr)).center();
+            QMetaObject::invokeMethod(
+                menu, [menu, at] { QTest::mouseClick(menu, Qt::LeftButton, {}, at); },
+                Qt::QueuedConnection);
+        }
+    }
+};
+
+// Chooses the second voice with `action` of the panel's Second Voice menu.
+void chooseSecondVoice(QWidget *panel, QAction *(SecondVoiceButton::*action)() const,
+                       Popups &popups)
+{
+    auto *button = panel->findChild<SecondVoiceButton *>();
+    popups.action = (button->*action)();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
 const SoundBlock &block(const QString &id)
 {
     return *SoundBlocks::builtIn().find(id);
@@ -136,6 +189,9 @@ private slots:
     void locksComeFromTheViewAndStayWithTheFile();
     void theLockColumnSetsAndShowsLocks();
     void sideBySideTakesTheSecondVoicesValues();
+    void theSecondVoiceIsTheStoredOneOrAFile_data();
+    void theSecondVoiceIsTheStoredOneOrAFile();
+    void aLibraryVoiceReachesBothPanels();
 };
 
 void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
@@ -355,7 +411,7 @@ void TestSoundTools::morphGoesBetweenTheTwoVoices()
     QVERIFY(VoiceFile::save(path, memory.schema(), second, &error));
 
     MorphPanel *morph = editor.dock()->morph();
-    QVERIFY2(morph->setSecondVoice(path, &error), qPrintable(error));
+    QVERIFY2(editor.tools()->secondVoice()->setFromFile(path, &error), qPrintable(error));
     QSlider *slider = morph->slider();
     editor.dock()->show();
     QVERIFY(QTest::qWaitForWindowExposed(slider));
@@ -465,9 +521,11 @@ void TestSoundTools::theLockColumnSetsAndShowsLocks()
     // A pattern typed on the Locks page shows at once; the row's own box
     // cannot undo it, and the status bar says what can.
     const QModelIndex other = cellOf(view, resonance, ParameterModel::Lock);
+    QSignalSpy repaint(view->model(), &QAbstractItemModel::dataChanged);
     QTest::keyClicks(editor.dock()->locks()->patternBox(), QStringLiteral("reso*"));
     QTest::keyClick(editor.dock()->locks()->patternBox(), Qt::Key_Return);
     QCOMPARE(other.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(!repaint.isEmpty());
     clickBox(view, other);
     QVERIFY(locks->isLocked(memory, resonance));
     QCOMPARE(other.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
@@ -493,7 +551,7 @@ void TestSoundTools::sideBySideTakesTheSecondVoicesValues()
     QVERIFY(VoiceFile::save(path, memory.schema(), second, &error));
 
     SideBySidePanel *panel = editor.dock()->sideBySide();
-    QVERIFY2(panel->setSecondVoice(path, &error), qPrintable(error));
+    QVERIFY2(editor.tools()->secondVoice()->setFromFile(path, &error), qPrintable(error));
     editor.dock()->show();
     QTableWidget *table = panel->table();
     table->window()->show();
@@ -522,6 +580,115 @@ void TestSoundTools::sideBySideTakesTheSecondVoicesValues()
     QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("takeValue")), Qt::LeftButton);
     QCOMPARE(memory.voice().values, second.values);
     QCOMPARE(editor.stack()->index(), steps + 2);
+}
+
+void TestSoundTools::theSecondVoiceIsTheStoredOneOrAFile_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("the stored voice") << true;
+    QTest::newRow("a file of another voice type") << false;
+}
+
+void TestSoundTools::theSecondVoiceIsTheStoredOneOrAFile()
+{
+    QFETCH(bool, stored);
+    QTemporaryDir dir;
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    Voice kit = memory.voice();
+    kit.type = VoiceType::Drum;
+    const QString kitFile = dir.filePath(QStringLiteral("kit.json"));
+    QString error;
+    QVERIFY(VoiceFile::save(kitFile, memory.schema(), kit, &error));
+    editor.dock()->variation()->amountBox()->setValue(20);
+    QVERIFY(editor.dock()->variation()->mutate(5));
+    SideBySidePanel *panel = editor.dock()->sideBySide();
+    editor.dock()->show();
+    Popups popups;
+    popups.dialog = [kitFile](QDialog *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->clear();
+        QTest::keyClicks(name, kitFile);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+    chooseSecondVoice(
+        panel, stored ? &SecondVoiceButton::storedAction : &SecondVoiceButton::fileAction, popups);
+    if (!stored) {
+        QVERIFY(!editor.tools()->secondVoice()->voice());
+        QCOMPARE(popups.message,
+                 QStringLiteral("Not taken as the second voice: kit.json is a Drum voice, and "
+                                "the voice edited a Normal voice"));
+        return;
+    }
+    // Exactly the rows the edit changed are marked.
+    const std::vector<ParameterRef> changed =
+        differences(memory.voice().values, memory.storedVoice().values);
+    QVERIFY(changed.size() > 10);
+    QTableWidget *table = panel->table();
+    int marked = 0;
+    for (int row = 0; row < table->rowCount(); ++row)
+        marked += table->item(row, SideBySidePanel::SecondVoice)->data(Qt::UserRole).toBool();
+    QCOMPARE(marked, int(changed.size()));
+    for (const ParameterRef &ref : changed)
+        QVERIFY(table->item(panel->rowOf(ref), SideBySidePanel::SecondVoice)
+                    ->data(Qt::UserRole)
+                    .toBool());
+}
+
+// Found in a real library with the editor's dialog, among the voices of
+// the edited voice's type.
+void TestSoundTools::aLibraryVoiceReachesBothPanels()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tools.sqlite"));
+    LibraryCommandLine::useLibrary(path);
+    Editor editor;
+    LibraryCommandLine::useLibrary(QString());
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    const Voice first = memory.voice();
+    editor.dock()->variation()->amountBox()->setValue(40);
+    QVERIFY(editor.dock()->variation()->mutate(3));
+    Voice pad = memory.voice();
+    pad.name = QStringLiteral("Warm Pad");
+    Voice kit = first;
+    kit.name = QStringLiteral("Warm Kit");
+    kit.type = VoiceType::Drum;
+    editor.stack()->undo();
+    {
+        QString error;
+        QVERIFY(LibraryDatabase::open(path, QStringLiteral("fill"), &error));
+        VoiceLibrary library(QSqlDatabase::database(QStringLiteral("fill"), false),
+                             LibraryContent::embedded());
+        qint64 id = 0;
+        for (const Voice &voice : { pad, kit, first })
+            QVERIFY2(library.add(voice, QString(), &id, &error) == VoiceLibrary::Added::New,
+                     qPrintable(error));
+    }
+    LibraryDatabase::close(QStringLiteral("fill"));
+
+    int found = -1;
+    Popups popups;
+    popups.dialog = [&found](QDialog *dialog) {
+        auto *picker = qobject_cast<LibraryVoiceDialog *>(dialog);
+        QTest::keyClicks(picker->searchField(), QStringLiteral("warm"));
+        QTableView *table = picker->table();
+        found = table->model()->rowCount();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(0, LibraryModel::Name)).center());
+        QTest::mouseClick(picker->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    };
+    editor.dock()->show();
+    MorphPanel *morph = editor.dock()->morph();
+    chooseSecondVoice(morph, &SecondVoiceButton::libraryAction, popups);
+    QCOMPARE(found, 1);
+    QVERIFY(popups.message.isEmpty());
+    QCOMPARE(editor.tools()->secondVoice()->origin(), QStringLiteral("Library: Warm Pad"));
+    QVERIFY(editor.dock()->sideBySide()->table()->rowCount() > 0);
+    QVERIFY(QTest::qWaitForWindowExposed(morph->slider()));
+    QTest::keyClick(morph->slider(), Qt::Key_End);
+    QCOMPARE(memory.voice().values, pad.values);
 }
 
 QTEST_MAIN(TestSoundTools)

@@ -80,27 +80,6 @@ int valueOfText(const TParameterMemory &memory, const ParameterRef &ref, const Q
     return -1;
 }
 
-// Clicks the view's row of the parameter and presses `key` with Ctrl+Shift.
-bool clickRowAndPress(Editor &editor, const QString &block, const QString &word, Qt::Key key)
-{
-    QTableView *view = editor.window()->view();
-    const ParameterRef ref = refOf(editor.memory(), block, word, 0);
-    for (int row = 0; row < view->model()->rowCount(); ++row) {
-        const QModelIndex index = view->model()->index(row, ParameterModel::Value);
-        if (index.data(ParameterModel::HighRole).toInt() != ref.high
-            || index.data(ParameterModel::LowRole).toInt() != ref.low)
-            continue;
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          view->visualRect(index).center());
-        if (!activate(editor.window()))
-            return false;
-        QTest::keyClick(view, key, Qt::ControlModifier | Qt::ShiftModifier);
-        return true;
-    }
-    return false;
-}
-
 // The view's cell of the parameter's row (the shown part) in `column`.
 QModelIndex cellOf(QTableView *view, const ParameterRef &ref, int column)
 {
@@ -111,6 +90,23 @@ QModelIndex cellOf(QTableView *view, const ParameterRef &ref, int column)
             return index;
     }
     return QModelIndex();
+}
+
+// Clicks the view's row of the parameter and presses `key` with Ctrl+Shift.
+bool clickRowAndPress(Editor &editor, const QString &block, const QString &word, Qt::Key key)
+{
+    QTableView *view = editor.window()->view();
+    const QModelIndex index =
+        cellOf(view, refOf(editor.memory(), block, word, 0), ParameterModel::Value);
+    if (!index.isValid())
+        return false;
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(index).center());
+    if (!activate(editor.window()))
+        return false;
+    QTest::keyClick(view, key, Qt::ControlModifier | Qt::ShiftModifier);
+    return true;
 }
 
 // Clicks the box of a Lock cell, where the view's style draws it.
@@ -189,9 +185,8 @@ private slots:
     void locksComeFromTheViewAndStayWithTheFile();
     void theLockColumnSetsAndShowsLocks();
     void sideBySideTakesTheSecondVoicesValues();
-    void theSecondVoiceIsTheStoredOneOrAFile_data();
-    void theSecondVoiceIsTheStoredOneOrAFile();
-    void aLibraryVoiceReachesBothPanels();
+    void theSecondVoiceComesFromThreeSources_data();
+    void theSecondVoiceComesFromThreeSources();
 };
 
 void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
@@ -582,113 +577,100 @@ void TestSoundTools::sideBySideTakesTheSecondVoicesValues()
     QCOMPARE(editor.stack()->index(), steps + 2);
 }
 
-void TestSoundTools::theSecondVoiceIsTheStoredOneOrAFile_data()
+void TestSoundTools::theSecondVoiceComesFromThreeSources_data()
 {
-    QTest::addColumn<bool>("stored");
-    QTest::newRow("the stored voice") << true;
-    QTest::newRow("a file of another voice type") << false;
+    QTest::addColumn<QString>("source");
+    QTest::newRow("the stored voice") << "stored";
+    QTest::newRow("a library voice") << "library";
+    QTest::newRow("a file of another voice type") << "file";
 }
 
-void TestSoundTools::theSecondVoiceIsTheStoredOneOrAFile()
+// Chosen on the Side by Side page, it is Morph's too. The library is a real
+// one, searched in the editor's dialog among voices of the edited type.
+void TestSoundTools::theSecondVoiceComesFromThreeSources()
 {
-    QFETCH(bool, stored);
+    QFETCH(QString, source);
     QTemporaryDir dir;
-    Editor editor;
-    QVERIFY2(editor.window(), qPrintable(editor.session->error));
-    TParameterMemory &memory = editor.memory();
-    Voice kit = memory.voice();
-    kit.type = VoiceType::Drum;
-    const QString kitFile = dir.filePath(QStringLiteral("kit.json"));
-    QString error;
-    QVERIFY(VoiceFile::save(kitFile, memory.schema(), kit, &error));
-    editor.dock()->variation()->amountBox()->setValue(20);
-    QVERIFY(editor.dock()->variation()->mutate(5));
-    SideBySidePanel *panel = editor.dock()->sideBySide();
-    editor.dock()->show();
-    Popups popups;
-    popups.dialog = [kitFile](QDialog *dialog) {
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        name->clear();
-        QTest::keyClicks(name, kitFile);
-        QTest::keyClick(name, Qt::Key_Return);
-    };
-    chooseSecondVoice(
-        panel, stored ? &SecondVoiceButton::storedAction : &SecondVoiceButton::fileAction, popups);
-    if (!stored) {
-        QVERIFY(!editor.tools()->secondVoice()->voice());
-        QCOMPARE(popups.message,
-                 QStringLiteral("Not taken as the second voice: kit.json is a Drum voice, and "
-                                "the voice edited a Normal voice"));
-        return;
-    }
-    // Exactly the rows the edit changed are marked.
-    const std::vector<ParameterRef> changed =
-        differences(memory.voice().values, memory.storedVoice().values);
-    QVERIFY(changed.size() > 10);
-    QTableWidget *table = panel->table();
-    int marked = 0;
-    for (int row = 0; row < table->rowCount(); ++row)
-        marked += table->item(row, SideBySidePanel::SecondVoice)->data(Qt::UserRole).toBool();
-    QCOMPARE(marked, int(changed.size()));
-    for (const ParameterRef &ref : changed)
-        QVERIFY(table->item(panel->rowOf(ref), SideBySidePanel::SecondVoice)
-                    ->data(Qt::UserRole)
-                    .toBool());
-}
-
-// Found in a real library with the editor's dialog, among the voices of
-// the edited voice's type.
-void TestSoundTools::aLibraryVoiceReachesBothPanels()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tools.sqlite"));
-    LibraryCommandLine::useLibrary(path);
+    const QString library = dir.filePath(QStringLiteral("tools.sqlite"));
+    LibraryCommandLine::useLibrary(library);
     Editor editor;
     LibraryCommandLine::useLibrary(QString());
     QVERIFY2(editor.window(), qPrintable(editor.session->error));
     TParameterMemory &memory = editor.memory();
-    const Voice first = memory.voice();
+    Voice kit = memory.voice();
+    kit.name = QStringLiteral("Warm Kit");
+    kit.type = VoiceType::Drum;
+    const QString kitFile = dir.filePath(QStringLiteral("kit.json"));
+    QString error;
+    QVERIFY(VoiceFile::save(kitFile, memory.schema(), kit, &error));
+    const Voice stored = memory.storedVoice();
     editor.dock()->variation()->amountBox()->setValue(40);
     QVERIFY(editor.dock()->variation()->mutate(3));
     Voice pad = memory.voice();
     pad.name = QStringLiteral("Warm Pad");
-    Voice kit = first;
-    kit.name = QStringLiteral("Warm Kit");
-    kit.type = VoiceType::Drum;
-    editor.stack()->undo();
-    {
-        QString error;
-        QVERIFY(LibraryDatabase::open(path, QStringLiteral("fill"), &error));
-        VoiceLibrary library(QSqlDatabase::database(QStringLiteral("fill"), false),
-                             LibraryContent::embedded());
+    if (source == QLatin1String("library")) {
+        editor.stack()->undo();
+        QVERIFY(LibraryDatabase::open(library, QStringLiteral("fill"), &error));
+        VoiceLibrary voices(QSqlDatabase::database(QStringLiteral("fill"), false),
+                            LibraryContent::embedded());
         qint64 id = 0;
-        for (const Voice &voice : { pad, kit, first })
-            QVERIFY2(library.add(voice, QString(), &id, &error) == VoiceLibrary::Added::New,
+        for (const Voice &voice : { pad, kit, stored })
+            QVERIFY2(voices.add(voice, QString(), &id, &error) == VoiceLibrary::Added::New,
                      qPrintable(error));
     }
     LibraryDatabase::close(QStringLiteral("fill"));
 
     int found = -1;
     Popups popups;
-    popups.dialog = [&found](QDialog *dialog) {
-        auto *picker = qobject_cast<LibraryVoiceDialog *>(dialog);
-        QTest::keyClicks(picker->searchField(), QStringLiteral("warm"));
-        QTableView *table = picker->table();
-        found = table->model()->rowCount();
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                          table->visualRect(table->model()->index(0, LibraryModel::Name)).center());
-        QTest::mouseClick(picker->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    popups.dialog = [&found, kitFile](QDialog *dialog) {
+        if (auto *picker = qobject_cast<LibraryVoiceDialog *>(dialog)) {
+            QTest::keyClicks(picker->searchField(), QStringLiteral("warm"));
+            QTableView *table = picker->table();
+            found = table->model()->rowCount();
+            const QModelIndex first = table->model()->index(0, LibraryModel::Name);
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                              table->visualRect(first).center());
+            QTest::mouseClick(picker->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            return;
+        }
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->clear();
+        QTest::keyClicks(name, kitFile);
+        QTest::keyClick(name, Qt::Key_Return);
     };
+    SideBySidePanel *panel = editor.dock()->sideBySide();
     editor.dock()->show();
-    MorphPanel *morph = editor.dock()->morph();
-    chooseSecondVoice(morph, &SecondVoiceButton::libraryAction, popups);
-    QCOMPARE(found, 1);
-    QVERIFY(popups.message.isEmpty());
-    QCOMPARE(editor.tools()->secondVoice()->origin(), QStringLiteral("Library: Warm Pad"));
-    QVERIFY(editor.dock()->sideBySide()->table()->rowCount() > 0);
-    QVERIFY(QTest::qWaitForWindowExposed(morph->slider()));
-    QTest::keyClick(morph->slider(), Qt::Key_End);
-    QCOMPARE(memory.voice().values, pad.values);
+    chooseSecondVoice(panel,
+                      source == QLatin1String("stored")     ? &SecondVoiceButton::storedAction
+                          : source == QLatin1String("file") ? &SecondVoiceButton::fileAction
+                                                            : &SecondVoiceButton::libraryAction,
+                      popups);
+    if (source == QLatin1String("file")) {
+        QVERIFY(!editor.tools()->secondVoice()->voice());
+        QCOMPARE(popups.message,
+                 QStringLiteral("Not taken as the second voice: kit.json is a Drum voice, and "
+                                "the voice edited a Normal voice"));
+        return;
+    }
+    QCOMPARE(found, source == QLatin1String("library") ? 1 : -1);
+    const Voice second = source == QLatin1String("library") ? pad : stored;
+    // Exactly the rows that differ are marked.
+    const std::vector<ParameterRef> differing = differences(memory.voice().values, second.values);
+    QVERIFY(differing.size() > 10);
+    QTableWidget *table = panel->table();
+    int marked = 0;
+    for (int row = 0; row < table->rowCount(); ++row)
+        marked += table->item(row, SideBySidePanel::SecondVoice)->data(Qt::UserRole).toBool();
+    QCOMPARE(marked, int(differing.size()));
+    for (const ParameterRef &ref : differing)
+        QVERIFY(table->item(panel->rowOf(ref), SideBySidePanel::SecondVoice)
+                    ->data(Qt::UserRole)
+                    .toBool());
+    // Morph goes all the way to it.
+    QSlider *slider = editor.dock()->morph()->slider();
+    QVERIFY(QTest::qWaitForWindowExposed(slider));
+    QTest::keyClick(slider, Qt::Key_End);
+    QCOMPARE(memory.voice().values, second.values);
 }
 
 QTEST_MAIN(TestSoundTools)

@@ -694,6 +694,25 @@ Bereich: %3
     </message>
 </context>
 <context>
+    <name>LibraryVoiceDialog</name>
+    <message>
+        <source>Second Voice from the Library</source>
+        <translation>Zweite Voice aus der Bibliothek</translation>
+    </message>
+    <message>
+        <source>Only %1 voices can be taken, the type of the voice edited.</source>
+        <translation>Nur %1-Voices lassen sich übernehmen, vom Typ der bearbeiteten Voice.</translation>
+    </message>
+    <message>
+        <source>Search: pad warm cutoff&lt;2kHz</source>
+        <translation>Suche: pad warm cutoff&lt;2kHz</translation>
+    </message>
+    <message>
+        <source>Library: %1</source>
+        <translation>Bibliothek: %1</translation>
+    </message>
+</context>
+<context>
     <name>LockPanel</name>
     <message>
         <source>Randomise, Mutate and Morph leave these alone. Lock a parameter, its block, element or key from the view&apos;s context menu.</source>
@@ -882,10 +901,6 @@ Bereich: %3
 <context>
     <name>MorphPanel</name>
     <message>
-        <source>Second Voice...</source>
-        <translation>Zweite Voice...</translation>
-    </message>
-    <message>
         <source>Start Here</source>
         <translation>Hier beginnen</translation>
     </message>
@@ -894,28 +909,12 @@ Bereich: %3
         <translation>Die Voice, wie sie jetzt ist, als 0-%-Ende nehmen</translation>
     </message>
     <message>
-        <source>Towards &quot;%1&quot; from the voice as it was</source>
-        <translation>Von der Voice, wie sie war, in Richtung „%1“</translation>
-    </message>
-    <message>
         <source>Choose a second voice to morph towards.</source>
         <translation>Eine zweite Voice als Ziel des Morphens wählen.</translation>
     </message>
     <message>
         <source>%1 %</source>
         <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>%1 is a %2 voice: morph needs a %3 voice</source>
-        <translation>%1 ist eine %2-Voice: Morphen braucht eine %3-Voice</translation>
-    </message>
-    <message>
-        <source>Second voice to morph towards</source>
-        <translation>Zweite Voice als Ziel des Morphens</translation>
-    </message>
-    <message>
-        <source>Voices (*.json);;All files (*)</source>
-        <translation>Voices (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Morph</source>
@@ -928,6 +927,10 @@ Bereich: %3
     <message>
         <source>Morph %1 % towards &quot;%2&quot;</source>
         <translation>%1 % in Richtung „%2“ morphen</translation>
+    </message>
+    <message>
+        <source>Towards &quot;%1&quot; (%2) from the voice as it was</source>
+        <translation>Von der Voice, wie sie war, in Richtung „%1“ (%2)</translation>
     </message>
 </context>
 <context>
@@ -955,6 +958,38 @@ Bereich: %3
     <message>
         <source>Value</source>
         <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Click to lock: Randomise, Mutate and Morph leave it as it is</source>
+        <translation>Klicken zum Sperren: Zufallswerte, Mutieren und Morphen lassen den Wert unverändert</translation>
+    </message>
+    <message>
+        <source>Locked: Randomise, Mutate and Morph leave it as it is. Click to unlock.</source>
+        <translation>Gesperrt: Zufallswerte, Mutieren und Morphen lassen den Wert unverändert. Klicken zum Entsperren.</translation>
+    </message>
+    <message>
+        <source>Locked with its block %1: unlock the block from the context menu</source>
+        <translation>Mit seinem Block %1 gesperrt: den Block im Kontextmenü entsperren</translation>
+    </message>
+    <message>
+        <source>Locked with %1: unlock the element from the context menu</source>
+        <translation>Mit %1 gesperrt: das Element im Kontextmenü entsperren</translation>
+    </message>
+    <message>
+        <source>Locked with %1: unlock the key from the context menu</source>
+        <translation>Mit %1 gesperrt: die Taste im Kontextmenü entsperren</translation>
+    </message>
+    <message>
+        <source>Locked by the pattern &quot;%1&quot;: remove it on the Locks page</source>
+        <translation>Durch das Muster „%1“ gesperrt: das Muster auf der Seite Sperren entfernen</translation>
+    </message>
+    <message>
+        <source>%1 stays locked with %2: unlock that from the context menu or the Locks page</source>
+        <translation>%1 bleibt gesperrt durch %2: diese Sperre im Kontextmenü oder auf der Seite Sperren aufheben</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1098,52 @@ Bereich: %3
     </message>
 </context>
 <context>
+    <name>SecondVoice</name>
+    <message>
+        <source>Not taken as the second voice: %1 is a %2 voice, and the voice edited a %3 voice</source>
+        <translation>Nicht als zweite Voice übernommen: %1 ist eine %2-Voice, die bearbeitete Voice eine %3-Voice</translation>
+    </message>
+</context>
+<context>
+    <name>SecondVoiceButton</name>
+    <message>
+        <source>Second Voice</source>
+        <translation>Zweite Voice</translation>
+    </message>
+    <message>
+        <source>Choose the voice to set beside this one or to morph towards</source>
+        <translation>Die Voice wählen, die neben diese gestellt oder zu der hin gemorpht wird</translation>
+    </message>
+    <message>
+        <source>Voice File...</source>
+        <translation>Voice-Datei...</translation>
+    </message>
+    <message>
+        <source>Stored Voice</source>
+        <translation>Gespeicherte Voice</translation>
+    </message>
+    <message>
+        <source>the stored voice</source>
+        <translation>die gespeicherte Voice</translation>
+    </message>
+    <message>
+        <source>The voice as it was last stored: the one Compare shows</source>
+        <translation>Die Voice, wie sie zuletzt gespeichert wurde: die, die der Vergleich zeigt</translation>
+    </message>
+    <message>
+        <source>Library Voice...</source>
+        <translation>Voice aus der Bibliothek...</translation>
+    </message>
+    <message>
+        <source>Second voice</source>
+        <translation>Zweite Voice</translation>
+    </message>
+    <message>
+        <source>Voices (*.json);;All files (*)</source>
+        <translation>Voices (*.json);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>SelectionWindow</name>
     <message>
         <source>Search</source>
@@ -1118,10 +1199,6 @@ Bereich: %3
         <translation>Nur Unterschiede</translation>
     </message>
     <message>
-        <source>Second Voice...</source>
-        <translation>Zweite Voice...</translation>
-    </message>
-    <message>
         <source>Take Value</source>
         <translation>Wert übernehmen</translation>
     </message>
@@ -1148,14 +1225,6 @@ Bereich: %3
     <message>
         <source>Beside &quot;%1&quot; (%2)</source>
         <translation>Neben „%1“ (%2)</translation>
-    </message>
-    <message>
-        <source>Voice to set beside this one</source>
-        <translation>Voice, die neben diese gestellt wird</translation>
-    </message>
-    <message>
-        <source>Voices (*.json);;All files (*)</source>
-        <translation>Voices (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Side by Side</source>

@@ -14,6 +14,7 @@
 #include "history/voicecommands.h"
 #include "history/voicehistory.h"
 #include "library/librarydock.h"
+#include "library/libraryvoicedialog.h"
 #include "panel/voicepanel.h"
 #include "shape/shapepanel.h"
 #include "view/parameterfilter.h"
@@ -21,6 +22,7 @@
 #include "view/parameterview.h"
 
 #include <librarycommandline.h>
+#include <librarypanel.h>
 #include <partnames.h>
 #include <soundtools.h>
 #include <soundtoolsdock.h>
@@ -409,6 +411,14 @@ void MainWindow::createDockWindows()
     tabifyDockWidget(historyDock, tools->dock());
     voiceDock->raise();
     connect(m_document, &VoiceDocument::filePathChanged, tools->locks(), &ToolLocks::setFile);
+    m_model->setLocks(tools->locks());
+    connect(m_model, &ParameterModel::message, this, &MainWindow::showMessage);
+    // The second voice of Morph and Side by Side can come from the library.
+    if (m_library->panel()->isOpen())
+        tools->setLibraryVoicePicker([this](QWidget *parent) {
+            return LibraryVoiceDialog::pick(m_library->panel()->library(), m_memory->voiceType(),
+                                            parent);
+        });
 }
 
 void MainWindow::showMessage(const QString &text)

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 // Locks kept in the settings: one JSON array per voice file, by path.
@@ -121,38 +123,44 @@ void ToolLocks::setLocks(const QVector<Lock> &locks)
 
 bool ToolLocks::isLocked(const TParameterMemory &memory, const ParameterRef &ref) const
 {
-    const int parts = memory.partCount(ref.high);
+    return std::any_of(m_locks.cbegin(), m_locks.cend(),
+                       [&](const Lock &lock) { return holds(lock, memory, ref); });
+}
+
+QVector<ToolLocks::Lock> ToolLocks::locksOn(const TParameterMemory &memory,
+                                            const ParameterRef &ref) const
+{
+    QVector<Lock> found;
     for (const Lock &lock : m_locks) {
-        switch (lock.kind) {
-        case Lock::Parameter:
-            if (lock.part == ref.part && lock.word == memory.parameterWord(ref.high, ref.low)
-                && lock.block == memory.blockWord(ref.high))
-                return true;
-            break;
-        case Lock::Block:
-            if ((lock.part < 0 || lock.part == ref.part)) {
-                const SoundBlock *b = SoundBlocks::builtIn().blockOf(memory, ref.high, ref.low);
-                if (b && b->id == lock.block)
-                    return true;
-            }
-            break;
-        case Lock::Element:
-            if (parts == PartNames::elementCount && ref.part == lock.part)
-                return true;
-            break;
-        case Lock::DrumKey:
-            if (parts == PartNames::drumKeyCount && ref.part == lock.part)
-                return true;
-            break;
-        case Lock::Pattern: {
-            const SoundBlock *b = SoundBlocks::builtIn().blockOf(memory, ref.high, ref.low);
-            if (matchesPattern(lock.pattern,
-                               { memory.name(ref), memory.fullName(ref), b ? b->name : QString(),
-                                 PartNames::partName(parts, ref.part) }))
-                return true;
-            break;
-        }
-        }
+        if (holds(lock, memory, ref))
+            found.append(lock);
+    }
+    return found;
+}
+
+bool ToolLocks::holds(const Lock &lock, const TParameterMemory &memory, const ParameterRef &ref)
+{
+    const int parts = memory.partCount(ref.high);
+    switch (lock.kind) {
+    case Lock::Parameter:
+        return lock.part == ref.part && lock.word == memory.parameterWord(ref.high, ref.low)
+            && lock.block == memory.blockWord(ref.high);
+    case Lock::Block:
+        if (lock.part >= 0 && lock.part != ref.part)
+            return false;
+        if (const SoundBlock *b = SoundBlocks::builtIn().blockOf(memory, ref.high, ref.low))
+            return b->id == lock.block;
+        return false;
+    case Lock::Element:
+        return parts == PartNames::elementCount && ref.part == lock.part;
+    case Lock::DrumKey:
+        return parts == PartNames::drumKeyCount && ref.part == lock.part;
+    case Lock::Pattern: {
+        const SoundBlock *b = SoundBlocks::builtIn().blockOf(memory, ref.high, ref.low);
+        return matchesPattern(lock.pattern,
+                              { memory.name(ref), memory.fullName(ref), b ? b->name : QString(),
+                                PartNames::partName(parts, ref.part) });
+    }
     }
     return false;
 }

@@ -63,6 +63,8 @@ public:
     void clear();
 
     bool isLocked(const TParameterMemory &memory, const ParameterRef &ref) const;
+    // The locks that hold the parameter `ref`, in the order they were made.
+    QVector<Lock> locksOn(const TParameterMemory &memory, const ParameterRef &ref) const;
     // "Cutoff, element 2", "Filter, every element", "Element 2", "Key C1", "Filter*".
     static QString describe(const TParameterMemory &memory, const Lock &lock);
 
@@ -78,6 +80,7 @@ signals:
 
 private:
     void setLocks(const QVector<Lock> &locks);
+    static bool holds(const Lock &lock, const TParameterMemory &memory, const ParameterRef &ref);
     void save() const;
 
     QVector<Lock> m_locks;

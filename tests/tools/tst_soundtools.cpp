@@ -5,8 +5,15 @@
 
 #include <effectpresetpanel.h>
 #include <jsonpresetstore.h>
+#include <librarycommandline.h>
+#include <librarycontent.h>
+#include <librarydatabase.h>
+#include <library/libraryvoicedialog.h>
+#include <librarymodel.h>
 #include <lockpanel.h>
 #include <morphpanel.h>
+#include <secondvoice.h>
+#include <secondvoicebutton.h>
 #include <sidebysidepanel.h>
 #include <view/parametermodel.h>
 #include <soundblocks.h>
@@ -21,19 +28,26 @@
 #include <voicefile.h>
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
+
+#include <functional>
 
 namespace {
 
@@ -66,25 +80,87 @@ int valueOfText(const TParameterMemory &memory, const ParameterRef &ref, const Q
     return -1;
 }
 
+// The view's cell of the parameter's row (the shown part) in `column`.
+QModelIndex cellOf(QTableView *view, const ParameterRef &ref, int column)
+{
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        const QModelIndex index = view->model()->index(row, column);
+        if (index.data(ParameterModel::HighRole).toInt() == ref.high
+            && index.data(ParameterModel::LowRole).toInt() == ref.low)
+            return index;
+    }
+    return QModelIndex();
+}
+
 // Clicks the view's row of the parameter and presses `key` with Ctrl+Shift.
 bool clickRowAndPress(Editor &editor, const QString &block, const QString &word, Qt::Key key)
 {
     QTableView *view = editor.window()->view();
-    const ParameterRef ref = refOf(editor.memory(), block, word, 0);
-    for (int row = 0; row < view->model()->rowCount(); ++row) {
-        const QModelIndex index = view->model()->index(row, ParameterModel::Value);
-        if (index.data(ParameterModel::HighRole).toInt() != ref.high
-            || index.data(ParameterModel::LowRole).toInt() != ref.low)
-            continue;
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          view->visualRect(index).center());
-        if (!activate(editor.window()))
-            return false;
-        QTest::keyClick(view, key, Qt::ControlModifier | Qt::ShiftModifier);
-        return true;
+    const QModelIndex index =
+        cellOf(view, refOf(editor.memory(), block, word, 0), ParameterModel::Value);
+    if (!index.isValid())
+        return false;
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(index).center());
+    if (!activate(editor.window()))
+        return false;
+    QTest::keyClick(view, key, Qt::ControlModifier | Qt::ShiftModifier);
+    return true;
+}
+
+// Clicks the box of a Lock cell, where the view's style draws it.
+void clickBox(QTableView *view, const QModelIndex &index)
+{
+    view->scrollTo(index);
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = view->visualRect(index);
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
+}
+
+// Answers what opens while a test clicks: clicks `action` in the menu that
+// pops up, hands the dialog that opens to `dialog`, and closes a message
+// box, keeping its text. Each answer is posted, so that the next can come
+// while a window it opened waits.
+class Popups : public QObject
+{
+public:
+    Popups() { startTimer(10); }
+    QAction *action = nullptr;
+    std::function<void(QDialog *)> dialog;
+    QString message;
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            message = box->text();
+            QMetaObject::invokeMethod(box, &QWidget::close, Qt::QueuedConnection);
+        } else if (auto *d = qobject_cast<QDialog *>(modal); d && dialog) {
+            QMetaObject::invokeMethod(
+                d, [d, f = std::exchange(dialog, {})] { f(d); }, Qt::QueuedConnection);
+        } else if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                   menu && action) {
+            const QPoint at = menu->actionGeometry(std::exchange(action, nullptr)).center();
+            QMetaObject::invokeMethod(
+                menu, [menu, at] { QTest::mouseClick(menu, Qt::LeftButton, {}, at); },
+                Qt::QueuedConnection);
+        }
     }
-    return false;
+};
+
+// Chooses the second voice with `action` of the panel's Second Voice menu.
+void chooseSecondVoice(QWidget *panel, QAction *(SecondVoiceButton::*action)() const,
+                       Popups &popups)
+{
+    auto *button = panel->findChild<SecondVoiceButton *>();
+    popups.action = (button->*action)();
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 const SoundBlock &block(const QString &id)
@@ -107,7 +183,10 @@ private slots:
     void randomiseAndMutateKeepLocksAndRanges();
     void morphGoesBetweenTheTwoVoices();
     void locksComeFromTheViewAndStayWithTheFile();
+    void theLockColumnSetsAndShowsLocks();
     void sideBySideTakesTheSecondVoicesValues();
+    void theSecondVoiceComesFromThreeSources_data();
+    void theSecondVoiceComesFromThreeSources();
 };
 
 void TestSoundTools::pastingAnEnvelopeToAnotherElementIsOneStep()
@@ -327,7 +406,7 @@ void TestSoundTools::morphGoesBetweenTheTwoVoices()
     QVERIFY(VoiceFile::save(path, memory.schema(), second, &error));
 
     MorphPanel *morph = editor.dock()->morph();
-    QVERIFY2(morph->setSecondVoice(path, &error), qPrintable(error));
+    QVERIFY2(editor.tools()->secondVoice()->setFromFile(path, &error), qPrintable(error));
     QSlider *slider = morph->slider();
     editor.dock()->show();
     QVERIFY(QTest::qWaitForWindowExposed(slider));
@@ -374,13 +453,7 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
                                       QStringLiteral("NrmElmFilterCutoffFreq"), 0);
 
     // The view's context menu on the cutoff's row locks it.
-    QModelIndex index;
-    for (int row = 0; row < view->model()->rowCount() && !index.isValid(); ++row) {
-        const QModelIndex i = view->model()->index(row, ParameterModel::Parameter);
-        if (i.data(ParameterModel::HighRole).toInt() == cutoff.high
-            && i.data(ParameterModel::LowRole).toInt() == cutoff.low)
-            index = i;
-    }
+    const QModelIndex index = cellOf(view, cutoff, ParameterModel::Parameter);
     QVERIFY(index.isValid());
     view->scrollTo(index);
     const QPoint at = view->visualRect(index).center();
@@ -416,6 +489,47 @@ void TestSoundTools::locksComeFromTheViewAndStayWithTheFile()
              QVector<ToolLocks::Lock>{ ToolLocks::pattern(QStringLiteral("Reverb*")) });
 }
 
+void TestSoundTools::theLockColumnSetsAndShowsLocks()
+{
+    Editor editor;
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    ToolLocks *locks = editor.tools()->locks();
+    QTableView *view = editor.window()->view();
+    const QString filter = QStringLiteral("NormalElementFilter");
+    const ParameterRef cutoff = refOf(memory, filter, QStringLiteral("NrmElmFilterCutoffFreq"), 0);
+    const ParameterRef resonance =
+        refOf(memory, filter, QStringLiteral("NrmElmFilterResonance"), 0);
+
+    // A click on the cutoff's box locks it, and Randomise leaves it alone.
+    const QModelIndex box = cellOf(view, cutoff, ParameterModel::Lock);
+    QCOMPARE(box.data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    clickBox(view, box);
+    QVERIFY(locks->isLocked(memory, cutoff));
+    QVERIFY(!locks->isLocked(memory, resonance));
+    QCOMPARE(box.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    const Voice before = memory.voice();
+    QVERIFY(editor.dock()->variation()->randomise(7));
+    QCOMPARE(memory.value(cutoff), before.value(cutoff));
+    QVERIFY(memory.value(resonance) != before.value(resonance));
+
+    // A pattern typed on the Locks page shows at once; the row's own box
+    // cannot undo it, and the status bar says what can.
+    const QModelIndex other = cellOf(view, resonance, ParameterModel::Lock);
+    QSignalSpy repaint(view->model(), &QAbstractItemModel::dataChanged);
+    QTest::keyClicks(editor.dock()->locks()->patternBox(), QStringLiteral("reso*"));
+    QTest::keyClick(editor.dock()->locks()->patternBox(), Qt::Key_Return);
+    QCOMPARE(other.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(!repaint.isEmpty());
+    clickBox(view, other);
+    QVERIFY(locks->isLocked(memory, resonance));
+    QCOMPARE(other.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(editor.window()->statusBar()->currentMessage().contains(QLatin1String("reso*")));
+    // The cutoff's box unlocks it again.
+    clickBox(view, box);
+    QVERIFY(!locks->isLocked(memory, cutoff));
+}
+
 void TestSoundTools::sideBySideTakesTheSecondVoicesValues()
 {
     QTemporaryDir dir;
@@ -432,7 +546,7 @@ void TestSoundTools::sideBySideTakesTheSecondVoicesValues()
     QVERIFY(VoiceFile::save(path, memory.schema(), second, &error));
 
     SideBySidePanel *panel = editor.dock()->sideBySide();
-    QVERIFY2(panel->setSecondVoice(path, &error), qPrintable(error));
+    QVERIFY2(editor.tools()->secondVoice()->setFromFile(path, &error), qPrintable(error));
     editor.dock()->show();
     QTableWidget *table = panel->table();
     table->window()->show();
@@ -461,6 +575,102 @@ void TestSoundTools::sideBySideTakesTheSecondVoicesValues()
     QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("takeValue")), Qt::LeftButton);
     QCOMPARE(memory.voice().values, second.values);
     QCOMPARE(editor.stack()->index(), steps + 2);
+}
+
+void TestSoundTools::theSecondVoiceComesFromThreeSources_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::newRow("the stored voice") << "stored";
+    QTest::newRow("a library voice") << "library";
+    QTest::newRow("a file of another voice type") << "file";
+}
+
+// Chosen on the Side by Side page, it is Morph's too. The library is a real
+// one, searched in the editor's dialog among voices of the edited type.
+void TestSoundTools::theSecondVoiceComesFromThreeSources()
+{
+    QFETCH(QString, source);
+    QTemporaryDir dir;
+    const QString library = dir.filePath(QStringLiteral("tools.sqlite"));
+    LibraryCommandLine::useLibrary(library);
+    Editor editor;
+    LibraryCommandLine::useLibrary(QString());
+    QVERIFY2(editor.window(), qPrintable(editor.session->error));
+    TParameterMemory &memory = editor.memory();
+    Voice kit = memory.voice();
+    kit.name = QStringLiteral("Warm Kit");
+    kit.type = VoiceType::Drum;
+    const QString kitFile = dir.filePath(QStringLiteral("kit.json"));
+    QString error;
+    QVERIFY(VoiceFile::save(kitFile, memory.schema(), kit, &error));
+    const Voice stored = memory.storedVoice();
+    editor.dock()->variation()->amountBox()->setValue(40);
+    QVERIFY(editor.dock()->variation()->mutate(3));
+    Voice pad = memory.voice();
+    pad.name = QStringLiteral("Warm Pad");
+    if (source == QLatin1String("library")) {
+        editor.stack()->undo();
+        QVERIFY(LibraryDatabase::open(library, QStringLiteral("fill"), &error));
+        VoiceLibrary voices(QSqlDatabase::database(QStringLiteral("fill"), false),
+                            LibraryContent::embedded());
+        qint64 id = 0;
+        for (const Voice &voice : { pad, kit, stored })
+            QVERIFY2(voices.add(voice, QString(), &id, &error) == VoiceLibrary::Added::New,
+                     qPrintable(error));
+    }
+    LibraryDatabase::close(QStringLiteral("fill"));
+
+    int found = -1;
+    Popups popups;
+    popups.dialog = [&found, kitFile](QDialog *dialog) {
+        if (auto *picker = qobject_cast<LibraryVoiceDialog *>(dialog)) {
+            QTest::keyClicks(picker->searchField(), QStringLiteral("warm"));
+            QTableView *table = picker->table();
+            found = table->model()->rowCount();
+            const QModelIndex first = table->model()->index(0, LibraryModel::Name);
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                              table->visualRect(first).center());
+            QTest::mouseClick(picker->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            return;
+        }
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->clear();
+        QTest::keyClicks(name, kitFile);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+    SideBySidePanel *panel = editor.dock()->sideBySide();
+    editor.dock()->show();
+    chooseSecondVoice(panel,
+                      source == QLatin1String("stored")     ? &SecondVoiceButton::storedAction
+                          : source == QLatin1String("file") ? &SecondVoiceButton::fileAction
+                                                            : &SecondVoiceButton::libraryAction,
+                      popups);
+    if (source == QLatin1String("file")) {
+        QVERIFY(!editor.tools()->secondVoice()->voice());
+        QCOMPARE(popups.message,
+                 QStringLiteral("Not taken as the second voice: kit.json is a Drum voice, and "
+                                "the voice edited a Normal voice"));
+        return;
+    }
+    QCOMPARE(found, source == QLatin1String("library") ? 1 : -1);
+    const Voice second = source == QLatin1String("library") ? pad : stored;
+    // Exactly the rows that differ are marked.
+    const std::vector<ParameterRef> differing = differences(memory.voice().values, second.values);
+    QVERIFY(differing.size() > 10);
+    QTableWidget *table = panel->table();
+    int marked = 0;
+    for (int row = 0; row < table->rowCount(); ++row)
+        marked += table->item(row, SideBySidePanel::SecondVoice)->data(Qt::UserRole).toBool();
+    QCOMPARE(marked, int(differing.size()));
+    for (const ParameterRef &ref : differing)
+        QVERIFY(table->item(panel->rowOf(ref), SideBySidePanel::SecondVoice)
+                    ->data(Qt::UserRole)
+                    .toBool());
+    // Morph goes all the way to it.
+    QSlider *slider = editor.dock()->morph()->slider();
+    QVERIFY(QTest::qWaitForWindowExposed(slider));
+    QTest::keyClick(slider, Qt::Key_End);
+    QCOMPARE(memory.voice().values, second.values);
 }
 
 QTEST_MAIN(TestSoundTools)

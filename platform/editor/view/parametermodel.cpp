@@ -1,6 +1,7 @@
 #include "view/parametermodel.h"
 
 #include <partnames.h>
+#include <toollocks.h>
 #include <tparametermemory.h>
 #include <voice.h>
 
@@ -51,6 +52,21 @@ ParameterModel::ParameterModel(TParameterMemory *memory, QObject *parent)
             &ParameterModel::refreshDifferencesLater);
     connect(memory, &TParameterMemory::storedVoiceChanged, this,
             &ParameterModel::refreshDifferencesLater);
+}
+
+void ParameterModel::setLocks(ToolLocks *locks)
+{
+    if (m_locks)
+        disconnect(m_locks, nullptr, this, nullptr);
+    m_locks = locks;
+    if (locks) {
+        connect(locks, &ToolLocks::changed, this, [this] {
+            if (!rows().isEmpty())
+                emit dataChanged(index(0, Lock), index(int(rows().size()) - 1, Lock),
+                                 { Qt::CheckStateRole, Qt::ToolTipRole });
+        });
+    }
+    everythingChanged();
 }
 
 void ParameterModel::setElement(int element)
@@ -119,6 +135,8 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rows().size())
         return QVariant();
     const ParameterRef ref = refOf(index.row());
+    if (index.column() == Lock && (role == Qt::CheckStateRole || role == Qt::ToolTipRole))
+        return lockData(ref, role);
     if (role != Qt::DisplayRole)
         return valueData(ref, role);
     switch (index.column()) {
@@ -142,6 +160,63 @@ QVariant ParameterModel::data(const QModelIndex &index, int role) const
                                    m_memory->value(ref.high, ref.low, ref.part));
     }
     return QVariant();
+}
+
+// The Lock column's box and what it says about the lock.
+QVariant ParameterModel::lockData(const ParameterRef &ref, int role) const
+{
+    if (!m_locks)
+        return QVariant();
+    const QVector<ToolLocks::Lock> holding = m_locks->locksOn(*m_memory, ref);
+    if (role == Qt::CheckStateRole)
+        return holding.isEmpty() ? Qt::Unchecked : Qt::Checked;
+    if (holding.isEmpty())
+        return tr("Click to lock: Randomise, Mutate and Morph leave it as it is");
+    const ToolLocks::Lock own = ToolLocks::parameter(*m_memory, ref);
+    QStringList lines;
+    for (const ToolLocks::Lock &lock : holding) {
+        const QString what = ToolLocks::describe(*m_memory, lock);
+        switch (lock.kind) {
+        case ToolLocks::Lock::Parameter:
+            if (lock == own)
+                lines << tr("Locked: Randomise, Mutate and Morph leave it as it is. Click to "
+                            "unlock.");
+            break;
+        case ToolLocks::Lock::Block:
+            lines
+                << tr("Locked with its block %1: unlock the block from the context menu").arg(what);
+            break;
+        case ToolLocks::Lock::Element:
+            lines << tr("Locked with %1: unlock the element from the context menu").arg(what);
+            break;
+        case ToolLocks::Lock::DrumKey:
+            lines << tr("Locked with %1: unlock the key from the context menu").arg(what);
+            break;
+        case ToolLocks::Lock::Pattern:
+            lines << tr("Locked by the pattern \"%1\": remove it on the Locks page")
+                         .arg(lock.pattern);
+            break;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Locks or unlocks the row's own parameter; a row that another lock holds
+// stays locked, and the status bar says which lock to undo.
+bool ParameterModel::setLocked(const ParameterRef &ref, bool locked)
+{
+    const ToolLocks::Lock own = ToolLocks::parameter(*m_memory, ref);
+    if (locked)
+        return m_locks->add(own);
+    const bool removed = m_locks->remove(own);
+    if (m_locks->isLocked(*m_memory, ref)) {
+        const QString name = m_memory->name(ref.high, ref.low, ref.part);
+        const QVector<ToolLocks::Lock> holding = m_locks->locksOn(*m_memory, ref);
+        emit message(tr("%1 stays locked with %2: unlock that from the context menu or the "
+                        "Locks page")
+                         .arg(name, ToolLocks::describe(*m_memory, holding.constFirst())));
+    }
+    return removed;
 }
 
 // What every column of a row answers beside its text.
@@ -188,6 +263,8 @@ QVariant ParameterModel::valueData(const ParameterRef &ref, int role) const
 
 bool ParameterModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
+    if (role == Qt::CheckStateRole && (flags(index) & Qt::ItemIsUserCheckable))
+        return setLocked(refOf(index.row()), value.toInt() == Qt::Checked);
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
     const ParameterRef ref = refOf(index.row());
@@ -198,6 +275,8 @@ bool ParameterModel::setData(const QModelIndex &index, const QVariant &value, in
 Qt::ItemFlags ParameterModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == Lock && m_locks)
+        flags |= Qt::ItemIsUserCheckable;
     if (index.isValid() && index.column() == Value && !m_memory->compareMode()) {
         const ParameterRef ref = refOf(index.row());
         if (m_memory->inUse(ref.high, ref.low, ref.part))
@@ -219,6 +298,8 @@ QVariant ParameterModel::headerData(int section, Qt::Orientation orientation, in
         return tr("Element or key");
     case Value:
         return tr("Value");
+    case Lock:
+        return tr("Lock");
     }
     return QVariant();
 }

@@ -3,10 +3,12 @@
 #include <parameterref.h>
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QStringList>
 #include <QVector>
 
 class TParameterMemory;
+class ToolLocks;
 
 // The parameters of the voice being edited, one row each: its block, its
 // name as the memory gives it, the element (1 to 4) or drum key (by its note
@@ -19,12 +21,17 @@ class TParameterMemory;
 // memory, wherever it comes from, and writes in-place edits of a value
 // through the memory. In compare mode it shows the stored voice, greyed
 // and read-only.
+//
+// Given the tools' locks (setLocks()), the Lock column checks every row that
+// Randomise, Mutate and Morph leave alone, whatever lock holds it (its own,
+// its block's, its element's or key's, a name pattern), and follows every
+// change of the locks; checking a row locks its parameter in its part.
 class ParameterModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { Block, Parameter, Part, Value, ColumnCount };
+    enum Column { Block, Parameter, Part, Value, Lock, ColumnCount };
     enum Role {
         // Of the value: its range, and the texts of all its values in order
         // (empty when the values are plain numbers).
@@ -47,6 +54,9 @@ public:
     void setElement(int element);
     int element() const { return m_element; }
 
+    // The locks the Lock column shows and sets; without them it stays empty.
+    void setLocks(ToolLocks *locks);
+
     bool differencesOnly() const { return m_differencesOnly; }
     void setDifferencesOnly(bool only);
 
@@ -61,12 +71,18 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+signals:
+    // Why a click on a Lock box changed nothing, for the status bar.
+    void message(const QString &text);
+
 private:
     // A row's parameter in the part it shows.
     ParameterRef refOf(int row) const;
     const QVector<ParameterRef> &rows() const;
     int shownPart(quint16 high) const;
     QVariant valueData(const ParameterRef &ref, int role) const;
+    QVariant lockData(const ParameterRef &ref, int role) const;
+    bool setLocked(const ParameterRef &ref, bool locked);
     void parameterChanged(const ParameterRef &ref);
     void everythingChanged();
     // Lists the differences again once the current burst of changes is over.
@@ -74,6 +90,7 @@ private:
     void refreshDifferences();
 
     TParameterMemory *m_memory;
+    QPointer<ToolLocks> m_locks;
     // Every parameter, part unset (the shown part), and every difference.
     QVector<ParameterRef> m_all;
     QVector<ParameterRef> m_differences;

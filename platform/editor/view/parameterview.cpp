@@ -25,6 +25,12 @@ void ParameterView::setModel(QAbstractItemModel *model)
                                          { ParameterModel::Parameter, 200 },
                                          { ParameterModel::Part, 100 } })
         setColumnWidth(column, width);
+    // The locks' small column of boxes goes first, where a row begins.
+    if (model && model->columnCount() > ParameterModel::Lock) {
+        horizontalHeader()->setSectionResizeMode(ParameterModel::Lock,
+                                                 QHeaderView::ResizeToContents);
+        horizontalHeader()->moveSection(horizontalHeader()->visualIndex(ParameterModel::Lock), 0);
+    }
 }
 
 bool ParameterView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)

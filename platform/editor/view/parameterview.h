@@ -4,7 +4,8 @@
 
 // The table of the voice's parameters: edits a value in place (double-click
 // or F2) and says so when a value cannot be edited (compare mode, or a
-// parameter the type does not use), instead of ignoring the request.
+// parameter the type does not use), instead of ignoring the request. The
+// Lock column of boxes comes first.
 class ParameterView : public QTableView
 {
     Q_OBJECT

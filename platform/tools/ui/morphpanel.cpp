@@ -1,19 +1,17 @@
 #include "morphpanel.h"
 
+#include "secondvoicebutton.h"
 #include "soundtools.h"
+
+#include <secondvoice.h>
 
 #include <voicevariation.h>
 
 #include <tparametermemory.h>
-#include <voicefile.h>
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QSlider>
 
 MorphPanel::MorphPanel(SoundTools *tools, QWidget *parent)
@@ -24,7 +22,7 @@ MorphPanel::MorphPanel(SoundTools *tools, QWidget *parent)
     , m_amount(new QLabel(this))
 {
     auto *grid = new QGridLayout(this);
-    auto *choose = new QPushButton(tr("Second Voice..."), this);
+    auto *choose = new SecondVoiceButton(tools, tr("Morph"), this);
     choose->setObjectName(QStringLiteral("chooseSecondVoice"));
     auto *here = new QPushButton(tr("Start Here"), this);
     here->setObjectName(QStringLiteral("morphStartHere"));
@@ -42,55 +40,38 @@ MorphPanel::MorphPanel(SoundTools *tools, QWidget *parent)
     grid->setRowStretch(3, 1);
     showEnds();
 
-    connect(choose, &QPushButton::clicked, this, &MorphPanel::chooseSecondVoice);
+    connect(tools->secondVoice(), &SecondVoice::changed, this, &MorphPanel::secondVoiceChanged);
     connect(here, &QPushButton::clicked, this, &MorphPanel::startHere);
     connect(m_slider, &QSlider::valueChanged, this, &MorphPanel::moved);
     connect(m_slider, &QSlider::sliderPressed, this, &MorphPanel::pressed);
     connect(m_slider, &QSlider::sliderReleased, this, &MorphPanel::released);
     // Another voice in the editor is the new 0 % end.
     connect(tools->memory(), &TParameterMemory::editBufferLoaded, this, [this] {
-        if (m_secondVoice)
+        if (second())
             startHere();
     });
     connect(tools->memory(), &TParameterMemory::enterCompareMode, this,
-            [this](bool on) { m_slider->setEnabled(!on && m_secondVoice.has_value()); });
+            [this](bool on) { m_slider->setEnabled(!on && second().has_value()); });
+}
+
+const std::optional<Voice> &MorphPanel::second() const
+{
+    return m_tools->secondVoice()->voice();
 }
 
 void MorphPanel::showEnds()
 {
-    m_second->setText(m_secondVoice
-                          ? tr("Towards \"%1\" from the voice as it was").arg(m_secondVoice->name)
-                          : tr("Choose a second voice to morph towards."));
+    m_second->setText(second() ? tr("Towards \"%1\" (%2) from the voice as it was")
+                                     .arg(second()->name, m_tools->secondVoice()->origin())
+                               : tr("Choose a second voice to morph towards."));
     m_amount->setText(tr("%1 %").arg(m_slider->value()));
 }
 
-bool MorphPanel::setSecondVoice(const QString &path, QString *error)
+// The voice as it is when the second voice is chosen is the 0 % end.
+void MorphPanel::secondVoiceChanged()
 {
-    TParameterMemory &memory = *m_tools->memory();
-    Voice voice;
-    if (!VoiceFile::read(path, memory.schema(), &voice, error))
-        return false;
-    if (voice.type != memory.voiceType()) {
-        *error = tr("%1 is a %2 voice: morph needs a %3 voice")
-                     .arg(QFileInfo(path).fileName(), voiceTypeName(voice.type),
-                          voiceTypeName(memory.voiceType()));
-        return false;
-    }
-    m_secondVoice = voice;
-    m_slider->setEnabled(!memory.compareMode());
+    m_slider->setEnabled(second() && !m_tools->memory()->compareMode());
     startHere();
-    return true;
-}
-
-void MorphPanel::chooseSecondVoice()
-{
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Second voice to morph towards"),
-        QSettings().value(QStringLiteral("files/lastFolder")).toString(),
-        tr("Voices (*.json);;All files (*)"));
-    QString error;
-    if (!path.isEmpty() && !setSecondVoice(path, &error))
-        QMessageBox::warning(this, tr("Morph"), error);
 }
 
 void MorphPanel::startHere()
@@ -109,11 +90,11 @@ void MorphPanel::pressed()
 void MorphPanel::moved(int value)
 {
     showEnds();
-    if (!m_secondVoice || !m_first)
+    if (!second() || !m_first)
         return;
-    if (m_secondVoice->type != m_tools->memory()->voiceType()) {
+    if (second()->type != m_tools->memory()->voiceType()) {
         emit m_tools->message(tr("\"%1\" is a %2 voice: choose a second voice of this voice's type")
-                                  .arg(m_secondVoice->name, voiceTypeName(m_secondVoice->type)));
+                                  .arg(second()->name, voiceTypeName(second()->type)));
         return;
     }
     if (!m_slider->isSliderDown()) {
@@ -125,14 +106,14 @@ void MorphPanel::moved(int value)
     TParameterMemory &memory = *m_tools->memory();
     memory.beginEdit(false);
     VoiceVariation::morph(memory, VoiceVariation::lockedBy(memory, m_tools->locks()), *m_first,
-                          m_secondVoice->values, value / 100.0);
+                          second()->values, value / 100.0);
     memory.endEdit();
 }
 
 void MorphPanel::released()
 {
-    if (!m_secondVoice || !m_first || m_beforeDrag.empty()
-        || m_secondVoice->type != m_tools->memory()->voiceType())
+    if (!second() || !m_first || m_beforeDrag.empty()
+        || second()->type != m_tools->memory()->voiceType())
         return;
     // Back to where the drag began, unrecorded, so that the step holds the
     // whole drag.
@@ -151,8 +132,9 @@ void MorphPanel::released()
 void MorphPanel::apply(int value)
 {
     TParameterMemory &memory = *m_tools->memory();
-    m_tools->runStep(tr("Morph %1 % towards \"%2\"").arg(value).arg(m_secondVoice->name), [&] {
+    const Voice &towards = *second();
+    m_tools->runStep(tr("Morph %1 % towards \"%2\"").arg(value).arg(towards.name), [&] {
         VoiceVariation::morph(memory, VoiceVariation::lockedBy(memory, m_tools->locks()), *m_first,
-                              m_secondVoice->values, value / 100.0);
+                              towards.values, value / 100.0);
     });
 }

@@ -10,9 +10,9 @@ class QLabel;
 class QSlider;
 class SoundTools;
 
-// Morph: a second voice and a slider from 0 % (the voice as it was when
-// the second voice was chosen, or when Start Here was pressed) to 100 %
-// (the second voice). The voice follows the slider while it moves; a drag
+// Morph: the tools' second voice and a slider from 0 % (the voice as it
+// was when the second voice was chosen, or when Start Here was pressed) to
+// 100 % (the second voice). The voice follows the slider while it moves; a drag
 // is one step of the history, and so is each key or click on the slider.
 // Locks apply.
 class MorphPanel : public QWidget
@@ -24,25 +24,22 @@ public:
 
     QSlider *slider() const { return m_slider; }
 
-    // Reads the second voice from a voice file; false with *error set when
-    // it does not read or is of another voice type than the voice's.
-    bool setSecondVoice(const QString &path, QString *error);
     // The voice as it is now becomes the 0 % end; the slider goes there.
     void startHere();
 
 private:
-    void chooseSecondVoice();
+    void secondVoiceChanged();
     void moved(int value);
     void pressed();
     void released();
     void apply(int value);
     void showEnds();
+    const std::optional<Voice> &second() const;
 
     SoundTools *m_tools;
     QLabel *m_second;
     QSlider *m_slider;
     QLabel *m_amount;
     std::optional<Values> m_first;
-    std::optional<Voice> m_secondVoice;
     Values m_beforeDrag;
 };

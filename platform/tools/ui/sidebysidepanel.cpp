@@ -1,22 +1,20 @@
 #include "sidebysidepanel.h"
 
+#include "secondvoicebutton.h"
 #include "soundtools.h"
+
+#include <secondvoice.h>
 
 #include <voicevariation.h>
 
 #include <parameterschema.h>
 #include <tparametermemory.h>
-#include <voicefile.h>
 
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -30,7 +28,7 @@ SideBySidePanel::SideBySidePanel(SoundTools *tools, QWidget *parent)
     , m_table(new QTableWidget(0, ColumnCount, this))
     , m_onlyDifferences(new QCheckBox(tr("Only what differs"), this))
 {
-    auto *choose = new QPushButton(tr("Second Voice..."), this);
+    auto *choose = new SecondVoiceButton(tools, tr("Side by Side"), this);
     choose->setObjectName(QStringLiteral("chooseSideBySide"));
     auto *take = new QPushButton(tr("Take Value"), this);
     take->setObjectName(QStringLiteral("takeValue"));
@@ -51,42 +49,39 @@ SideBySidePanel::SideBySidePanel(SoundTools *tools, QWidget *parent)
     grid->addWidget(m_table, 2, 0, 1, 3);
     grid->addWidget(take, 3, 2);
 
-    connect(choose, &QPushButton::clicked, this, &SideBySidePanel::chooseSecondVoice);
+    connect(tools->secondVoice(), &::SecondVoice::changed, this,
+            &SideBySidePanel::secondVoiceChanged);
     connect(take, &QPushButton::clicked, this, &SideBySidePanel::takeChosen);
     connect(m_table, &QTableWidget::itemDoubleClicked, this, &SideBySidePanel::takeChosen);
     connect(m_onlyDifferences, &QCheckBox::toggled, this, &SideBySidePanel::refresh);
     TParameterMemory *memory = tools->memory();
     connect(memory, &TParameterMemory::parameterChanged, this, &SideBySidePanel::scheduleRefresh);
     connect(memory, &TParameterMemory::editBufferLoaded, this, &SideBySidePanel::scheduleRefresh);
-    connect(memory, &TParameterMemory::voiceTypeChanged, this, &SideBySidePanel::rebuild);
+    connect(memory, &TParameterMemory::voiceTypeChanged, this,
+            &SideBySidePanel::secondVoiceChanged);
 }
 
-bool SideBySidePanel::setSecondVoice(const QString &path, QString *error)
+const std::optional<Voice> &SideBySidePanel::second() const
 {
-    Voice voice;
-    if (!VoiceFile::read(path, m_tools->memory()->schema(), &voice, error))
-        return false;
-    m_secondVoice = voice;
-    m_second->setText(tr("Beside \"%1\" (%2)").arg(voice.name, QFileInfo(path).fileName()));
+    return m_tools->secondVoice()->voice();
+}
+
+void SideBySidePanel::secondVoiceChanged()
+{
+    const ::SecondVoice *voice = m_tools->secondVoice();
+    if (!second())
+        m_second->setText(tr("Choose a second voice to set beside this one."));
+    else if (second()->type != m_tools->memory()->voiceType())
+        m_second->setText(voice->refusal(*second(), voice->origin()));
+    else
+        m_second->setText(tr("Beside \"%1\" (%2)").arg(second()->name, voice->origin()));
     rebuild();
-    return true;
-}
-
-void SideBySidePanel::chooseSecondVoice()
-{
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Voice to set beside this one"),
-        QSettings().value(QStringLiteral("files/lastFolder")).toString(),
-        tr("Voices (*.json);;All files (*)"));
-    QString error;
-    if (!path.isEmpty() && !setSecondVoice(path, &error))
-        QMessageBox::warning(this, tr("Side by Side"), error);
 }
 
 void SideBySidePanel::rebuild()
 {
     m_refs.clear();
-    if (m_secondVoice && m_secondVoice->type == m_tools->memory()->voiceType())
+    if (second() && second()->type == m_tools->memory()->voiceType())
         m_refs = VoiceVariation::variableValues(*m_tools->memory());
     // The rows in schema order, as the view lists them.
     std::sort(m_refs.begin(), m_refs.end());
@@ -96,7 +91,7 @@ void SideBySidePanel::rebuild()
 
 void SideBySidePanel::scheduleRefresh()
 {
-    if (m_refreshQueued || !m_secondVoice)
+    if (m_refreshQueued || !second())
         return;
     m_refreshQueued = true;
     QTimer::singleShot(0, this, &SideBySidePanel::refresh);
@@ -105,8 +100,9 @@ void SideBySidePanel::scheduleRefresh()
 void SideBySidePanel::refresh()
 {
     m_refreshQueued = false;
-    if (!m_secondVoice)
+    if (!second())
         return;
+    const Voice &other = *second();
     const TParameterMemory &memory = *m_tools->memory();
     const ParameterSchema::Schema &schema = memory.schema();
     QFont marked = m_table->font();
@@ -114,10 +110,10 @@ void SideBySidePanel::refresh()
     for (int row = 0; row < int(m_refs.size()); ++row) {
         const ParameterRef &ref = m_refs[std::size_t(row)];
         const int mine = memory.value(ref);
-        const int theirs = m_secondVoice->value(ref);
+        const int theirs = other.value(ref);
         // The second voice's value reads as its own types make it.
         const ParameterSchema::Parameter p = schema.effective(
-            ref.high, ref.low, m_secondVoice->values[ref.high][std::size_t(ref.part)], ref.part);
+            ref.high, ref.low, other.values[ref.high][std::size_t(ref.part)], ref.part);
         const QString texts[ColumnCount] = {
             memory.fullName(ref), PartNames::partName(memory.partCount(ref.high), ref.part),
             memory.valueText(ref, mine), p.format.text(theirs, p.minimum)
@@ -148,19 +144,20 @@ bool SideBySidePanel::takeChosen()
     std::set<int> rows;
     for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
         rows.insert(index.row());
-    if (rows.empty() || !m_secondVoice)
+    if (rows.empty() || !second())
         return false;
+    const Voice &other = *second();
     TParameterMemory &memory = *m_tools->memory();
     const QString name = rows.size() == 1
         ? tr("Take %1 from \"%2\"")
-              .arg(memory.fullName(m_refs[std::size_t(*rows.begin())]), m_secondVoice->name)
-        : tr("Take %1 values from \"%2\"").arg(rows.size()).arg(m_secondVoice->name);
+              .arg(memory.fullName(m_refs[std::size_t(*rows.begin())]), other.name)
+        : tr("Take %1 values from \"%2\"").arg(rows.size()).arg(other.name);
     return m_tools->runStep(name, [&] {
         for (const bool types : { true, false }) {
             for (const int row : rows) {
                 const ParameterRef &ref = m_refs[std::size_t(row)];
                 if (memory.isTypeParameter(ref.high, ref.low) == types)
-                    memory.setValue(ref, m_secondVoice->value(ref));
+                    memory.setValue(ref, other.value(ref));
             }
         }
     });

@@ -13,8 +13,9 @@ class QLabel;
 class QTableWidget;
 class SoundTools;
 
-// Two voices side by side: every value of the voice beside the second
-// voice's (a voice file), the rows that differ marked, and Take Value, which
+// Two voices side by side: every value of the voice beside the tools'
+// second voice's (a voice file, the stored voice or a library voice), the
+// rows that differ marked, and Take Value, which
 // writes the second voice's values of the chosen rows as one step. "Only
 // what differs" hides the rest.
 class SideBySidePanel : public QWidget
@@ -29,7 +30,6 @@ public:
     QTableWidget *table() const { return m_table; }
     QCheckBox *onlyDifferences() const { return m_onlyDifferences; }
 
-    bool setSecondVoice(const QString &path, QString *error);
     // The row of a value, or -1.
     int rowOf(const ParameterRef &ref) const;
     // Writes the second voice's values of the chosen rows, types first, as
@@ -37,7 +37,8 @@ public:
     bool takeChosen();
 
 private:
-    void chooseSecondVoice();
+    void secondVoiceChanged();
+    const std::optional<Voice> &second() const;
     void rebuild();
     void refresh();
     void scheduleRefresh();
@@ -46,7 +47,6 @@ private:
     QLabel *m_second;
     QTableWidget *m_table;
     QCheckBox *m_onlyDifferences;
-    std::optional<Voice> m_secondVoice;
     std::vector<ParameterRef> m_refs;
     bool m_refreshQueued = false;
 };

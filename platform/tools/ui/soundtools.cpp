@@ -4,6 +4,7 @@
 
 #include <blockclipboard.h>
 #include <jsonpresetstore.h>
+#include <secondvoice.h>
 #include <soundblocks.h>
 #include <toollocks.h>
 
@@ -24,6 +25,7 @@ SoundTools::SoundTools(TParameterMemory *memory, StepRunner runStep, QObject *pa
     , m_memory(memory)
     , m_runStep(std::move(runStep))
     , m_locks(new ToolLocks(this))
+    , m_secondVoice(new SecondVoice(memory, this))
     , m_presets(std::make_unique<JsonPresetStore>())
     , m_copy(new QAction(tr("Copy &Block"), this))
     , m_paste(new QAction(tr("Paste B&lock"), this))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <voice.h>
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -7,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class EffectPresetStore;
 class QAbstractItemView;
@@ -15,6 +18,7 @@ class QMainWindow;
 class QMenu;
 class QModelIndex;
 class QWidget;
+class SecondVoice;
 struct SoundBlock;
 class SoundToolsDock;
 class TParameterMemory;
@@ -55,6 +59,20 @@ public:
 
     TParameterMemory *memory() const { return m_memory; }
     ToolLocks *locks() const { return m_locks; }
+    // The voice Morph and Side by Side work with beside the edited one.
+    SecondVoice *secondVoice() const { return m_secondVoice; }
+
+    // Lets a person find a voice in the editor's library: the voice and the
+    // text that names where it came from ("Library: Warm Pad"), or nothing
+    // when cancelled. Without one (no library open) the choice is offered
+    // disabled.
+    using LibraryVoicePicker =
+        std::function<std::optional<std::pair<Voice, QString>>(QWidget *parent)>;
+    void setLibraryVoicePicker(LibraryVoicePicker picker)
+    {
+        m_pickLibraryVoice = std::move(picker);
+    }
+    const LibraryVoicePicker &libraryVoicePicker() const { return m_pickLibraryVoice; }
     EffectPresetStore *presetStore() const { return m_presets.get(); }
     // Replaces the preset store (the default keeps them in a JSON file).
     void setPresetStore(std::unique_ptr<EffectPresetStore> store);
@@ -93,6 +111,8 @@ private:
     TParameterMemory *m_memory;
     StepRunner m_runStep;
     ToolLocks *m_locks;
+    SecondVoice *m_secondVoice;
+    LibraryVoicePicker m_pickLibraryVoice;
     std::unique_ptr<EffectPresetStore> m_presets;
     QPointer<QAbstractItemView> m_view;
     ViewRoles m_roles{ 0, 0, 0 };

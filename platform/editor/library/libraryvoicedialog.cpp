@@ -1,0 +1,98 @@
+#include "library/libraryvoicedialog.h"
+
+#include <librarymodel.h>
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+LibraryVoiceDialog::LibraryVoiceDialog(VoiceLibrary *library, VoiceType type, QWidget *parent)
+    : QDialog(parent)
+    , m_library(library)
+    , m_model(new LibraryModel(library, this))
+    , m_ofType(new QSortFilterProxyModel(this))
+    , m_search(new QLineEdit(this))
+    , m_problems(new QLabel(this))
+    , m_table(new QTableView(this))
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+{
+    setWindowTitle(tr("Second Voice from the Library"));
+    auto *layout = new QVBoxLayout(this);
+    auto *hint = new QLabel(
+        tr("Only %1 voices can be taken, the type of the voice edited.").arg(voiceTypeName(type)),
+        this);
+    hint->setWordWrap(true);
+    m_search->setObjectName(QStringLiteral("libraryVoiceSearch"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setPlaceholderText(tr("Search: pad warm cutoff<2kHz"));
+    m_problems->setStyleSheet(QStringLiteral("color: #b00020"));
+    m_problems->setWordWrap(true);
+    m_problems->hide();
+    // The voices of the edited voice's type alone.
+    m_ofType->setSourceModel(m_model);
+    m_ofType->setFilterKeyColumn(LibraryModel::Type);
+    m_ofType->setFilterRegularExpression(QRegularExpression(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(voiceTypeName(type)))));
+    m_table->setObjectName(QStringLiteral("libraryVoiceTable"));
+    m_table->setModel(m_ofType);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(LibraryModel::Favourite,
+                                                      QHeaderView::ResizeToContents);
+    m_table->setColumnWidth(LibraryModel::Name, 160);
+    layout->addWidget(hint);
+    layout->addWidget(m_search);
+    layout->addWidget(m_problems);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_buttons);
+    resize(640, 420);
+
+    QPushButton *ok = m_buttons->button(QDialogButtonBox::Ok);
+    ok->setEnabled(false);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, ok,
+            [this, ok] { ok->setEnabled(m_table->selectionModel()->hasSelection()); });
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_table, &QTableView::doubleClicked, this, &QDialog::accept);
+    connect(m_search, &QLineEdit::textChanged, this, &LibraryVoiceDialog::search);
+    connect(m_model, &LibraryModel::problemsChanged, this, [this](const QStringList &problems) {
+        m_problems->setText(problems.join(QLatin1Char('\n')));
+        m_problems->setVisible(!problems.isEmpty());
+    });
+}
+
+void LibraryVoiceDialog::search()
+{
+    m_model->setFilter(m_search->text(), QString(), false, false);
+}
+
+std::optional<LibraryEntry> LibraryVoiceDialog::chosen() const
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    LibraryEntry entry;
+    if (rows.isEmpty()
+        || !m_library->entry(m_model->idAt(m_ofType->mapToSource(rows.first()).row()), &entry,
+                             nullptr))
+        return std::nullopt;
+    return entry;
+}
+
+std::optional<std::pair<Voice, QString>> LibraryVoiceDialog::pick(VoiceLibrary *library,
+                                                                  VoiceType type, QWidget *parent)
+{
+    LibraryVoiceDialog dialog(library, type, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const std::optional<LibraryEntry> entry = dialog.chosen();
+    if (!entry)
+        return std::nullopt;
+    return std::pair{ entry->voice, tr("Library: %1").arg(entry->voice.name) };
+}

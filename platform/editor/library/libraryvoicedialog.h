@@ -1,0 +1,50 @@
+#pragma once
+
+#include <voicelibrary.h>
+#include <voicetype.h>
+
+#include <QDialog>
+
+#include <optional>
+#include <utility>
+
+class LibraryModel;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
+
+// Finds one voice in the open library, by the library's search language,
+// among the voices of one voice type: the second voice of the sound tools.
+// OK takes the chosen row, and so does a double-click.
+class LibraryVoiceDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    LibraryVoiceDialog(VoiceLibrary *library, VoiceType type, QWidget *parent = nullptr);
+
+    QLineEdit *searchField() const { return m_search; }
+    QTableView *table() const { return m_table; }
+    QDialogButtonBox *buttons() const { return m_buttons; }
+
+    // The voice of the chosen row, if any.
+    std::optional<LibraryEntry> chosen() const;
+
+    // Asks for a voice of `type`: the voice and "Library: <name>", or
+    // nothing when cancelled.
+    static std::optional<std::pair<Voice, QString>> pick(VoiceLibrary *library, VoiceType type,
+                                                         QWidget *parent);
+
+private:
+    void search();
+
+    VoiceLibrary *m_library;
+    LibraryModel *m_model;
+    QSortFilterProxyModel *m_ofType;
+    QLineEdit *m_search;
+    QLabel *m_problems;
+    QTableView *m_table;
+    QDialogButtonBox *m_buttons;
+};

@@ -24,6 +24,7 @@
 #include <librarycommandline.h>
 #include <librarypanel.h>
 #include <partnames.h>
+#include <secondvoice.h>
 #include <soundtools.h>
 #include <soundtoolsdock.h>
 #include <toollocks.h>
@@ -413,6 +414,12 @@ void MainWindow::createDockWindows()
     connect(m_document, &VoiceDocument::filePathChanged, tools->locks(), &ToolLocks::setFile);
     m_model->setLocks(tools->locks());
     connect(m_model, &ParameterModel::message, this, &MainWindow::showMessage);
+    // The second voice of Morph and Side by Side is drawn faint behind the
+    // voice's shapes.
+    SecondVoice *second = tools->secondVoice();
+    connect(second, &SecondVoice::changed, m_shape,
+            [this, second] { m_shape->setSecondVoice(second->voice()); });
+    m_shape->setSecondVoice(second->voice());
     // The second voice of Morph and Side by Side can come from the library.
     if (m_library->panel()->isOpen())
         tools->setLibraryVoicePicker([this](QWidget *parent) {

@@ -14,6 +14,7 @@
 #include <morphpanel.h>
 #include <secondvoice.h>
 #include <secondvoicebutton.h>
+#include <shape/shapepanel.h>
 #include <sidebysidepanel.h>
 #include <view/parametermodel.h>
 #include <soundblocks.h>
@@ -662,6 +663,10 @@ void TestSoundTools::theSecondVoiceComesFromThreeSources()
     for (int row = 0; row < table->rowCount(); ++row)
         marked += table->item(row, SideBySidePanel::SecondVoice)->data(Qt::UserRole).toBool();
     QCOMPARE(marked, int(differing.size()));
+    // The Shape panel draws it faint behind the voice's own shapes.
+    EnvelopeView *envelope =
+        editor.window()->findChild<ShapePanel *>()->envelope(EnvelopeView::Amplitude);
+    QVERIFY(!envelope->secondCurve().isEmpty());
     for (const ParameterRef &ref : differing)
         QVERIFY(table->item(panel->rowOf(ref), SideBySidePanel::SecondVoice)
                     ->data(Qt::UserRole)

@@ -708,8 +708,8 @@ Bereich: %3
         <translation>Suche: pad warm cutoff&lt;2kHz</translation>
     </message>
     <message>
-        <source>Library: %1</source>
-        <translation>Bibliothek: %1</translation>
+        <source>from the library</source>
+        <translation>aus der Bibliothek</translation>
     </message>
 </context>
 <context>

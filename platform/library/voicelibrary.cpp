@@ -377,6 +377,9 @@ std::vector<qint64> VoiceLibrary::find(const Selection &selection, QStringList *
             { QStringLiteral("SELECT id FROM voices WHERE category = ?"), selection.category });
     if (selection.favouritesOnly)
         sets.push_back({ QStringLiteral("SELECT id FROM voices WHERE favourite = 1"), QVariant() });
+    if (selection.type)
+        sets.push_back(
+            { QStringLiteral("SELECT id FROM voices WHERE type = ?"), int(*selection.type) });
     // For each voice, how many sets in a row it is in: those in all are found.
     std::vector<int> in(std::size_t(m_listing.size()), 0);
     for (std::size_t set = 0; set < sets.size(); ++set) {

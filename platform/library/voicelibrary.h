@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class LibraryContent;
@@ -68,6 +69,7 @@ public:
         QString category; // "" for all
         bool favouritesOnly = false;
         bool withHidden = false;
+        std::optional<VoiceType> type; // voices of this type alone
         VoiceListing::Order order = VoiceListing::Order::Name;
         bool descending = false;
     };

@@ -11,8 +11,8 @@ class TParameterMemory;
 
 // The voice that Morph goes towards and Side by Side sets beside the one
 // being edited: one for both, whichever of them chose it, with a text
-// naming where it came from ("pad.json", "the stored voice", "Library: Warm
-// Pad"). It is a copy, taken when chosen: what happens to its source later
+// naming where it came from ("pad.json", "the stored voice", "from the
+// library"). It is a copy, taken when chosen: what happens to its source later
 // does not change it.
 class SecondVoice : public QObject
 {

@@ -1,25 +1,21 @@
 #include "library/libraryvoicedialog.h"
 
 #include <librarymodel.h>
+#include <librarytable.h>
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSortFilterProxyModel>
-#include <QTableView>
 #include <QVBoxLayout>
 
 LibraryVoiceDialog::LibraryVoiceDialog(VoiceLibrary *library, VoiceType type, QWidget *parent)
     : QDialog(parent)
     , m_library(library)
     , m_model(new LibraryModel(library, this))
-    , m_ofType(new QSortFilterProxyModel(this))
     , m_search(new QLineEdit(this))
     , m_problems(new QLabel(this))
-    , m_table(new QTableView(this))
+    , m_table(new LibraryTable(this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setWindowTitle(tr("Second Voice from the Library"));
@@ -35,25 +31,18 @@ LibraryVoiceDialog::LibraryVoiceDialog(VoiceLibrary *library, VoiceType type, QW
     m_problems->setWordWrap(true);
     m_problems->hide();
     // The voices of the edited voice's type alone.
-    m_ofType->setSourceModel(m_model);
-    m_ofType->setFilterKeyColumn(LibraryModel::Type);
-    m_ofType->setFilterRegularExpression(QRegularExpression(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(voiceTypeName(type)))));
+    m_model->setVoiceType(type);
     m_table->setObjectName(QStringLiteral("libraryVoiceTable"));
-    m_table->setModel(m_ofType);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setModel(m_model);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(LibraryModel::Favourite,
-                                                      QHeaderView::ResizeToContents);
-    m_table->setColumnWidth(LibraryModel::Name, 160);
+    m_table->fitColumns();
     layout->addWidget(hint);
     layout->addWidget(m_search);
     layout->addWidget(m_problems);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_buttons);
-    resize(640, 420);
+    resize(760, 480);
 
     QPushButton *ok = m_buttons->button(QDialogButtonBox::Ok);
     ok->setEnabled(false);
@@ -78,9 +67,7 @@ std::optional<LibraryEntry> LibraryVoiceDialog::chosen() const
 {
     const QModelIndexList rows = m_table->selectionModel()->selectedRows();
     LibraryEntry entry;
-    if (rows.isEmpty()
-        || !m_library->entry(m_model->idAt(m_ofType->mapToSource(rows.first()).row()), &entry,
-                             nullptr))
+    if (rows.isEmpty() || !m_library->entry(m_model->idAt(rows.first().row()), &entry, nullptr))
         return std::nullopt;
     return entry;
 }
@@ -94,5 +81,5 @@ std::optional<std::pair<Voice, QString>> LibraryVoiceDialog::pick(VoiceLibrary *
     const std::optional<LibraryEntry> entry = dialog.chosen();
     if (!entry)
         return std::nullopt;
-    return std::pair{ entry->voice, tr("Library: %1").arg(entry->voice.name) };
+    return std::pair{ entry->voice, tr("from the library") };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <librarytable.h>
 #include <voicelibrary.h>
 #include <voicetype.h>
 
@@ -12,8 +13,6 @@ class LibraryModel;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
-class QSortFilterProxyModel;
-class QTableView;
 
 // Finds one voice in the open library, by the library's search language,
 // among the voices of one voice type: the second voice of the sound tools.
@@ -32,7 +31,7 @@ public:
     // The voice of the chosen row, if any.
     std::optional<LibraryEntry> chosen() const;
 
-    // Asks for a voice of `type`: the voice and "Library: <name>", or
+    // Asks for a voice of `type`: the voice and "from the library", or
     // nothing when cancelled.
     static std::optional<std::pair<Voice, QString>> pick(VoiceLibrary *library, VoiceType type,
                                                          QWidget *parent);
@@ -42,9 +41,8 @@ private:
 
     VoiceLibrary *m_library;
     LibraryModel *m_model;
-    QSortFilterProxyModel *m_ofType;
     QLineEdit *m_search;
     QLabel *m_problems;
-    QTableView *m_table;
+    LibraryTable *m_table;
     QDialogButtonBox *m_buttons;
 };

@@ -42,6 +42,12 @@ void LibraryModel::setFilter(const QString &query, const QString &category, bool
     refresh();
 }
 
+void LibraryModel::setVoiceType(std::optional<VoiceType> type)
+{
+    m_type = type;
+    refresh();
+}
+
 void LibraryModel::refresh()
 {
     VoiceLibrary::Selection selection;
@@ -49,6 +55,7 @@ void LibraryModel::refresh()
     selection.category = m_category;
     selection.favouritesOnly = m_favouritesOnly;
     selection.withHidden = m_withHidden;
+    selection.type = m_type;
     selection.order = orders[qBound(0, m_sortColumn, int(ColumnCount) - 1)];
     selection.descending = m_order == Qt::DescendingOrder;
     QStringList problems;

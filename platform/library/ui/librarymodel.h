@@ -1,9 +1,12 @@
 #pragma once
 
+#include <voicetype.h>
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class VoiceLibrary;
@@ -26,6 +29,8 @@ public:
     // `category` ("" for all), only favourites, and hidden ones too.
     void setFilter(const QString &query, const QString &category, bool favouritesOnly,
                    bool withHidden);
+    // Only voices of `type` from now on, or of every type.
+    void setVoiceType(std::optional<VoiceType> type);
     // Runs the query again, after the library changed.
     void refresh();
     // What is wrong with the query, one line per fault; empty when it is good.
@@ -64,6 +69,7 @@ private:
     QString m_category;
     bool m_favouritesOnly = false;
     bool m_withHidden = false;
+    std::optional<VoiceType> m_type;
     int m_sortColumn = Name;
     Qt::SortOrder m_order = Qt::AscendingOrder;
     QStringList m_problems;

@@ -4,6 +4,7 @@
 #include "librarycontent.h"
 #include "librarydatabase.h"
 #include "librarymodel.h"
+#include "librarytable.h"
 #include "voiceexport.h"
 
 #include <QCheckBox>
@@ -119,17 +120,11 @@ void LibraryPanel::build()
     m_categories->addItems(Voice::categories());
     m_categories->setCurrentRow(AllVoices);
     auto *right = new QSplitter(Qt::Vertical, split);
-    m_table = new QTableView(right);
+    m_table = new LibraryTable(right);
     m_table->setObjectName(QStringLiteral("libraryTable"));
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::EditKeyPressed
                              | QAbstractItemView::SelectedClicked);
     m_table->setSortingEnabled(true);
-    m_table->verticalHeader()->hide();
-    // One line a voice, as compact as the text allows: a library is read by
-    // scrolling.
-    m_table->setWordWrap(false);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_similar = new QTreeWidget(right);
     m_similar->setObjectName(QStringLiteral("librarySimilar"));
@@ -164,9 +159,7 @@ void LibraryPanel::build()
     m_model = new LibraryModel(&*m_library, this);
     m_table->setModel(m_model);
     m_table->sortByColumn(LibraryModel::Name, Qt::AscendingOrder);
-    m_table->horizontalHeader()->setSectionResizeMode(LibraryModel::Favourite,
-                                                      QHeaderView::ResizeToContents);
-    m_table->setColumnWidth(LibraryModel::Name, 160);
+    m_table->fitColumns();
 
     m_searchDelay = new QTimer(this);
     m_searchDelay->setSingleShot(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "libraryimporter.h"
+#include "librarytable.h"
 #include "voicelibrary.h"
 
 #include <QFutureWatcher>
@@ -16,7 +17,6 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QTableView;
 class QTimer;
 class QTreeWidget;
 class QUndoStack;
@@ -104,7 +104,7 @@ private:
     QLabel *m_status = nullptr;
     QListWidget *m_categories = nullptr;
     QCheckBox *m_showHidden = nullptr;
-    QTableView *m_table = nullptr;
+    LibraryTable *m_table = nullptr;
     QTreeWidget *m_similar = nullptr;
     QWidget *m_importRow = nullptr;
     QProgressBar *m_progress = nullptr;

@@ -63,7 +63,7 @@ public:
     SecondVoice *secondVoice() const { return m_secondVoice; }
 
     // Lets a person find a voice in the editor's library: the voice and the
-    // text that names where it came from ("Library: Warm Pad"), or nothing
+    // text that names where it came from ("from the library"), or nothing
     // when cancelled. Without one (no library open) the choice is offered
     // disabled.
     using LibraryVoicePicker =

@@ -21,8 +21,8 @@ ParameterView::ParameterView(QWidget *parent)
 void ParameterView::setModel(QAbstractItemModel *model)
 {
     QTableView::setModel(model);
-    for (const auto &[column, width] : { std::pair{ ParameterModel::Block, 170 },
-                                         { ParameterModel::Parameter, 200 },
+    for (const auto &[column, width] : { std::pair{ ParameterModel::Block, 140 },
+                                         { ParameterModel::Parameter, 160 },
                                          { ParameterModel::Part, 100 } })
         setColumnWidth(column, width);
     // The locks' small column of boxes goes first, where a row begins.

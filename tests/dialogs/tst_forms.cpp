@@ -19,8 +19,18 @@ int voiceTypeOf(int entry)
 }
 const int drumKey = 5;
 
+// Whether the host is in compare mode: not, switched on with the dialog
+// open, or on before the dialog opens.
+enum Compare { Off, SwitchedOn, OnAtOpening };
+
+void setCompareMode(HostFixture &host, bool on)
+{
+    host.voiceData.compareMode = on;
+    host.memory.setCompareMode(on);
+}
+
 // The dialog of an entry opened on a voice of its own type, at drum key 5.
-QWidget *openOnItsVoice(HostFixture &host, int entry)
+QWidget *openOnItsVoice(HostFixture &host, int entry, Compare compare = Off)
 {
     const int voiceType = voiceTypeOf(entry);
     host.memory.setVoiceType(voiceOfBlocks(VoiceType(voiceType)));
@@ -28,6 +38,8 @@ QWidget *openOnItsVoice(HostFixture &host, int entry)
         QStringList{ "Normal", "Plugin", "Drum", "Plugin" }.at(voiceType - 1);
     host.voiceData.drumKey = drumKey;
     host.memory.setCurrentDrumKey(drumKey);
+    if (compare == OnAtOpening)
+        setCompareMode(host, true);
     return host.open(entry);
 }
 
@@ -300,25 +312,32 @@ void TestForms::typedValuesAreOneEditOfTheirPart_data()
 {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("compare");
-    QTest::newRow("element 3") << 3 << "FEkNormalElement/kNrmElmPan" << false;
-    QTest::newRow("element 2, level") << 2 << "FEkNormalElementAmplitude/kNrmElmLevel" << false;
-    QTest::newRow("plug-in element") << 20 << "00kPluginElement/kPlgElmLFOSpeed" << false;
-    QTest::newRow("drum key") << 28 << "FEkDrumKeyAmplitude/kDrmKeyLevel" << false;
-    QTest::newRow("element 3, compare mode") << 3 << "FEkNormalElement/kNrmElmPan" << true;
-    QTest::newRow("drum key, compare mode") << 28 << "FEkDrumKey/kDrmKeyPan" << true;
+    QTest::addColumn<int>("compare");
+    QTest::newRow("element 3") << 3 << "FEkNormalElement/kNrmElmPan" << int(Off);
+    QTest::newRow("element 2, level") << 2 << "FEkNormalElementAmplitude/kNrmElmLevel" << int(Off);
+    QTest::newRow("plug-in element") << 20 << "00kPluginElement/kPlgElmLFOSpeed" << int(Off);
+    QTest::newRow("drum key") << 28 << "FEkDrumKeyAmplitude/kDrmKeyLevel" << int(Off);
+    QTest::newRow("element 3, compare mode")
+        << 3 << "FEkNormalElement/kNrmElmPan" << int(SwitchedOn);
+    QTest::newRow("drum key, compare mode") << 28 << "FEkDrumKey/kDrmKeyPan" << int(SwitchedOn);
+    QTest::newRow("element 3, opened in compare mode")
+        << 3 << "FEkNormalElement/kNrmElmPan" << int(OnAtOpening);
 }
 
 // The text of another value typed into a value field and entered: one edit
 // group that writes the dialog's own element or key alone, shown by the
-// field and its fader; in compare mode nothing is written.
+// field and its fader. In compare mode nothing is written: a dialog greyed
+// when compare came on takes no key; where the field does take keys (a
+// dialog opened in compare mode), it opens no entry for the typed text and
+// a step is refused by the memory, as the host hears, the field still
+// showing the stored value.
 void TestForms::typedValuesAreOneEditOfTheirPart()
 {
     QFETCH(int, entry);
     QFETCH(QString, address);
-    QFETCH(bool, compare);
+    QFETCH(int, compare);
     HostFixture host;
-    QWidget *dialog = openOnItsVoice(host, entry);
+    QWidget *dialog = openOnItsVoice(host, entry, Compare(compare));
     const int part = Form::partOf(address, partOfEntry(entry));
     quint16 high = 0, low = 0;
     QVERIFY(host.memory.findParameter(address, &high, &low));
@@ -330,20 +349,27 @@ void TestForms::typedValuesAreOneEditOfTheirPart()
     const int v = host.otherValue(address, part);
     const QString text = host.memory.valueText(address, part, v);
     QVERIFY(!text.isEmpty());
-    host.voiceData.compareMode = compare;
-    host.memory.setCompareMode(compare);
+    if (compare == SwitchedOn)
+        setCompareMode(host, true);
 
     QSignalSpy begun(&host.memory, &TParameterMemory::editGroupBegun);
     QSignalSpy ended(&host.memory, &TParameterMemory::editGroupEnded);
+    QSignalSpy refused(&host.memory, &TParameterMemory::editRefused);
     QTest::keyClick(field, text.toLatin1().at(0));
-    if (field->entry()) {
+    if (compare) {
+        QVERIFY(!field->entry());
+        QVERIFY(compare == OnAtOpening || !field->isEnabled());
+        QTest::keyClick(field, Qt::Key_Up);
+        QCOMPARE(refused.count(), field->isEnabled() ? 1 : 0);
+        QCOMPARE(field->value(), everyPart[part]);
+    } else if (field->entry()) {
         QTest::keyClicks(field->entry(), text.mid(1));
         QTest::keyClick(field->entry(), Qt::Key_Return);
     }
     QVERIFY(!field->entry());
     QCOMPARE(begun.count(), compare ? 0 : 1);
     QCOMPARE(ended.count(), begun.count());
-    host.memory.setCompareMode(false);
+    setCompareMode(host, false);
     if (!compare)
         everyPart[part] = v;
     for (int p = 0; p < everyPart.size(); ++p)

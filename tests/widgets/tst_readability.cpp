@@ -24,6 +24,26 @@ void forEachPage(QWidget *dialog, Visit visit)
     }
 }
 
+// The shown plain labels, on every page, whose text is wider than the label.
+QStringList clippedLabels(QWidget *dialog)
+{
+    QStringList clipped;
+    forEachPage(dialog, [&](QWidget *page) {
+        for (QLabel *label : page->findChildren<QLabel *>()) {
+            if (label->metaObject() != &QLabel::staticMetaObject || !label->isVisibleTo(dialog))
+                continue;
+            const int needed = label->fontMetrics().size(0, label->text()).width();
+            if (needed <= label->contentsRect().width())
+                continue;
+            clipped << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                           .arg(label->objectName(), label->text())
+                           .arg(needed)
+                           .arg(label->contentsRect().width());
+        }
+    });
+    return clipped;
+}
+
 QImage rgb(const QPixmap &pixmap)
 {
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
@@ -40,6 +60,8 @@ private slots:
     void initTestCase();
     void captionsFitTheirLabels_data();
     void captionsFitTheirLabels();
+    void captionsFitEveryTypesRows_data();
+    void captionsFitEveryTypesRows();
     void rendersAtTheScreensRatio_data();
     void rendersAtTheScreensRatio();
 
@@ -66,21 +88,42 @@ void TestReadability::captionsFitTheirLabels()
     std::unique_ptr<QWidget> dialog(m_host->open(entry));
     QVERIFY(dialog);
     QCOMPARE(QFontInfo(dialog->font()).family(), QStringLiteral("Roboto Condensed"));
+    const QStringList clipped = clippedLabels(dialog.get());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+void TestReadability::captionsFitEveryTypesRows_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("insertion effect 1") << 5 << "00kNormalCommonInsA/kNrmInsAType";
+    QTest::newRow("insertion effect 2") << 6 << "00kNormalCommonInsB/kNrmInsBType";
+    QTest::newRow("reverb") << 7 << "00kNormalCommonReverb/kNrmRevType";
+    QTest::newRow("chorus") << 9 << "00kNormalCommonChorus/kNrmChoType";
+    QTest::newRow("element filter") << 1 << "FEkNormalElementFilter/kNrmElmFilterType";
+    QTest::newRow("element EQ") << 1 << "FEkNormalElementEQ/kNrmElmEQType";
+    QTest::newRow("element key-on delay sync")
+        << 1 << "FEkNormalElement/kNrmElmKeyOnDelayTempoSync";
+    QTest::newRow("drum key EQ") << 28 << "FEkDrumKeyEQ/kDrmKeyEQType";
+    QTest::newRow("drum key wave type") << 28 << "FEkDrumKey/kDrmKeyWaveType";
+}
+
+// Each value of a parameter that renames, shows and hides rows, set by the
+// host: every caption it brings still fits.
+void TestReadability::captionsFitEveryTypesRows()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, type);
+    HostFixture host;
+    std::unique_ptr<QWidget> dialog(host.open(entry));
+    QVERIFY(dialog);
     QStringList clipped;
-    forEachPage(dialog.get(), [&](QWidget *page) {
-        for (QLabel *label : page->findChildren<QLabel *>()) {
-            if (label->metaObject() != &QLabel::staticMetaObject
-                || !label->isVisibleTo(dialog.get()))
-                continue;
-            const int needed = label->fontMetrics().size(0, label->text()).width();
-            if (needed <= label->contentsRect().width())
-                continue;
-            clipped << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
-                           .arg(label->objectName(), label->text())
-                           .arg(needed)
-                           .arg(label->contentsRect().width());
-        }
-    });
+    for (int v = host.minimum(type, 0); v <= host.maximum(type, 0); ++v) {
+        host.memory.setValue(type, 0, v);
+        QCOMPARE(host.memory.value(type, 0), v);
+        for (const QString &line : clippedLabels(dialog.get()))
+            clipped << host.memory.valueText(type, 0, v) + QLatin1String(": ") + line;
+    }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 

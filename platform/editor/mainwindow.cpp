@@ -125,6 +125,11 @@ MainWindow::MainWindow(TParameterMemory *memory, EditorVoiceData *voiceData, Add
             showMessage(tr("A dialog sent %1").arg(hostCommandName(command)));
     });
     connect(m_voiceData, &EditorVoiceData::compareModeRequested, this, &MainWindow::setCompareMode);
+    // A dialog opened in compare mode greys itself when the memory says so.
+    connect(m_voiceData, &EditorVoiceData::compareModeWrittenBack, this, [this](bool on) {
+        if (on && m_memory->compareMode())
+            m_memory->announceCompareMode();
+    });
     connect(m_voiceData, &EditorVoiceData::boardDialogClosed, this, [this](const QString &board) {
         m_panel->logCommand(tr("Board dialog closed: %1").arg(board));
     });

@@ -544,6 +544,11 @@ bool TParameterMemory::compareMode() const
     return d->compare;
 }
 
+void TParameterMemory::announceCompareMode()
+{
+    emit enterCompareMode(d->compare);
+}
+
 void TParameterMemory::setCurrentDrumKey(int key)
 {
     key = qBound(0, key, int(DrumKeyCount) - 1);

@@ -221,6 +221,9 @@ public:
     // was.
     void setCompareMode(bool on);
     bool compareMode() const;
+    // Says again whether compare mode is on (enterCompareMode), for what
+    // joined since it changed: a dialog that opens in compare mode.
+    void announceCompareMode();
 
     // ---- The current drum key (0 to 72); emits signalDrumKeyNoteChange(int) on change.
     void setCurrentDrumKey(int key);

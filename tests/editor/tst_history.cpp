@@ -439,6 +439,9 @@ void TestHistory::compareShowsTheStoredVoiceAndRefusesEdits()
     compare->click();
     QCOMPARE(shown(), QStringList({ "L20", "L20" }));
     QVERIFY(compareSign()->isVisible());
+    // A dialog opened now is greyed as the one open already is.
+    QVERIFY(!value->isEnabled());
+    QVERIFY(!field(open(3), pan)->isEnabled());
     QVERIFY(!m_memory->setValue(pan, 0, 5));
     QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("Compare")));
     m_window->statusBar()->clearMessage();
@@ -492,13 +495,19 @@ void TestHistory::compareRefusesEveryWayOfEditing_data()
         "Compare shows the stored voice: leave Compare to change the voice (Copy element 1 to "
         "element 3)"
     };
-    QTest::newRow("selection window")
+    // A dialog opened in compare mode is greyed: its wave opens no selection.
+    QTest::newRow("dialog's wave")
         << Refused{ [](MainWindow *window) {
                        QWidget *dialog = window->openEntry(3);
                        QTest::mouseClick(
                            dialog->findChild<CHotspotLabel *>(QStringLiteral("cWaveLabel453")),
                            Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-                       auto *selection = window->findChild<SelectionWindow *>();
+                       QVERIFY(!window->findChild<SelectionWindow *>());
+                   },
+                    QString() };
+    QTest::newRow("selection window")
+        << Refused{ [](MainWindow *window) {
+                       SelectionWindow *selection = window->openSelection(44);
                        QVERIFY(selection);
                        QTest::keyClicks(selection->filter(), QStringLiteral("user 12"));
                        QTest::keyClick(selection->filter(), Qt::Key_Return);

@@ -41,6 +41,8 @@ void EditorVoiceData::setCompareMode(bool on)
     m_compareMode = on;
     if (changed)
         emit compareModeRequested(on);
+    else
+        emit compareModeWrittenBack(on);
 }
 
 void EditorVoiceData::voiceTypeText(std::uint64_t *, QString &text)

@@ -43,6 +43,8 @@ public:
 signals:
     // A dialog asked for compare mode to be switched.
     void compareModeRequested(bool on);
+    // A dialog wrote back the flag it read, as it does when it opens.
+    void compareModeWrittenBack(bool on);
     // An expansion board's native dialog was closed.
     void boardDialogClosed(const QString &boardModel);
 

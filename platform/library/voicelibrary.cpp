@@ -305,12 +305,43 @@ bool VoiceLibrary::set(qint64 id, Field field, const QVariant &value, QString *e
         stored = value.toBool() ? 1 : 0;
         break;
     }
+    // The listing follows the change where it was up to date before it, so
+    // that the next search need not read it again.
+    const bool listed = m_listing.isLoaded() && m_listedAt == m_writes;
     ++m_writes;
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("UPDATE voices SET %1 = coalesce(?, '') WHERE id = ?").arg(column));
     q.addBindValue(stored);
     q.addBindValue(id);
-    return run(q, error);
+    if (!run(q, error))
+        return false;
+    if (listed && follow(id, field, stored))
+        m_listedAt = m_writes;
+    return true;
+}
+
+bool VoiceLibrary::follow(qint64 id, Field field, const QVariant &stored)
+{
+    using Order = VoiceListing::Order;
+    switch (field) {
+    case Field::Name:
+        return m_listing.renamed(id, stored.toString(), m_db);
+    case Field::Category:
+        m_listing.forget(Order::Category);
+        break;
+    case Field::Tags:
+        m_listing.forget(Order::Tags);
+        break;
+    case Field::Favourite:
+        m_listing.forget(Order::Favourite);
+        break;
+    case Field::Hidden:
+        m_listing.setHidden(id, stored.toBool());
+        break;
+    case Field::Comment:
+        break;
+    }
+    return true;
 }
 
 bool VoiceLibrary::remove(qint64 id, LibraryEntry *removed, QString *error)

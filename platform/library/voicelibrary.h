@@ -107,6 +107,9 @@ private:
     // and the features of every voice of each type.
     bool dropOutdated(QString *error) const;
     bool loadListing(QString *error) const;
+    // Brings a change of one voice's field into the listing; false when it
+    // must be read again.
+    bool follow(qint64 id, Field field, const QVariant &stored);
     mutable qint64 m_dataVersion = -1;
     mutable int m_listedAt = -1;   // m_writes when the listing was read
     mutable int m_featuresAt = -1; // m_valueWrites when the features were read

@@ -57,6 +57,56 @@ bool VoiceListing::load(QSqlDatabase db, QString *error)
     return true;
 }
 
+bool VoiceListing::renamed(qint64 id, const QString &name, QSqlDatabase db)
+{
+    const int from = place(id);
+    if (from < 0)
+        return false;
+    // Its new place: how many others now come before it, counted in the
+    // index of names.
+    QSqlQuery before(db);
+    before.prepare(QStringLiteral("SELECT (SELECT count(*) FROM voices WHERE name < ? COLLATE "
+                                  "NOCASE) + (SELECT count(*) FROM voices WHERE name = ? "
+                                  "COLLATE NOCASE AND id < ?)"));
+    before.addBindValue(name);
+    before.addBindValue(name);
+    before.addBindValue(id);
+    if (!before.exec() || !before.next())
+        return false;
+    const int to = before.value(0).toInt();
+    if (to >= size())
+        return false;
+    // Every table by place moves the voice from `from` to `to`.
+    const auto move = [from, to](auto &byPlace) {
+        if (byPlace.empty())
+            return;
+        const auto at = byPlace.begin();
+        if (from < to)
+            std::rotate(at + from, at + from + 1, at + to + 1);
+        else
+            std::rotate(at + to, at + from, at + from + 1);
+    };
+    move(m_ids);
+    move(m_hidden);
+    for (std::vector<int> &ranks : m_ranks)
+        move(ranks);
+    for (int p = std::min(from, to); p <= std::max(from, to); ++p) {
+        const qint64 moved = m_ids[std::size_t(p)];
+        if (m_slots.empty())
+            m_sparse[moved] = p;
+        else
+            m_slots[std::size_t(moved - m_first)] = p;
+    }
+    return true;
+}
+
+void VoiceListing::setHidden(qint64 id, bool hidden)
+{
+    const int p = place(id);
+    if (p >= 0)
+        m_hidden[std::size_t(p)] = hidden ? 1 : 0;
+}
+
 int VoiceListing::place(qint64 id) const
 {
     if (m_slots.empty()) {

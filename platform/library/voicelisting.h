@@ -34,6 +34,14 @@ public:
     bool sort(std::vector<int> *places, Order order, bool descending, QSqlDatabase db,
               QString *error);
 
+    // A change of one voice made through the library, brought into the
+    // listing without reading it again. False when the listing could not
+    // follow it (it is then to be read again).
+    bool renamed(qint64 id, const QString &name, QSqlDatabase db);
+    void setHidden(qint64 id, bool hidden);
+    // The order by `order` changed; it is read again when next asked for.
+    void forget(Order order) { m_ranks[int(order)].clear(); }
+
 private:
     bool loadRanks(Order order, QSqlDatabase db, QString *error);
 

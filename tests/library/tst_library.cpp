@@ -564,6 +564,25 @@ void TestLibrary::findShowsEachChangeAtOnce()
     QVERIFY(changer->set(cello, VoiceLibrary::Field::Name, QStringLiteral("Bright"), &error));
     QCOMPARE(found(QStringLiteral("cutoff<1kHz")), QStringList({ "Alto", "Bright" }));
     QCOMPARE(found(), QStringList({ "Alto", "bass b", "Bright" }));
+    // A rename moves the voice among the others, either way.
+    QVERIFY(changer->set(alto, VoiceLibrary::Field::Name, QStringLiteral("cor"), &error));
+    QCOMPARE(found(), QStringList({ "bass b", "Bright", "cor" }));
+    QVERIFY(changer->set(alto, VoiceLibrary::Field::Name, QStringLiteral("Alto"), &error));
+    QCOMPARE(found(), QStringList({ "Alto", "bass b", "Bright" }));
+    // A new category or star moves the voice in those orders too.
+    const auto lastBy = [&](VoiceListing::Order order) {
+        VoiceLibrary::Selection selection;
+        selection.order = order;
+        const std::vector<qint64> ids = library->find(selection, nullptr);
+        return ids.empty() ? qint64(0) : ids.back();
+    };
+    QVERIFY(changer->set(cello, VoiceLibrary::Field::Category, QStringLiteral("Brass"), &error));
+    QVERIFY(lastBy(VoiceListing::Order::Category) != cello);
+    QVERIFY(changer->set(cello, VoiceLibrary::Field::Category, QStringLiteral("Strings"), &error));
+    QCOMPARE(lastBy(VoiceListing::Order::Category), cello);
+    QVERIFY(lastBy(VoiceListing::Order::Favourite) != cello);
+    QVERIFY(changer->set(cello, VoiceLibrary::Field::Favourite, true, &error));
+    QCOMPARE(lastBy(VoiceListing::Order::Favourite), cello);
     QVERIFY(changer->set(alto, VoiceLibrary::Field::Hidden, true, &error));
     QCOMPARE(found(), QStringList({ "bass b", "Bright" }));
     QVERIFY(changer->remove(bass, nullptr, &error));

@@ -2,7 +2,7 @@
 # missing. Sourced by the scripts beside it; needs root when anything is missing.
 
 VESTRA_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
-fonts-dejavu-core fonts-roboto-unhinted binutils python3 libbenchmark-dev libqt6sql6-sqlite clang-format git
+fonts-dejavu-core fonts-roboto-unhinted binutils python3 libbenchmark-dev libqt6sql6-sqlite libsqlite3-dev clang-format git
 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin
 dpkg-dev file desktop-file-utils appstream lintian shared-mime-info"
 

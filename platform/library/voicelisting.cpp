@@ -1,26 +1,40 @@
 #include "voicelisting.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 
 namespace {
 
-// Runs `sql` and calls `each` with the first column of every row.
+// Runs `sql` and calls `each` with the first column of every row. The
+// listing reads every voice of the library; stepping through SQLite's own
+// statement costs a third of what a row through QSqlQuery costs, which is
+// most of the time at 100,000 voices.
 template <typename Each>
 bool forEachId(QSqlDatabase db, const char *sql, QString *error, Each each)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(QLatin1String(sql))) {
-        if (error)
-            *error = q.lastError().text();
-        return false;
+    const QVariant handle = db.driver()->handle();
+    sqlite3 *connection = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+        ? *static_cast<sqlite3 *const *>(handle.constData())
+        : nullptr;
+    sqlite3_stmt *statement = nullptr;
+    int status =
+        connection ? sqlite3_prepare_v2(connection, sql, -1, &statement, nullptr) : SQLITE_MISUSE;
+    if (status == SQLITE_OK) {
+        while ((status = sqlite3_step(statement)) == SQLITE_ROW)
+            each(qint64(sqlite3_column_int64(statement, 0)));
     }
-    while (q.next())
-        each(q.value(0).toLongLong());
-    return true;
+    sqlite3_finalize(statement);
+    if (status == SQLITE_DONE)
+        return true;
+    if (error)
+        *error = connection ? QString::fromUtf8(sqlite3_errmsg(connection))
+                            : QStringLiteral("the library is not an SQLite database");
+    return false;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <librarymodel.h>
 #include <librarytable.h>
+#include <queryproblemslabel.h>
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,7 +15,7 @@ LibraryVoiceDialog::LibraryVoiceDialog(VoiceLibrary *library, VoiceType type, QW
     , m_library(library)
     , m_model(new LibraryModel(library, this))
     , m_search(new QLineEdit(this))
-    , m_problems(new QLabel(this))
+    , m_problems(new QueryProblemsLabel(this))
     , m_table(new LibraryTable(this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
@@ -27,9 +28,7 @@ LibraryVoiceDialog::LibraryVoiceDialog(VoiceLibrary *library, VoiceType type, QW
     m_search->setObjectName(QStringLiteral("libraryVoiceSearch"));
     m_search->setClearButtonEnabled(true);
     m_search->setPlaceholderText(tr("Search: pad warm cutoff<2kHz"));
-    m_problems->setStyleSheet(QStringLiteral("color: #b00020"));
-    m_problems->setWordWrap(true);
-    m_problems->hide();
+    m_problems->watch(m_model);
     // The voices of the edited voice's type alone.
     m_model->setVoiceType(type);
     m_table->setObjectName(QStringLiteral("libraryVoiceTable"));
@@ -52,10 +51,6 @@ LibraryVoiceDialog::LibraryVoiceDialog(VoiceLibrary *library, VoiceType type, QW
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_table, &QTableView::doubleClicked, this, &QDialog::accept);
     connect(m_search, &QLineEdit::textChanged, this, &LibraryVoiceDialog::search);
-    connect(m_model, &LibraryModel::problemsChanged, this, [this](const QStringList &problems) {
-        m_problems->setText(problems.join(QLatin1Char('\n')));
-        m_problems->setVisible(!problems.isEmpty());
-    });
 }
 
 void LibraryVoiceDialog::search()

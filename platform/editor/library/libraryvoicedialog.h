@@ -11,7 +11,7 @@
 
 class LibraryModel;
 class QDialogButtonBox;
-class QLabel;
+class QueryProblemsLabel;
 class QLineEdit;
 
 // Finds one voice in the open library, by the library's search language,
@@ -42,7 +42,7 @@ private:
     VoiceLibrary *m_library;
     LibraryModel *m_model;
     QLineEdit *m_search;
-    QLabel *m_problems;
+    QueryProblemsLabel *m_problems;
     LibraryTable *m_table;
     QDialogButtonBox *m_buttons;
 };

@@ -5,6 +5,7 @@
 #include "librarydatabase.h"
 #include "librarymodel.h"
 #include "librarytable.h"
+#include "queryproblemslabel.h"
 #include "voiceexport.h"
 
 #include <QCheckBox>
@@ -78,11 +79,8 @@ void LibraryPanel::build()
         tr("Words find names, comments, tags and categories. A condition names a parameter as the "
            "view does and a value: cutoff<2kHz, \"filter type\"=BPF12, \"attack time\">=500ms."));
     layout->addWidget(m_search);
-    m_problems = new QLabel(this);
+    m_problems = new QueryProblemsLabel(this);
     m_problems->setObjectName(QStringLiteral("libraryProblems"));
-    m_problems->setStyleSheet(QStringLiteral("color: #b00020"));
-    m_problems->setWordWrap(true);
-    m_problems->hide();
     layout->addWidget(m_problems);
 
     // Two rows of commands, so that the panel fits a narrow dock.
@@ -169,10 +167,7 @@ void LibraryPanel::build()
     connect(m_search, &QLineEdit::returnPressed, this, &LibraryPanel::applyFilter);
     connect(m_categories, &QListWidget::currentRowChanged, this, &LibraryPanel::applyFilter);
     connect(m_showHidden, &QCheckBox::toggled, this, &LibraryPanel::applyFilter);
-    connect(m_model, &LibraryModel::problemsChanged, this, [this](const QStringList &problems) {
-        m_problems->setText(problems.join(QLatin1Char('\n')));
-        m_problems->setVisible(!problems.isEmpty());
-    });
+    m_problems->watch(m_model);
     connect(m_model, &LibraryModel::failed, m_status, &QLabel::setText);
     connect(m_table, &QTableView::doubleClicked, this, &LibraryPanel::openCurrent);
     connect(m_table, &QTableView::clicked, this, [this](const QModelIndex &index) {

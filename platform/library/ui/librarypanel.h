@@ -2,6 +2,7 @@
 
 #include "libraryimporter.h"
 #include "librarytable.h"
+#include "queryproblemslabel.h"
 #include "voicelibrary.h"
 
 #include <QFutureWatcher>
@@ -100,7 +101,7 @@ private:
     std::optional<VoiceLibrary> m_library;
     LibraryModel *m_model = nullptr;
     QLineEdit *m_search = nullptr;
-    QLabel *m_problems = nullptr;
+    QueryProblemsLabel *m_problems = nullptr;
     QLabel *m_status = nullptr;
     QListWidget *m_categories = nullptr;
     QCheckBox *m_showHidden = nullptr;

@@ -39,8 +39,13 @@ SideBySidePanel::SideBySidePanel(SoundTools *tools, QWidget *parent)
         { tr("Parameter"), tr("Part"), tr("This Voice"), tr("Second Voice") });
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One line a parameter, as the editor's view shows them.
+    m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(Parameter, 150);
+    m_table->setColumnWidth(Part, 80);
     m_onlyDifferences->setObjectName(QStringLiteral("onlyDifferences"));
     auto *grid = new QGridLayout(this);
     grid->addWidget(choose, 0, 0);

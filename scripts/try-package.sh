@@ -93,6 +93,8 @@ entry=/usr/share/applications/zinta-editor.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$root$entry" | sed 's/ %[fFuU]//')
 echo "== the desktop entry runs: $exec_line"
 in_root $exec_line --list-entries | head -3
+# The voice library through the system's SQLite: a new library, searched.
+in_root $exec_line --library /tmp/try-library.sqlite --find "cutoff<2kHz pad"
 in_root env QT_QPA_PLATFORM=offscreen $exec_line --render-window --output /tmp/window.png
 cp "$root/tmp/window.png" "$out/installed-window.png"
 
